@@ -1,0 +1,25 @@
+# Compile options shared by every target of the project.
+add_library(orvanta_options INTERFACE)
+target_compile_options(orvanta_options INTERFACE -Wall -Wextra)
+if(ORVANTA_WERROR)
+  target_compile_options(orvanta_options INTERFACE -Werror)
+endif()
+if(ORVANTA_SANITIZE)
+  target_compile_options(orvanta_options INTERFACE -fsanitize=address,undefined
+                                                   -fno-sanitize-recover=undefined
+                                                   -fno-omit-frame-pointer)
+  target_link_options(orvanta_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(MINGW)
+  target_compile_definitions(orvanta_options INTERFACE UNICODE _UNICODE WIN32_LEAN_AND_MEAN
+                                                       NOMINMAX _WIN32_WINNT=0x0501)
+  target_link_options(orvanta_options INTERFACE -static -static-libgcc -static-libstdc++)
+endif()
+
+# orvanta_layer(NAME SOURCES... [DEPENDS libs...]) defines one layer library orvanta_NAME.
+function(orvanta_layer name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(orvanta_${name} STATIC ${ARG_SOURCES})
+  target_include_directories(orvanta_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(orvanta_${name} PUBLIC orvanta_options ${ARG_DEPENDS})
+endfunction()

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orvanta::ui {
+
+enum class ColumnAlignment { Left, Right, Center };
+
+struct ListColumn {
+  std::string Caption;
+  int Width = 50;     // pixels actually shown
+  int MaxWidth = 0;   // 0 = no limit
+  ColumnAlignment Alignment = ColumnAlignment::Left;
+  bool FillsRest = false;  // sizes itself to the width the other columns leave free
+};
+
+struct ListItem {
+  std::string Caption;
+  int StateIndex = -1;  // index into the state image list, -1 = none
+  std::vector<std::string> SubItems;  // texts of columns 1, 2, ...
+};
+
+// The data of a report-style list view: columns and rows. The list view control paints it;
+// whoever fills it needs nothing else, so it can be filled and inspected without a window.
+class ListViewModel {
+ public:
+  void AddColumn(ListColumn column);
+  int ColumnCount() const { return static_cast<int>(m_columns.size()); }
+  const ListColumn& Column(int index) const { return m_columns.at(static_cast<std::size_t>(index)); }
+  // A width above a non-zero maximum is cut to the maximum.
+  void SetColumnWidth(int index, int width);
+  int ColumnWidth(int index) const { return Column(index).Width; }
+  void SetColumnMaxWidth(int index, int maxWidth);
+
+  void ClearItems();
+  ListItem& AddItem();  // appended at the end; valid until the next AddItem or ClearItems
+  int ItemCount() const { return static_cast<int>(m_items.size()); }
+  const ListItem& Item(int index) const { return m_items.at(static_cast<std::size_t>(index)); }
+  ListItem& Item(int index) { return m_items.at(static_cast<std::size_t>(index)); }
+  void ReserveItems(std::size_t count) { m_items.reserve(count); }
+
+  // Bumped by every change, so a view can tell whether it must lay out and repaint.
+  std::uint64_t Revision() const { return m_revision; }
+  void Touch() { ++m_revision; }
+
+ private:
+  std::vector<ListColumn> m_columns;
+  std::vector<ListItem> m_items;
+  std::uint64_t m_revision = 0;
+};
+
+}  // namespace orvanta::ui
