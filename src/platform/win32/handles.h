@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <type_traits>
+
+#include "platform/win32/windows_api.h"
+
+namespace orvanta::platform {
+
+// Deleter that releases a handle with the given Win32 function.
+template <auto Release>
+struct ReleaseWith {
+  template <typename Handle>
+  void operator()(Handle handle) const {
+    Release(handle);
+  }
+};
+
+using UniqueEventLog = std::unique_ptr<void, ReleaseWith<&::CloseEventLog>>;
+using UniqueKernelHandle = std::unique_ptr<void, ReleaseWith<&::CloseHandle>>;
+using UniqueDc = std::unique_ptr<std::remove_pointer_t<HDC>, ReleaseWith<&::DeleteDC>>;
+using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, ReleaseWith<&::DeleteObject>>;
+using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, ReleaseWith<&::DeleteObject>>;
+
+// Selects a GDI object into a DC for the guard's lifetime and restores the previous one.
+class SelectionGuard {
+ public:
+  SelectionGuard(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(SelectObject(dc, object)) {}
+  ~SelectionGuard() {
+    if (m_previous != nullptr && m_previous != HGDI_ERROR) {
+      SelectObject(m_dc, m_previous);
+    }
+  }
+  SelectionGuard(const SelectionGuard&) = delete;
+  SelectionGuard& operator=(const SelectionGuard&) = delete;
+
+ private:
+  HDC m_dc;
+  HGDIOBJ m_previous;
+};
+
+}  // namespace orvanta::platform
