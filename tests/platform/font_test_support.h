@@ -31,6 +31,11 @@ inline bool FamilyInstalled(std::string_view family) {
   return file && file->Family == family;
 }
 
+inline bool AnyFontInstalled() {
+  FontconfigMatcher matcher;
+  return !matcher.AnyFonts().empty();
+}
+
 inline bool CjkFallbackInstalled() {
   FontconfigMatcher matcher;
   auto file = matcher.CjkFallback();
@@ -51,4 +56,11 @@ inline bool CjkFallbackInstalled() {
     if (!::orvanta::platform::testing::CjkFallbackInstalled()) {    \
       GTEST_SKIP() << "the Chinese fallback face is not installed"; \
     }                                                               \
+  } while (false)
+
+#define ORVANTA_REQUIRE_ANY_FONT()                           \
+  do {                                                       \
+    if (!::orvanta::platform::testing::AnyFontInstalled()) { \
+      GTEST_SKIP() << "no font is installed";                \
+    }                                                        \
   } while (false)
