@@ -15,8 +15,10 @@ struct FontFile {
   std::string Path;
   int Index = 0;  // face index inside a collection file
   std::string Family;
-  FontWeight Weight = FontWeight::Regular;  // of the face itself: a regular face asked for
-  FontSlant Slant = FontSlant::Upright;     // bold gets emboldened by the glyph source
+  // The style of the face itself, which can differ from the one asked for: the glyph source
+  // emboldens or slants a face that lacks the wanted style.
+  FontWeight Weight = FontWeight::Regular;
+  FontSlant Slant = FontSlant::Upright;
 };
 
 // Finds font files by family. The glyph source asks through this seam so that tests can hand
