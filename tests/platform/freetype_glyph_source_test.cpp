@@ -35,10 +35,12 @@ TEST(FreeTypeGlyphSource, LiberationSansAtElevenPixelsHasWindowsLikeMetrics) {
   ORVANTA_REQUIRE_FAMILY("Liberation Sans");
   const auto face = FaceOf("Arial", 11);
   const gfx::TextMetrics& m = face->Metrics();
-  EXPECT_GE(m.Height, 12);
-  EXPECT_LE(m.Height, 13);
-  EXPECT_GT(m.Ascent, m.Descent);
-  EXPECT_GT(m.Descent, 0);
+  // The line cell Windows gives Arial at 11 pixels, regular and bold: the layouts of tabs,
+  // tool buttons and chart labels are built on it.
+  EXPECT_EQ(m.Ascent, 11);
+  EXPECT_EQ(m.Descent, 3);
+  EXPECT_EQ(m.Height, 14);
+  EXPECT_EQ(FaceOf("Arial", 11, true)->Metrics().Height, 14);
   EXPECT_GE(m.AveCharWidth, 4);
   EXPECT_LE(m.AveCharWidth, 7);
   EXPECT_GE(face->UnderlineThickness(), 1);

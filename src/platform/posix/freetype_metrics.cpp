@@ -47,6 +47,25 @@ long WeightedAverageWidth(FT_Face face) {
   return sum / 1000;
 }
 
+// The rows that the hinted glyphs of Western text reach above and below the baseline. Windows
+// sizes the line cell of a hinted TrueType font by these extremes (kept per size in the font's
+// vertical device metrics), which is why Arial at 11 pixels gets a 14-pixel line; the stand-in
+// faces lack that table, so the extremes are measured here with the flags used for drawing.
+void MeasureHintedExtremes(FT_Face face, int& ascent, int& descent) {
+  for (char32_t c = 0x20; c <= 0xFF; ++c) {
+    if (c >= 0x7F && c < 0xA0) {
+      continue;
+    }
+    const FT_UInt index = FT_Get_Char_Index(face, c);
+    if (index == 0 || FT_Load_Glyph(face, index, FT_LOAD_TARGET_NORMAL) != 0) {
+      continue;
+    }
+    const FT_Glyph_Metrics& m = face->glyph->metrics;
+    ascent = std::max(ascent, static_cast<int>((m.horiBearingY + 63) >> 6));
+    descent = std::max(descent, static_cast<int>(-((m.horiBearingY - m.height) >> 6)));
+  }
+}
+
 // Metrics of a scalable face from its tables, as Windows derives them for TrueType fonts.
 void MeasureOutlines(FT_Face face, int emHeight, FaceMetrics& metrics) {
   const int unitsPerEm = face->units_per_EM;
@@ -63,6 +82,7 @@ void MeasureOutlines(FT_Face face, int emHeight, FaceMetrics& metrics) {
   }
   text.Ascent = std::max(0, scale(ascent));
   text.Descent = std::max(0, scale(descent));
+  MeasureHintedExtremes(face, text.Ascent, text.Descent);
 
   // The line gap less what the Windows ascent and descent already add over the typographic
   // ones, so that lines are spaced alike on both systems.
