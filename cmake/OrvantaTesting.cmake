@@ -1,6 +1,6 @@
 # orvanta_test(NAME LABEL label SOURCES... DEPENDS libs...) builds one GoogleTest executable
 # and registers its tests with ctest under the given label. Cross builds run them through
-# CMAKE_CROSSCOMPILING_EMULATOR (scripts/wine-run) and label them `wine` as well.
+# CMAKE_CROSSCOMPILING_EMULATOR (scripts/wine-run) and label them `wine` instead.
 if(CMAKE_CROSSCOMPILING)
   # Debian ships GoogleTest as sources; build them with the cross compiler.
   if(NOT TARGET gtest)
@@ -62,11 +62,11 @@ function(orvanta_test name)
   set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${ORVANTA_TEST_EMULATOR})
   if(ORVANTA_WINE_USABLE)
     # Listing happens when ctest runs, so building never needs Wine.
-    gtest_discover_tests(${name} PROPERTIES LABELS "wine;${ARG_LABEL}" DISCOVERY_TIMEOUT 300
+    gtest_discover_tests(${name} PROPERTIES LABELS wine DISCOVERY_TIMEOUT 300
                          DISCOVERY_MODE PRE_TEST)
   else()
     # One entry per executable that reports itself skipped (wine-run exits 77).
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES LABELS "wine;${ARG_LABEL}" SKIP_RETURN_CODE 77)
+    set_tests_properties(${name} PROPERTIES LABELS wine SKIP_RETURN_CODE 77)
   endif()
 endfunction()
