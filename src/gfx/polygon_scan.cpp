@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "gfx/coordinate_limit.h"
+
 namespace orvanta::gfx {
 
 namespace {
@@ -30,10 +32,11 @@ PolygonScanner::PolygonScanner(std::span<const Point> points) {
   if (points.size() < 3) {
     return;
   }
-  int minX = points[0].X, maxX = points[0].X, minY = points[0].Y, maxY = points[0].Y;
+  const Point first = ClampPoint(points[0]);
+  int minX = first.X, maxX = first.X, minY = first.Y, maxY = first.Y;
   for (std::size_t i = 0; i < points.size(); ++i) {
-    const Point a = points[i];
-    const Point b = points[(i + 1) % points.size()];
+    const Point a = ClampPoint(points[i]);
+    const Point b = ClampPoint(points[(i + 1) % points.size()]);
     minX = std::min(minX, a.X);
     maxX = std::max(maxX, a.X);
     minY = std::min(minY, a.Y);
@@ -66,8 +69,8 @@ bool PolygonScanner::Contains(std::span<const Point> points, Point pixel) {
   }
   bool inside = false;
   for (std::size_t i = 0; i < points.size(); ++i) {
-    const Point a = points[i];
-    const Point b = points[(i + 1) % points.size()];
+    const Point a = ClampPoint(points[i]);
+    const Point b = ClampPoint(points[(i + 1) % points.size()]);
     if (a.Y == b.Y) {
       continue;
     }

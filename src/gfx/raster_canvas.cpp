@@ -99,6 +99,24 @@ void RasterCanvas::FillDeviceRect(const Rect& r, Pixel p) {
   }
 }
 
+void RasterCanvas::FillDeviceColumn(int x, int y0, int y1, Pixel p) {
+  const Rect bounds = Rect{x, y0, x + 1, y1}.Intersect(DeviceClipBounds());
+  if (bounds.IsEmpty()) {
+    return;
+  }
+  if (m_state.Clip && !m_state.Clip->IsRect()) {
+    for (int y = bounds.Top; y < bounds.Bottom; ++y) {
+      PlotDevice(x, y, p);
+    }
+    return;
+  }
+  const auto stride = static_cast<std::ptrdiff_t>(m_target.Width());
+  Pixel* dst = m_target.Row(bounds.Top) + x;
+  for (int y = bounds.Top; y < bounds.Bottom; ++y, dst += stride) {
+    *dst = p;
+  }
+}
+
 void RasterCanvas::XorDeviceSpan(int y, int x0, int x1, Pixel mask) {
   ForEachClippedSpan(y, x0, x1, [&](int a, int b) {
     Pixel* row = m_target.Row(y);
@@ -156,11 +174,9 @@ void RasterCanvas::Rectangle(const Rect& r) {
   if (d.Height() > 1) {
     FillDeviceSpan(d.Bottom - 1, d.Left, d.Right, pen);
   }
-  for (int y = d.Top + 1; y < d.Bottom - 1; ++y) {
-    PlotDevice(d.Left, y, pen);
-    if (d.Width() > 1) {
-      PlotDevice(d.Right - 1, y, pen);
-    }
+  FillDeviceColumn(d.Left, d.Top + 1, d.Bottom - 1, pen);
+  if (d.Width() > 1) {
+    FillDeviceColumn(d.Right - 1, d.Top + 1, d.Bottom - 1, pen);
   }
 }
 

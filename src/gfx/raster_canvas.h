@@ -8,6 +8,7 @@
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
 #include "gfx/clip_mask.h"
+#include "gfx/coordinate_limit.h"
 #include "gfx/glyph_source.h"
 #include "gfx/text_layout.h"
 
@@ -114,11 +115,19 @@ class RasterCanvas final : public Canvas {
   bool DeviceVisible(int x, int y) const;
   void FillDeviceSpan(int y, int x0, int x1, Pixel p);
   void FillDeviceRect(const Rect& r, Pixel p);
+  void FillDeviceColumn(int x, int y0, int y1, Pixel p);  // rows [y0, y1)
   void XorDeviceSpan(int y, int x0, int x1, Pixel mask);
   void PlotDevice(int x, int y, Pixel p);
   bool Resolve(Color c, Pixel& out) const;  // false for clNone
-  Point ToDevice(Point p) const { return {p.X + m_state.Origin.X, p.Y + m_state.Origin.Y}; }
-  Rect ToDeviceRect(const Rect& r) const { return r.Offset(m_state.Origin.X, m_state.Origin.Y); }
+  Point ToDevice(Point p) const {
+    return {ClampCoordinate(std::int64_t{p.X} + m_state.Origin.X),
+            ClampCoordinate(std::int64_t{p.Y} + m_state.Origin.Y)};
+  }
+  Rect ToDeviceRect(const Rect& r) const {
+    const Point topLeft = ToDevice({r.Left, r.Top});
+    const Point bottomRight = ToDevice({r.Right, r.Bottom});
+    return {topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y};
+  }
   void SetClip(const ClipMask& clip) { m_state.Clip = std::make_shared<const ClipMask>(clip); }
   ClipMask CurrentClip() const;
 

@@ -154,9 +154,7 @@ void RasterCanvas::CosmeticLine(Point a, Point b, Pixel p, bool dotted) {
       if (xMajor) {
         FillDeviceSpan(a.Y, lo, hi, p);
       } else {
-        for (int y = lo; y < hi; ++y) {
-          PlotDevice(a.X, y, p);
-        }
+        FillDeviceColumn(a.X, lo, hi, p);
       }
     }
     return;

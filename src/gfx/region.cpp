@@ -1,5 +1,6 @@
 #include "gfx/region.h"
 
+#include "gfx/coordinate_limit.h"
 #include "gfx/polygon_scan.h"
 
 namespace orvanta::gfx {
@@ -28,13 +29,17 @@ bool Region::Contains(Point p) const {
 }
 
 Region Region::Offset(int dx, int dy) const {
+  const auto shift = [dx, dy](Point p) {
+    return Point{ClampCoordinate(std::int64_t{p.X} + dx), ClampCoordinate(std::int64_t{p.Y} + dy)};
+  };
   Region region = *this;
   if (!m_bounds.IsEmpty()) {
-    region.m_bounds = m_bounds.Offset(dx, dy);
+    const Point topLeft = shift({m_bounds.Left, m_bounds.Top});
+    const Point bottomRight = shift({m_bounds.Right, m_bounds.Bottom});
+    region.m_bounds = {topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y};
   }
   for (Point& p : region.m_points) {
-    p.X += dx;
-    p.Y += dy;
+    p = shift(p);
   }
   return region;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "canvas_test_fixture.h"
@@ -103,6 +104,26 @@ TEST_F(ClipTest, TextAndLinesHonourAPolygonClip) {
       EXPECT_EQ(At(x, y) == kBlack, region.Contains({x, y})) << x << "," << y;
     }
   }
+}
+
+// Coordinates at the ends of the int range must neither overflow (the sanitizer build checks)
+// nor draw outside what they cover on the surface.
+TEST_F(ClipTest, ExtremeCoordinatesAreSafe) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  const std::vector<Point> huge{{kMin, kMin}, {kMax, kMin}, {kMax, kMax}, {kMin, kMax}};
+  EXPECT_TRUE(Region::FromPolygon(huge).Contains({0, 0}));
+  EXPECT_FALSE(Region::FromPolygon(huge).Offset(kMax, 0).Contains({0, 0}));
+  Canvas().SetOrigin({kMax, kMin});
+  Canvas().FillRect({kMin, kMin, kMax, kMax}, clBlack);
+  Canvas().SetOrigin({0, 0});
+  Canvas().IntersectClipRegion(Region::FromPolygon(huge));
+  Canvas().Line(kMin, kMin, kMax, kMax);
+  Canvas().SetPen({clBlack, 3, PenStyle::Solid});
+  Canvas().Line(kMax, kMin, kMin, kMax);
+  Canvas().SetBrush({clBlack, BrushStyle::Solid});
+  Canvas().Polygon(huge);
+  EXPECT_EQ(Count(kBlack), 12 * 8);
 }
 
 }  // namespace
