@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "picture.h"
-#include "probe_canvas.h"
+#include "test_surface.h"
 
 namespace orvanta::controls {
 namespace {
@@ -14,7 +14,7 @@ using gfx::Color;
 using gfx::Rect;
 using gfx::RGB;
 using testing_support::kBackground;
-using testing_support::ProbeCanvas;
+using testing_support::TestSurface;
 
 const gfx::SystemPalette kClassic = gfx::SystemPalette::Classic();
 
@@ -41,8 +41,8 @@ std::vector<Color> RampByAccumulator(Color top, Color bottom, int height) {
   return rows;
 }
 
-Color PixelColor(const ProbeCanvas& canvas, int x, int y) {
-  return gfx::RgbColorFromPixel(canvas.Pixels().At(x, y));
+Color PixelColor(const TestSurface& surface, int x, int y) {
+  return gfx::RgbColorFromPixel(surface.Pixels().At(x, y));
 }
 
 TEST(VerticalRampRowColor, MatchesTheAccumulator) {
@@ -80,7 +80,8 @@ TEST(VerticalRampRowColor, KnownRamps) {
 }
 
 TEST(FillVerticalRamp, FillsEveryColumnWithItsRowColour) {
-  ProbeCanvas canvas(kClassic, 23, 58, kBackground);
+  TestSurface surface(kClassic, 23, 58, kBackground);
+  gfx::Canvas& canvas = surface.Canvas();
   Rect rect = Rect::FromSize(1, 1, 21, 56);
   FillVerticalRamp(canvas, rect, RGB(255, 255, 255), RGB(229, 225, 202));
   for (int y = 0; y < 58; ++y) {
@@ -88,46 +89,50 @@ TEST(FillVerticalRamp, FillsEveryColumnWithItsRowColour) {
       Color expected = rect.Contains({x, y})
                            ? VerticalRampRowColor(RGB(255, 255, 255), RGB(229, 225, 202), 56, y - 1)
                            : kBackground;
-      ASSERT_EQ(PixelColor(canvas, x, y), expected) << x << "," << y;
+      ASSERT_EQ(PixelColor(surface, x, y), expected) << x << "," << y;
     }
   }
-  EXPECT_EQ(PixelColor(canvas, 1, 1), RGB(254, 254, 254));
-  EXPECT_EQ(PixelColor(canvas, 21, 56), RGB(229, 225, 202));
+  EXPECT_EQ(PixelColor(surface, 1, 1), RGB(254, 254, 254));
+  EXPECT_EQ(PixelColor(surface, 21, 56), RGB(229, 225, 202));
 }
 
 TEST(FillVerticalRamp, OneRowIsTheBottomColour) {
-  ProbeCanvas canvas(kClassic, 12, 3, kBackground);
+  TestSurface surface(kClassic, 12, 3, kBackground);
+  gfx::Canvas& canvas = surface.Canvas();
   FillVerticalRamp(canvas, Rect::FromSize(0, 1, 12, 1), gfx::clWhite, RGB(10, 20, 30));
   for (int x = 0; x < 12; ++x) {
-    EXPECT_EQ(PixelColor(canvas, x, 0), kBackground);
-    EXPECT_EQ(PixelColor(canvas, x, 1), RGB(10, 20, 30));
-    EXPECT_EQ(PixelColor(canvas, x, 2), kBackground);
+    EXPECT_EQ(PixelColor(surface, x, 0), kBackground);
+    EXPECT_EQ(PixelColor(surface, x, 1), RGB(10, 20, 30));
+    EXPECT_EQ(PixelColor(surface, x, 2), kBackground);
   }
 }
 
 TEST(FillVerticalRamp, EmptyRectanglesAndMissingColoursDrawNothing) {
-  ProbeCanvas canvas(kClassic, 8, 8, kBackground);
+  TestSurface surface(kClassic, 8, 8, kBackground);
+  gfx::Canvas& canvas = surface.Canvas();
   FillVerticalRamp(canvas, Rect::FromSize(2, 2, 0, 5), gfx::clWhite, gfx::clBlack);
   FillVerticalRamp(canvas, Rect::FromSize(2, 2, 5, 0), gfx::clWhite, gfx::clBlack);
   FillVerticalRamp(canvas, Rect{5, 5, 2, 2}, gfx::clWhite, gfx::clBlack);
   FillVerticalRamp(canvas, Rect::FromSize(2, 2, 5, 5), gfx::clNone, gfx::clBlack);
   FillVerticalRamp(canvas, Rect::FromSize(2, 2, 5, 5), gfx::clWhite, gfx::AutoColor);
-  EXPECT_EQ(canvas.Pixels().Pixels(),
+  EXPECT_EQ(surface.Pixels().Pixels(),
             std::vector<gfx::Pixel>(64, gfx::PixelFromRgbColor(kBackground)));
 }
 
 TEST(FillVerticalRamp, ResolvesSystemColours) {
-  ProbeCanvas canvas(kClassic, 4, 2, kBackground);
+  TestSurface surface(kClassic, 4, 2, kBackground);
+  gfx::Canvas& canvas = surface.Canvas();
   FillVerticalRamp(canvas, Rect{0, 0, 4, 2}, gfx::clWindow, gfx::clBtnShadow);
-  EXPECT_EQ(PixelColor(canvas, 3, 1), RGB(128, 128, 128));
-  EXPECT_EQ(PixelColor(canvas, 0, 0),
+  EXPECT_EQ(PixelColor(surface, 3, 1), RGB(128, 128, 128));
+  EXPECT_EQ(PixelColor(surface, 0, 0),
             VerticalRampRowColor(RGB(255, 255, 255), RGB(128, 128, 128), 2, 0));
 }
 
 // Rows keep their place in the whole ramp when only part of it is visible, and a rectangle
 // far larger than the surface costs only the visible part.
 TEST(FillVerticalRamp, ClippedRampsKeepTheirRows) {
-  ProbeCanvas canvas(kClassic, 10, 20, kBackground);
+  TestSurface surface(kClassic, 10, 20, kBackground);
+  gfx::Canvas& canvas = surface.Canvas();
   canvas.SetOrigin({0, 5});
   canvas.IntersectClipRect({2, 0, 8, 10});
   Rect rect{-1000000, -30, 1000000, 70};
@@ -140,7 +145,7 @@ TEST(FillVerticalRamp, ClippedRampsKeepTheirRows) {
           inClip && x >= 2 && x < 8
               ? VerticalRampRowColor(RGB(0, 0, 0), RGB(200, 200, 200), 100, logicalY + 30)
               : kBackground;
-      ASSERT_EQ(PixelColor(canvas, x, y), expected) << x << "," << y;
+      ASSERT_EQ(PixelColor(surface, x, y), expected) << x << "," << y;
     }
   }
 }

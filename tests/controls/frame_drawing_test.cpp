@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "picture.h"
-#include "probe_canvas.h"
+#include "test_surface.h"
 
 namespace orvanta::controls {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 using gfx::Rect;
 using testing_support::kBackground;
 using testing_support::Picture;
-using testing_support::ProbeCanvas;
+using testing_support::TestSurface;
 using testing_support::WithMargin;
 
 const gfx::SystemPalette kPalette = testing_support::DistinctPalette();
@@ -36,10 +36,11 @@ TEST_P(FramePixels, MatchPicture) {
   const FrameCase& c = GetParam();
   int width = static_cast<int>(c.Rows.front().size());
   int height = static_cast<int>(c.Rows.size());
-  ProbeCanvas canvas(kPalette, width + 2, height + 2, kBackground);
+  TestSurface surface(kPalette, width + 2, height + 2, kBackground);
+  gfx::Canvas& canvas = surface.Canvas();
   Rect rect = Rect::FromSize(1, 1, width, height);
   Rect inner = DrawFrameSides(canvas, rect, c.Style, c.Sides, c.FlatColor);
-  EXPECT_EQ(Picture(canvas.Pixels()), WithMargin(c.Rows));
+  EXPECT_EQ(Picture(surface.Pixels()), WithMargin(c.Rows));
   EXPECT_EQ(inner, c.Inner.Offset(1, 1));
 }
 
@@ -228,13 +229,14 @@ class FrameOnTinyRect : public testing::TestWithParam<int> {};
 TEST_P(FrameOnTinyRect, DrawsNothingOutside) {
   auto style = static_cast<TFrameStyleEx>(GetParam());
   for (int size = 0; size <= 3; ++size) {
-    ProbeCanvas canvas(kPalette, 9, 9, kBackground);
+    TestSurface surface(kPalette, 9, 9, kBackground);
+    gfx::Canvas& canvas = surface.Canvas();
     Rect rect = Rect::FromSize(3, 3, size, size);
     DrawFrameSides(canvas, rect, style, kAll, gfx::AutoColor);
     for (int y = 0; y < 9; ++y) {
       for (int x = 0; x < 9; ++x) {
         if (!rect.Contains({x, y})) {
-          EXPECT_EQ(canvas.Pixels().At(x, y), gfx::PixelFromRgbColor(kBackground))
+          EXPECT_EQ(surface.Pixels().At(x, y), gfx::PixelFromRgbColor(kBackground))
               << "style " << GetParam() << " size " << size << " at " << x << "," << y;
         }
       }
@@ -245,16 +247,18 @@ TEST_P(FrameOnTinyRect, DrawsNothingOutside) {
 INSTANTIATE_TEST_SUITE_P(EveryStyle, FrameOnTinyRect, testing::Range(0, fsFlatRounded + 1));
 
 TEST(DrawFrameSides, FollowsTheCanvasOrigin) {
-  ProbeCanvas canvas(kPalette, 8, 7, kBackground);
+  TestSurface surface(kPalette, 8, 7, kBackground);
+  gfx::Canvas& canvas = surface.Canvas();
   canvas.SetOrigin({1, 1});
   Rect inner = DrawFrameSides(canvas, Rect::FromSize(0, 0, 6, 5), fsStatus, kAll);
   EXPECT_EQ(inner, (Rect{1, 1, 5, 4}));
-  EXPECT_EQ(Picture(canvas.Pixels()),
+  EXPECT_EQ(Picture(surface.Pixels()),
             WithMargin({"SSSSSH", "S....H", "S....H", "S....H", "HHHHHH"}));
 }
 
 TEST(FrameTables, MatchTheFrameWidths) {
-  ProbeCanvas canvas(kPalette, 20, 20, kBackground);
+  TestSurface surface(kPalette, 20, 20, kBackground);
+  gfx::Canvas& canvas = surface.Canvas();
   for (int style = fsNone; style <= fsFlatRounded; ++style) {
     Rect rect = DrawFrameSides(canvas, Rect{0, 0, 20, 20}, static_cast<TFrameStyleEx>(style), kAll);
     int width = kFrameWidths[static_cast<std::size_t>(style)];

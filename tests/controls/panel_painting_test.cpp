@@ -6,7 +6,7 @@
 
 #include "controls/color_ramp.h"
 #include "picture.h"
-#include "probe_canvas.h"
+#include "test_surface.h"
 
 namespace orvanta::controls {
 namespace {
@@ -16,19 +16,20 @@ using gfx::Rect;
 using gfx::RGB;
 using testing_support::kBackground;
 using testing_support::Picture;
-using testing_support::ProbeCanvas;
+using testing_support::TestSurface;
 using testing_support::WithMargin;
 
 const gfx::SystemPalette kPalette = testing_support::DistinctPalette();
 
 std::string DrawPicture(const PanelStyle& style, int width, int height, Rect* inner = nullptr) {
-  ProbeCanvas canvas(kPalette, width + 2, height + 2, kBackground);
+  TestSurface surface(kPalette, width + 2, height + 2, kBackground);
+  gfx::Canvas& canvas = surface.Canvas();
   Rect result = DrawPanelFrameAndBackground(canvas, Rect::FromSize(1, 1, width, height), style);
   EXPECT_EQ(result, PanelInnerRect(Rect::FromSize(1, 1, width, height), style));
   if (inner != nullptr) {
     *inner = result.Offset(-1, -1);
   }
-  return Picture(canvas.Pixels());
+  return Picture(surface.Pixels());
 }
 
 TEST(PanelPainting, DefaultsDrawARaisedFaceColouredPanel) {
@@ -129,12 +130,13 @@ TEST(PanelPainting, GradientPanelsFillWithThePanelRamp) {
   style.BorderOuter = fsGroove;
   style.BorderSides = {sdTop, sdBottom};
   style.VisualStyle = vsGradient;
-  ProbeCanvas canvas(kPalette, 5, 12, kBackground);
+  TestSurface surface(kPalette, 5, 12, kBackground);
+  gfx::Canvas& canvas = surface.Canvas();
   Rect inner = DrawPanelFrameAndBackground(canvas, Rect{0, 0, 5, 12}, style);
   EXPECT_EQ(inner, (Rect{0, 2, 5, 10}));
   RampColors ramp = PanelRampColors(kPalette);
   for (int x = 0; x < 5; ++x) {
-    auto at = [&](int y) { return gfx::RgbColorFromPixel(canvas.Pixels().At(x, y)); };
+    auto at = [&](int y) { return gfx::RgbColorFromPixel(surface.Pixels().At(x, y)); };
     EXPECT_EQ(at(0), RGB(128, 128, 128));
     EXPECT_EQ(at(1), RGB(255, 255, 255));
     for (int y = 2; y < 10; ++y) {
@@ -153,10 +155,11 @@ TEST(PanelPainting, CustomGradientsUseTheirOwnColours) {
   style.GradientColorStyle = gcsCustom;
   style.GradientColorStart = RGB(0, 0, 0);
   style.GradientColorStop = gfx::clBtnHighlight;
-  ProbeCanvas canvas(kPalette, 2, 4, kBackground);
+  TestSurface surface(kPalette, 2, 4, kBackground);
+  gfx::Canvas& canvas = surface.Canvas();
   DrawPanelFrameAndBackground(canvas, Rect{0, 0, 2, 4}, style);
-  EXPECT_EQ(gfx::RgbColorFromPixel(canvas.Pixels().At(1, 3)), RGB(255, 255, 255));
-  EXPECT_EQ(gfx::RgbColorFromPixel(canvas.Pixels().At(1, 0)),
+  EXPECT_EQ(gfx::RgbColorFromPixel(surface.Pixels().At(1, 3)), RGB(255, 255, 255));
+  EXPECT_EQ(gfx::RgbColorFromPixel(surface.Pixels().At(1, 0)),
             VerticalRampRowColor(RGB(0, 0, 0), RGB(255, 255, 255), 4, 0));
 }
 
