@@ -131,7 +131,7 @@ class TBarSeries {
   // Geometry of the last paint, in client pixels.
   int BarSize() const { return m_barSize; }
   int SlotCount() const { return m_slotCount; }
-  gfx::Rect BarBounds(int index) const;
+  gfx::Rect BarBounds(int index) const;  // empty for an index out of range
   // The lowest index whose bar contains (x, y), edges included; -1 when none.
   int Clicked(int x, int y) const;
 

@@ -65,6 +65,9 @@ int TBarSeries::BarLeft(int index) const {
 
 gfx::Rect TBarSeries::BarBounds(int index) const {
   gfx::Rect r;
+  if (index < 0 || index >= Count()) {
+    return r;
+  }
   r.Left = BarLeft(index);
   r.Right = r.Left + m_barSize + (BarWidthPercent != 100 ? 1 : 0);
   r.Top = m_yScale.ValueToPos(YValue(index));
