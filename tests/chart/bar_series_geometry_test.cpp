@@ -146,7 +146,7 @@ TEST(Clicked, AgreesWithAScanInIndexOrder) {
       }
       return -1;
     };
-    for (int x = 50; x <= 655; x += 1) {
+    for (int x = 50; x <= 655; x += n >= 2000 ? 11 : 1) {
       for (int y : {10, 14, 100, 200, 250, 292, 293, 300}) {
         ASSERT_EQ(s.Clicked(x, y), scan(x, y)) << n << " points at " << x << "," << y;
       }
