@@ -60,8 +60,8 @@ class TChart {
   gfx::Font LabelsFont = DefaultChartFont();
   gfx::Font TitleFont = DefaultChartFont();
 
-  TChartAxis BottomAxis{true};
-  TChartAxis LeftAxis{false};
+  TChartAxis BottomAxis{AxisOrientation::Horizontal};
+  TChartAxis LeftAxis{AxisOrientation::Vertical};
 
   // The hint currently offered for the control; written by the marks tip tool.
   std::string Hint;

@@ -5,9 +5,10 @@
 
 namespace orvanta::chart {
 
-TChartAxis::TChartAxis(bool horizontal) : Horizontal(horizontal) {
-  Scale.Horizontal = horizontal;
-  if (!horizontal) {
+TChartAxis::TChartAxis(AxisOrientation orientation)
+    : Horizontal(orientation == AxisOrientation::Horizontal) {
+  Scale.Horizontal = Horizontal;
+  if (!Horizontal) {
     Title.Angle = 90;
   }
 }

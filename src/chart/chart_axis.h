@@ -13,6 +13,9 @@ namespace orvanta::chart {
 
 enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 
+// Bottom and top axes are horizontal; the bar series stand on the horizontal one.
+enum class AxisOrientation { Horizontal, Vertical };
+
 struct TChartAxisTitle {
   std::string Caption;
   int Angle = 0;  // degrees; 90 reads upwards
@@ -23,7 +26,7 @@ struct TChartAxisTitle {
 // positions, the positions of the ticks drawn). Only the bottom and the left axis exist.
 class TChartAxis {
  public:
-  explicit TChartAxis(bool horizontal);
+  explicit TChartAxis(AxisOrientation orientation);
 
   bool Horizontal;
   bool Visible = true;

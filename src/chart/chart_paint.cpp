@@ -117,7 +117,9 @@ void TChart::ComputeRange(TChartAxis& axis, const std::vector<const TBarSeries*>
   }
   axis.Scale.SetRange(axis.IsAutomaticMinimum() ? lo : axis.Minimum,
                       axis.IsAutomaticMaximum() ? hi : axis.Maximum);
-  axis.ResolvedLabelStyle = ResolveLabelStyle(axis.LabelStyle, series, axis.Horizontal);
+  axis.ResolvedLabelStyle =
+      ResolveLabelStyle(axis.LabelStyle, series,
+                        axis.Horizontal ? AxisOrientation::Horizontal : AxisOrientation::Vertical);
 }
 
 std::optional<int> TChart::FewestCategoryPoints(

@@ -6,15 +6,16 @@
 namespace orvanta::chart {
 
 TAxisLabelStyle ResolveLabelStyle(TAxisLabelStyle style, std::span<const TBarSeries* const> series,
-                                  bool categoryAxis) {
+                                  AxisOrientation orientation) {
   if (style != TAxisLabelStyle::talAuto) {
     return style;
   }
   if (series.empty()) {
     return TAxisLabelStyle::talNone;
   }
-  if (categoryAxis && std::any_of(series.begin(), series.end(),
-                                  [](const TBarSeries* s) { return s->HasLabels(); })) {
+  if (orientation == AxisOrientation::Horizontal &&
+      std::any_of(series.begin(), series.end(),
+                  [](const TBarSeries* s) { return s->HasLabels(); })) {
     return TAxisLabelStyle::talText;
   }
   return TAxisLabelStyle::talValue;

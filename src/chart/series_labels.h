@@ -10,9 +10,10 @@
 namespace orvanta::chart {
 
 // What an axis labels once its style is talAuto: nothing without an active series, the
-// points' labels on the category (bottom) axis once a point carries one, values otherwise.
+// points' labels on the horizontal (category) axis once a point carries one, values
+// otherwise.
 TAxisLabelStyle ResolveLabelStyle(TAxisLabelStyle style, std::span<const TBarSeries* const> series,
-                                  bool categoryAxis);
+                                  AxisOrientation orientation);
 
 // The point labels of the category axis, from the least first visible index to the greatest
 // last visible index of the series, skipping those that would crowd the previous label.

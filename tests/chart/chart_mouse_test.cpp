@@ -118,7 +118,7 @@ TEST_F(ChartMouseTest, TheWheelShiftsTheValueAxisByThreePercent) {
 }
 
 TEST(ChartAxis, RefusesANegativeIncrement) {
-  TChartAxis axis(true);
+  TChartAxis axis(AxisOrientation::Horizontal);
   EXPECT_THROW(axis.SetIncrement(-1), std::invalid_argument);
   axis.SetIncrement(0.5);
   EXPECT_EQ(axis.Increment(), 0.5);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -231,6 +233,42 @@ TEST_F(ChartRenderTest, TheRubberBandInvertsWhatItCrosses) {
   EXPECT_EQ(At(200, 40), kBlack);  // white panel inverted
   EXPECT_EQ(At(100, 120), kBlack);
   EXPECT_EQ(At(200, 41), kWhite);  // inside the band nothing changes
+}
+
+}  // namespace
+}  // namespace orvanta::chart
+
+namespace orvanta::chart {
+namespace {
+
+// Values no run produces and sizes no window keeps must still paint without harm.
+TEST(ChartRobustness, HostileValuesAndTinySizesPaint) {
+  gfx::SystemPalette palette = gfx::SystemPalette::Classic();
+  test::BoxGlyphSource glyphs;
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::vector<std::vector<double>> valueSets = {
+      {1e300, -1e300, 0}, {std::nan(""), 2, 3}, {inf, 1}, {-inf}, {1e-300, 2e-300}, {}};
+  for (gfx::Size size : {gfx::Size{0, 0}, gfx::Size{1, 1}, gfx::Size{7, 5}, gfx::Size{40, 30},
+                         gfx::Size{669, 328}}) {
+    for (const auto& values : valueSets) {
+      TChart chart;
+      chart.SetSize(size);
+      TBarSeries& series = chart.AddSeries();
+      series.ColorEachPoint = true;
+      for (double v : values) {
+        series.Add(v, "2024-05-03");
+      }
+      chart.AddTool<TMarksTipTool>();
+      gfx::Bitmap bitmap(size.Width, size.Height);
+      gfx::RasterCanvas canvas(bitmap, glyphs, palette);
+      chart.Paint(canvas);
+      for (int x = -2; x < size.Width + 2; x += 3) {
+        chart.MouseEvent({ChartMouseKind::Move, ChartMouseButton::None, 0, x, size.Height / 2});
+      }
+      chart.MouseWheel(3);
+      chart.Paint(canvas);
+    }
+  }
 }
 
 }  // namespace
