@@ -167,7 +167,7 @@ void RasterCanvas::Rectangle(const Rect& r) {
   const Point corners[] = {
       {d.Left, d.Top}, {d.Right - 1, d.Top}, {d.Right - 1, d.Bottom - 1}, {d.Left, d.Bottom - 1}};
   if (PenWidth() > 1 || m_state.CurrentPen.Style == PenStyle::Dot) {
-    StrokePath(corners, true, pen);
+    StrokePath(corners, PathShape::Closed, pen);
     return;
   }
   FillDeviceSpan(d.Top, d.Left, d.Right, pen);
