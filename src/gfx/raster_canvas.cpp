@@ -9,6 +9,23 @@ RasterCanvas::RasterCanvas(Bitmap& target, GlyphSource& glyphs, const SystemPale
   m_state.TextColor = m_state.CurrentFont.TextColor;
 }
 
+namespace {
+
+class NoGlyphs final : public GlyphSource {
+ public:
+  std::shared_ptr<FontFace> Face(const FaceKey&) override { return nullptr; }
+};
+
+}  // namespace
+
+RasterCanvas::RasterCanvas(Bitmap& target, const SystemPalette& palette)
+    : Canvas(palette),
+      m_target(target),
+      m_ownGlyphs(std::make_unique<NoGlyphs>()),
+      m_glyphs(*m_ownGlyphs) {
+  m_state.TextColor = m_state.CurrentFont.TextColor;
+}
+
 RasterCanvas::~RasterCanvas() = default;
 
 void RasterCanvas::Save() {

@@ -27,6 +27,9 @@ namespace orvanta::gfx {
 class RasterCanvas final : public Canvas {
  public:
   RasterCanvas(Bitmap& target, GlyphSource& glyphs, const SystemPalette& palette);
+  // A canvas for pictures without text (ramps, masks, off-screen copies): text draws nothing
+  // and measures 0 x 0.
+  RasterCanvas(Bitmap& target, const SystemPalette& palette);
   ~RasterCanvas() override;
   RasterCanvas(const RasterCanvas&) = delete;
   RasterCanvas& operator=(const RasterCanvas&) = delete;
@@ -153,6 +156,7 @@ class RasterCanvas final : public Canvas {
   const RotatedGlyph& Rotated(FontFace& face, char32_t c, const GlyphBitmap& glyph, int turns);
 
   Bitmap& m_target;
+  std::unique_ptr<GlyphSource> m_ownGlyphs;  // the empty source of a canvas without text
   GlyphSource& m_glyphs;
   State m_state;
   std::vector<State> m_saved;
