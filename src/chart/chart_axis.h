@@ -28,7 +28,7 @@ class TChartAxis {
  public:
   explicit TChartAxis(AxisOrientation orientation);
 
-  bool Horizontal;
+  const bool Horizontal;
   bool Visible = true;
   // With Automatic on, the range is taken from the series; otherwise Minimum..Maximum.
   bool Automatic = true;
