@@ -8,7 +8,7 @@
 namespace orvanta::platform {
 
 bool Win32EventLog::Open() {
-  m_log.reset();
+  m_log.reset();  // a handle left open by an earlier call is closed first
   m_log.reset(OpenEventLogA(nullptr, "System"));
   m_lastError = m_log ? 0 : GetLastError();
   return static_cast<bool>(m_log);
