@@ -32,9 +32,14 @@ std::string ReadText(const fs::path& path) {
   return text.str();
 }
 
-// Runs the real program in UTC with the given arguments.
+// Runs the real program in UTC with the given arguments. Each run has files of its own, since
+// ctest runs tests side by side.
 Outcome RunProgram(const std::string& arguments) {
-  const fs::path dir = fs::path(ORVANTA_BINARY_DIR) / "report-test";
+  static int runs = 0;
+  const fs::path dir =
+      fs::path(ORVANTA_BINARY_DIR) / "report-test" /
+      (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+       std::to_string(++runs));
   fs::create_directories(dir);
   const std::string command = "TZ=UTC0 '" ORVANTA_PROGRAM "' " + arguments + " >'" +
                               (dir / "out").string() + "' 2>'" + (dir / "err").string() +
