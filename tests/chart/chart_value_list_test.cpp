@@ -42,15 +42,5 @@ TEST(TChartValueList, OrderedListsInsertAfterEqualValues) {
   EXPECT_EQ(descending.InsertPosition(0.0), 3);
 }
 
-TEST(TChartValueList, HoldsManyValues) {
-  TChartValueList list("Y", ValueListOrder::loAscending);
-  for (int i = 0; i < 2500; ++i) {
-    list.Insert(list.InsertPosition(i), i);
-  }
-  EXPECT_EQ(list.Count(), 2500);
-  EXPECT_EQ(list.MaxValue(), 2499);
-  EXPECT_EQ(list.Total(), 2499.0 * 2500 / 2);
-}
-
 }  // namespace
 }  // namespace orvanta::chart

@@ -95,6 +95,9 @@ TEST(WtmpLog, RecognisesWtmpByRecordSizeAndContent) {
   std::vector<std::uint8_t> badType = good;
   badType[0] = 42;
   EXPECT_FALSE(WtmpLog::Recognize(badType));
+  std::vector<std::uint8_t> controlInName = good;
+  controlInName[44] = 0x01;
+  EXPECT_FALSE(WtmpLog::Recognize(controlInName));
   std::vector<std::uint8_t> text(400, 'a');
   EXPECT_FALSE(WtmpLog::Recognize(text));
 

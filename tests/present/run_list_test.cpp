@@ -44,19 +44,6 @@ class RunListTest : public ::testing::Test {
   std::int64_t Total = -1;
 };
 
-TEST_F(RunListTest, HasTheMainWindowsColumns) {
-  ASSERT_EQ(List.ColumnCount(), 6);
-  const std::array<std::pair<const char*, int>, 5> fixed = {
-      {{"", 18}, {"开机时间", 150}, {"关机时间", 150}, {"运行时长", 100}, {"登录用户", 127}}};
-  for (int c = 0; c < 5; ++c) {
-    EXPECT_EQ(List.Column(c).Caption, fixed[static_cast<std::size_t>(c)].first);
-    EXPECT_EQ(List.ColumnWidth(c), fixed[static_cast<std::size_t>(c)].second);
-    EXPECT_FALSE(List.Column(c).FillsRest);
-  }
-  EXPECT_EQ(List.Column(5).Caption, "信息");
-  EXPECT_TRUE(List.Column(5).FillsRest);
-}
-
 TEST_F(RunListTest, ShowsTheWorkedExample) {
   history::RunList runs = WorkedExampleRuns();
   const std::vector<Row> expected = {

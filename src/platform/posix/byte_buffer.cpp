@@ -1,6 +1,7 @@
 #include "platform/posix/byte_buffer.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,6 +36,24 @@ FileLoad Failure(std::string reason) {
 
 }  // namespace
 
+void ByteBuffer::Unmap::operator()(std::uint8_t* address) const {
+  ::munmap(address, Length);
+}
+
+ByteBuffer ByteBuffer::MapFile(int fd, std::size_t size) {
+  // Populated at once: the readers touch every page, and one call beats a fault per page.
+  void* address = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+  if (address == MAP_FAILED) {
+    return {};
+  }
+  ByteBuffer buffer;
+  buffer.m_mapping =
+      std::unique_ptr<std::uint8_t, Unmap>(static_cast<std::uint8_t*>(address), Unmap{size});
+  buffer.m_data = buffer.m_mapping.get();
+  buffer.m_size = size;
+  return buffer;
+}
+
 ByteBuffer ByteBuffer::CopyOf(std::span<const std::uint8_t> bytes) {
   ByteBuffer buffer(bytes.size());
   std::copy(bytes.begin(), bytes.end(), buffer.Data());
@@ -59,9 +78,18 @@ FileLoad LoadFile(const std::string& path) {
   if (info.st_size == 0) {
     return Failure("empty file");
   }
+  const auto size = static_cast<std::size_t>(info.st_size);
+  if (ByteBuffer mapped = ByteBuffer::MapFile(fd.Get(), size); mapped.Size() == size) {
+    // A file cut shorter while it was mapped would fault on its lost pages; such a file is
+    // being rewritten and is read from a copy instead.
+    struct stat after {};
+    if (::fstat(fd.Get(), &after) == 0 && after.st_size == info.st_size) {
+      return {std::move(mapped), {}};
+    }
+  }
   ByteBuffer bytes;
   try {
-    bytes = ByteBuffer(static_cast<std::size_t>(info.st_size));
+    bytes = ByteBuffer(size);
   } catch (const std::bad_alloc&) {
     return Failure("file too large to read");
   }

@@ -74,7 +74,9 @@ std::optional<std::string> EvtFileLog::Check(std::span<const std::uint8_t> bytes
 }
 
 std::uint32_t EvtFileLog::Word(std::size_t index) const {
-  index %= m_ringSize;
+  if (index >= m_ringSize) {
+    index %= m_ringSize;
+  }
   history::ByteReader file(m_bytes.Span());
   if (index + 4 <= m_ringSize) {
     return file.U32(kHeaderSize + index).value_or(0);

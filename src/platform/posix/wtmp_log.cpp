@@ -56,15 +56,18 @@ WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users)
 }
 
 bool WtmpLog::Recognize(std::span<const std::uint8_t> bytes) {
-  history::ByteReader first(bytes.first(std::min(bytes.size(), kRecordSize)));
   if (bytes.size() < kRecordSize) {
     return false;
   }
+  history::ByteReader first(bytes.first(kRecordSize));
   const std::int16_t type = first.I16(kTypeField).value_or(-1);
   const std::int32_t microseconds = first.I32(kMicrosecondsField).value_or(-1);
-  const std::uint16_t padding = first.U16(2).value_or(1);
-  return type >= 0 && type <= kLastType && padding == 0 && microseconds >= 0 &&
-         microseconds < 1'000'000;
+  const std::string_view user = FixedText(bytes.subspan(kUserField, kUserFieldSize));
+  const bool printableUser = std::all_of(user.begin(), user.end(), [](char c) {
+    return static_cast<unsigned char>(c) >= 0x20 && c != 0x7F;
+  });
+  return type >= 0 && type <= kLastType && microseconds >= 0 && microseconds < 1'000'000 &&
+         printableUser;
 }
 
 bool WtmpLog::Open() {
@@ -82,18 +85,17 @@ void WtmpLog::TranslateNext() {
         *history::ByteReader(m_bytes.Span()).Bytes(m_entry * kRecordSize, kRecordSize);
     history::ByteReader reader(entry);
     const std::int16_t type = reader.I16(kTypeField).value_or(0);
-    const std::string_view user = FixedText(entry.subspan(kUserField, kUserFieldSize));
+    // The user field is read only for the types that need it: most entries are passed over.
+    auto user = [&entry] { return FixedText(entry.subspan(kUserField, kUserFieldSize)); };
     std::uint32_t eventId = 0;
-    std::vector<std::uint8_t> sid;
+    std::span<const std::uint8_t> sid;
     if (type == kBootTime) {
       eventId = kBootEventId;
-    } else if (type == kRunLevel && user == "shutdown") {
+    } else if (type == kRunLevel && user() == "shutdown") {
       eventId = kShutdownEventId;
     } else if (type == kUserProcess) {
       eventId = kServiceControlEventId;
-      if (std::optional<std::uint32_t> uid = m_users.UidOf(user)) {
-        sid = history::EncodeSid(UnixUserSid(*uid));
-      }
+      sid = SidOf(user());
     } else {
       continue;
     }
@@ -121,6 +123,17 @@ void WtmpLog::TranslateNext() {
     m_hasRecord = true;
     return;
   }
+}
+
+const std::vector<std::uint8_t>& WtmpLog::SidOf(std::string_view user) {
+  if (auto known = m_sids.find(user); known != m_sids.end()) {
+    return known->second;
+  }
+  std::vector<std::uint8_t> sid;
+  if (std::optional<std::uint32_t> uid = m_users.UidOf(user)) {
+    sid = history::EncodeSid(UnixUserSid(*uid));
+  }
+  return m_sids.emplace(std::string(user), std::move(sid)).first->second;
 }
 
 bool WtmpLog::Read(std::uint32_t flags, std::uint32_t /*recordOffset*/,
