@@ -12,8 +12,8 @@ namespace {
 
 // The shared samples lie beside the clone; a worktree keeps its clone one level deeper.
 std::string SamplePath(const std::string& name) {
-  for (const char* dir : {ORVANTA_SOURCE_DIR "/../shared/samples/",
-                          ORVANTA_SOURCE_DIR "/../../shared/samples/"}) {
+  for (const char* dir :
+       {ORVANTA_SOURCE_DIR "/../shared/samples/", ORVANTA_SOURCE_DIR "/../../shared/samples/"}) {
     if (std::filesystem::exists(dir + name)) {
       return dir + name;
     }
