@@ -5,6 +5,9 @@
 //   orvanta_bench write-wtmp FILE COUNT    a wtmp file of COUNT mixed entries
 //   orvanta_bench refresh FILE             refresh timings, records per second, peak memory
 //   orvanta_bench versus-last FILE         our refresh and `last -x -f FILE`, side by side
+//
+// With ORVANTA_BENCH_FIRST_STEPS set, refresh also prints the steps of the first refresh of the
+// process, which pays for growing the heap.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -138,6 +141,9 @@ int Refresh(const std::string& path) {
   const std::uint64_t fileSize = std::filesystem::file_size(path);
   present::RunRefresh refresh;
   std::vector<RefreshResult> results;
+  if (std::getenv("ORVANTA_BENCH_FIRST_STEPS") != nullptr) {
+    PrintSteps(path, refresh);
+  }
   for (int i = 0; i < kRounds; ++i) {
     results.push_back(TimedRefresh(path, refresh));
   }
