@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "history/event_record.h"
@@ -9,6 +12,7 @@
 #include "platform/posix/log_file.h"
 #include "platform/posix/posix_account_api.h"
 #include "record_reading.h"
+#include "support/byte_writer.h"
 #include "support/wtmp_writer.h"
 
 namespace orvanta::platform {
@@ -112,6 +116,28 @@ TEST(WtmpLog, TheRealPasswdDatabaseGivesRootItsSid) {
       Translate(WriteWtmpFile({LoginEntry(5, "root")}), users);
   ASSERT_EQ(translated.size(), 1u);
   EXPECT_EQ(translated[0].Sid, "S-1-22-1-0");
+}
+
+// util-linux's last reads the writer's files as the boots, shutdowns and logins they are: an
+// independent check of the record layout the reader assumes.
+TEST(WtmpWriter, LastReadsItsFilesAsWritten) {
+  const std::string dir = ORVANTA_BINARY_DIR "/wtmp-writer-test";
+  const std::string file = dir + "/mix.wtmp";
+  const std::string listing = dir + "/last.txt";
+  std::filesystem::create_directories(dir);
+  ASSERT_TRUE(WriteFileBytes(
+      file, WriteWtmpFile({BootEntry(1'700'000'000), LoginEntry(1'700'000'100, "alice"),
+                           ShutdownEntry(1'700'003'600)})));
+  if (std::system(("last -x -f '" + file + "' >'" + listing + "' 2>/dev/null").c_str()) != 0) {
+    GTEST_SKIP() << "last is not available";
+  }
+  std::ifstream in(listing);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line) && !line.empty();) {
+    lines.push_back(line.substr(0, line.find(' ')) + "|" + line.substr(9, 11));
+  }
+  EXPECT_EQ(lines, (std::vector<std::string>{"shutdown|system down", "alice|pts/0      ",
+                                             "reboot|system boot"}));
 }
 
 }  // namespace
