@@ -212,6 +212,14 @@ TEST(EvtFileLog, BadHeadersAreNamed) {
   }
 }
 
+TEST(LogFile, AnEmptyFileIsAnEmptyHistoryOnlyWhereLoginRecordsAreExpected) {
+  PasswdDirectory users;
+  OpenedLog expected = LogFromBytes(ByteBuffer::CopyOf({}), users, ExpectedLog::Wtmp);
+  ASSERT_TRUE(expected.Log);
+  EXPECT_TRUE(expected.Error.empty());
+  EXPECT_TRUE(ReadRecords(*expected.Log).empty());
+}
+
 // Random damage anywhere: no crash, and whatever is served is a run of whole records.
 TEST(EvtFileLog, SurvivesRandomDamage) {
   const std::vector<EventSpec> events = Events(12);

@@ -76,7 +76,7 @@ FileLoad LoadFile(const std::string& path) {
     return Failure("not a regular file");
   }
   if (info.st_size == 0) {
-    return Failure("empty file");
+    return {ByteBuffer{}, {}};  // whether that is a log is for the reader of the bytes to say
   }
   const auto size = static_cast<std::size_t>(info.st_size);
   if (ByteBuffer mapped = ByteBuffer::MapFile(fd.Get(), size); mapped.Size() == size) {
@@ -106,9 +106,6 @@ FileLoad LoadFile(const std::string& path) {
       break;  // the file shrank since it was measured
     }
     done += static_cast<std::size_t>(n);
-  }
-  if (done == 0) {
-    return Failure("empty file");
   }
   bytes.Shrink(done);
   return {std::move(bytes), {}};

@@ -5,8 +5,11 @@
 
 namespace orvanta::platform {
 
-OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users) {
+OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users, ExpectedLog expected) {
   if (bytes.Size() == 0) {
+    if (expected == ExpectedLog::Wtmp) {
+      return {std::make_unique<WtmpLog>(std::move(bytes), users), {}};
+    }
     return {nullptr, "empty file"};
   }
   if (EvtFileLog::HasSignature(bytes.Span())) {
@@ -21,12 +24,12 @@ OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users) {
   return {nullptr, "not an event log or wtmp file"};
 }
 
-OpenedLog OpenLogFile(const std::string& path, UserDirectory& users) {
+OpenedLog OpenLogFile(const std::string& path, UserDirectory& users, ExpectedLog expected) {
   FileLoad load = LoadFile(path);
   if (!load.Error.empty()) {
     return {nullptr, std::move(load.Error)};
   }
-  return LogFromBytes(std::move(load.Bytes), users);
+  return LogFromBytes(std::move(load.Bytes), users, expected);
 }
 
 }  // namespace orvanta::platform

@@ -15,11 +15,18 @@ struct OpenedLog {
   std::string Error;
 };
 
+// What a file is expected to hold. This machine's own login records may be an empty wtmp file
+// (no one has booted or logged in since it was rotated): that is an empty history, while an
+// empty file named by the user cannot be told apart from anything else.
+enum class ExpectedLog { Any, Wtmp };
+
 // Recognises the bytes: a legacy event log file by its header signature, a wtmp file by its
 // record size and content.
-OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users);
+OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users,
+                       ExpectedLog expected = ExpectedLog::Any);
 
 // Reads and recognises a file.
-OpenedLog OpenLogFile(const std::string& path, UserDirectory& users);
+OpenedLog OpenLogFile(const std::string& path, UserDirectory& users,
+                      ExpectedLog expected = ExpectedLog::Any);
 
 }  // namespace orvanta::platform

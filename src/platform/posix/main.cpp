@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,10 @@ int main(int argc, char** argv) {
     if (args.size() > 2) {
       return Usage();
     }
-    const std::string path(args.size() == 2 ? args[1] : orvanta::platform::kDefaultLogPath);
+    std::optional<std::string> path;
+    if (args.size() == 2) {
+      path.emplace(args[1]);
+    }
     return orvanta::platform::RunReport(path, stdout, stderr);
   }
   if (args.size() > 1) {

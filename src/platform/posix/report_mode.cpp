@@ -9,12 +9,13 @@
 
 namespace orvanta::platform {
 
-int RunReport(const std::string& path, std::FILE* out, std::FILE* err) {
+int RunReport(const std::optional<std::string>& named, std::FILE* out, std::FILE* err) {
   PosixClock clock;
   history::SetLocalBiasMinutes(history::ComputeLocalBias(clock));
 
   PasswdDirectory users;
-  OpenedLog opened = OpenLogFile(path, users);
+  const std::string path = named.value_or(kDefaultLogPath);
+  OpenedLog opened = OpenLogFile(path, users, named ? ExpectedLog::Any : ExpectedLog::Wtmp);
   if (!opened.Log) {
     std::fprintf(err, "orvanta: %s: %s\n", path.c_str(), opened.Error.c_str());
     return 1;
