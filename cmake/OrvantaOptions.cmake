@@ -10,6 +10,10 @@ if(ORVANTA_SANITIZE)
                                                    -fno-omit-frame-pointer)
   target_link_options(orvanta_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(ORVANTA_BUILD_FUZZ)
+  # Coverage instrumentation for libFuzzer in every library the targets link.
+  target_compile_options(orvanta_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
 if(MINGW)
   target_compile_definitions(orvanta_options INTERFACE UNICODE _UNICODE WIN32_LEAN_AND_MEAN
                                                        NOMINMAX _WIN32_WINNT=0x0501)

@@ -1,0 +1,224 @@
+// Times the whole refresh (load the file, read it newest first, rebuild the runs, fill the
+// list, feed the chart, write the statistics) on large logs written by the fixture writers.
+//
+//   orvanta_bench write-evt FILE COUNT     a .evt file of COUNT mixed records
+//   orvanta_bench write-wtmp FILE COUNT    a wtmp file of COUNT mixed entries
+//   orvanta_bench refresh FILE             refresh timings, records per second, peak memory
+//   orvanta_bench versus-last FILE         our refresh and `last -x -f FILE`, side by side
+//
+// With ORVANTA_BENCH_FIRST_STEPS set, refresh also prints the steps of the first refresh of the
+// process, which pays for growing the heap.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "history/event_log_reader.h"
+#include "platform/posix/log_file.h"
+#include "platform/posix/posix_account_api.h"
+#include "present/run_chart.h"
+#include "present/run_list.h"
+#include "present/run_refresh.h"
+#include "present/run_statistics.h"
+#include "support/byte_writer.h"
+#include "support/event_mix.h"
+
+namespace {
+
+using namespace orvanta;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kRounds = 5;
+
+double Seconds(Clock::duration d) {
+  return std::chrono::duration<double>(d).count();
+}
+
+// The process's peak resident memory in bytes (VmHWM), 0 when unknown.
+std::uint64_t PeakResidentBytes() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmHWM:", 0) == 0) {
+      return std::stoull(line.substr(6)) * 1024;
+    }
+  }
+  return 0;
+}
+
+struct RefreshResult {
+  double Seconds;     // wall clock
+  double CpuSeconds;  // of this process, to tell our work from a busy machine's
+  std::size_t Runs;
+};
+
+RefreshResult TimedRefresh(const std::string& path, present::RunRefresh& refresh) {
+  const Clock::time_point start = Clock::now();
+  const std::clock_t cpuStart = std::clock();
+  platform::PasswdDirectory users;
+  platform::OpenedLog opened = platform::OpenLogFile(path, users);
+  if (!opened.Log) {
+    std::fprintf(stderr, "orvanta_bench: %s: %s\n", path.c_str(), opened.Error.c_str());
+    std::exit(1);
+  }
+  platform::PosixAccountApi accounts(users);
+  refresh.Refresh(*opened.Log, accounts);
+  return {Seconds(Clock::now() - start),
+          static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC, refresh.Runs.size()};
+}
+
+std::size_t CountRecords(const std::string& path) {
+  platform::PasswdDirectory users;
+  platform::OpenedLog opened = platform::OpenLogFile(path, users);
+  std::size_t count = 0;
+  if (opened.Log) {
+    history::ReadSystemLog(*opened.Log, [&count](std::span<const std::uint8_t>) { ++count; });
+  }
+  return count;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Refreshes kRounds times on one window's data, as repeated clicks on Refresh do.
+std::vector<RefreshResult> RefreshRounds(const std::string& path) {
+  present::RunRefresh refresh;
+  std::vector<RefreshResult> results;
+  for (int i = 0; i < kRounds; ++i) {
+    results.push_back(TimedRefresh(path, refresh));
+  }
+  return results;
+}
+
+double MedianWall(const std::vector<RefreshResult>& results) {
+  std::vector<double> values;
+  for (const RefreshResult& r : results) {
+    values.push_back(r.Seconds);
+  }
+  return Median(values);
+}
+
+double MedianCpu(const std::vector<RefreshResult>& results) {
+  std::vector<double> values;
+  for (const RefreshResult& r : results) {
+    values.push_back(r.CpuSeconds);
+  }
+  return Median(values);
+}
+
+// One more refresh, step by step, to show where the time goes.
+void PrintSteps(const std::string& path, present::RunRefresh& refresh) {
+  Clock::time_point t0 = Clock::now();
+  platform::PasswdDirectory users;
+  platform::OpenedLog opened = platform::OpenLogFile(path, users);
+  if (!opened.Log) {
+    return;
+  }
+  platform::PosixAccountApi accounts(users);
+  Clock::time_point t1 = Clock::now();
+  history::RebuildRuns(refresh.Runs, *opened.Log, accounts);
+  Clock::time_point t2 = Clock::now();
+  present::FillRunList(refresh.Runs, refresh.UiLWMsg, refresh.TotalRunSeconds);
+  Clock::time_point t3 = Clock::now();
+  present::FillRunChart(refresh.Runs, refresh.Series1);
+  Clock::time_point t4 = Clock::now();
+  present::ShowRunStatistics(refresh.Runs, refresh.TotalRunSeconds, refresh.StatusPanes);
+  Clock::time_point t5 = Clock::now();
+  std::printf(
+      "  steps              load %.3f s, read and rebuild %.3f s, list %.3f s, "
+      "chart %.3f s, statistics %.6f s\n",
+      Seconds(t1 - t0), Seconds(t2 - t1), Seconds(t3 - t2), Seconds(t4 - t3), Seconds(t5 - t4));
+}
+
+int Refresh(const std::string& path) {
+  const std::uint64_t fileSize = std::filesystem::file_size(path);
+  present::RunRefresh refresh;
+  std::vector<RefreshResult> results;
+  if (std::getenv("ORVANTA_BENCH_FIRST_STEPS") != nullptr) {
+    PrintSteps(path, refresh);
+  }
+  for (int i = 0; i < kRounds; ++i) {
+    results.push_back(TimedRefresh(path, refresh));
+  }
+  const std::uint64_t peak = PeakResidentBytes();
+  const std::size_t records = CountRecords(path);
+  const double median = MedianWall(results);
+  std::printf("refresh %s\n", path.c_str());
+  std::printf("  file size          %.1f MB, %zu records, %zu runs\n", fileSize / 1e6, records,
+              results.back().Runs);
+  std::printf("  first refresh      %.3f s (cpu %.3f s)\n", results.front().Seconds,
+              results.front().CpuSeconds);
+  std::printf("  median of %d        %.3f s (cpu %.3f s; target < 0.300 s: %s)\n", kRounds, median,
+              MedianCpu(results), median < 0.3 ? "met" : "MISSED");
+  std::printf("  records per second %.0f\n", records / median);
+  std::printf("  peak memory        %.1f MB = %.2f x file size (target < 2: %s)\n", peak / 1e6,
+              static_cast<double>(peak) / fileSize, peak < 2 * fileSize ? "met" : "MISSED");
+  PrintSteps(path, refresh);
+  return 0;
+}
+
+int VersusLast(const std::string& path) {
+  const std::vector<RefreshResult> results = RefreshRounds(path);
+  const double ours = MedianWall(results);
+  const std::string command = "last -x -f '" + path + "' > /dev/null";
+  std::vector<double> lastTimes;
+  for (int i = 0; i < 3; ++i) {
+    const Clock::time_point start = Clock::now();
+    if (std::system(command.c_str()) != 0) {
+      std::fprintf(stderr, "orvanta_bench: %s failed\n", command.c_str());
+      return 1;
+    }
+    lastTimes.push_back(Seconds(Clock::now() - start));
+  }
+  const double last = Median(lastTimes);
+  std::printf("wtmp %s (%zu runs)\n", path.c_str(), results.back().Runs);
+  std::printf("  orvanta refresh    %.3f s (median of %d, cpu %.3f s)\n", ours, kRounds,
+              MedianCpu(results));
+  std::printf("  last -x -f FILE    %.3f s (median of 3)\n", last);
+  std::printf("  ratio              %.1f x faster (target >= 3: %s)\n", last / ours,
+              last / ours >= 3 ? "met" : "MISSED");
+  return 0;
+}
+
+int Write(const std::string& kind, const std::string& path, std::size_t count) {
+  const std::vector<std::uint8_t> bytes =
+      kind == "write-evt" ? testsupport::WriteEvtFile(testsupport::MakeEventMix(count, 42))
+                          : testsupport::WriteWtmpFile(testsupport::MakeWtmpMix(count, 42));
+  if (!testsupport::WriteFileBytes(path, bytes)) {
+    std::fprintf(stderr, "orvanta_bench: cannot write %s\n", path.c_str());
+    return 1;
+  }
+  std::printf("wrote %s: %zu entries, %.1f MB\n", path.c_str(), count, bytes.size() / 1e6);
+  return 0;
+}
+
+int Usage() {
+  std::fputs(
+      "usage: orvanta_bench write-evt|write-wtmp FILE COUNT\n"
+      "       orvanta_bench refresh|versus-last FILE\n",
+      stderr);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 3 && (args[0] == "write-evt" || args[0] == "write-wtmp")) {
+    return Write(args[0], args[1], std::stoul(args[2]));
+  }
+  if (args.size() == 2 && args[0] == "refresh") {
+    return Refresh(args[1]);
+  }
+  if (args.size() == 2 && args[0] == "versus-last") {
+    return VersusLast(args[1]);
+  }
+  return Usage();
+}

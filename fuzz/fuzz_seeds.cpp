@@ -1,0 +1,66 @@
+// Writes the seed corpora of the fuzz targets: DIR/evt_file, DIR/wtmp and DIR/runs.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "history/sid.h"
+#include "support/byte_writer.h"
+#include "support/event_mix.h"
+#include "support/evt_writer.h"
+#include "support/worked_example.h"
+#include "support/wtmp_writer.h"
+
+namespace {
+
+using namespace orvanta;
+namespace fs = std::filesystem;
+
+void Write(const fs::path& dir, const std::string& name, const std::vector<std::uint8_t>& bytes) {
+  fs::create_directories(dir);
+  if (!testsupport::WriteFileBytes((dir / name).string(), bytes)) {
+    std::fprintf(stderr, "cannot write %s\n", (dir / name).c_str());
+    std::exit(1);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("usage: orvanta_fuzz_seeds DIR\n", stderr);
+    return 2;
+  }
+  const fs::path dir = argv[1];
+  const auto worked =
+      testsupport::WorkedExampleEvents(history::EncodeSid(history::MakeSid(22, {1, 0})),
+                                       history::EncodeSid(history::MakeSid(22, {1, 1})));
+  const auto mix = testsupport::MakeEventMix(40, 1);
+
+  Write(dir / "evt_file", "worked", testsupport::WriteEvtFile(worked));
+  testsupport::EvtLayout wrapped;
+  wrapped.FileSize = 1400;
+  wrapped.FirstRecordOffset = 1200;
+  wrapped.DirtyHeader = true;
+  Write(dir / "evt_file", "worked-wrapped-dirty", testsupport::WriteEvtFile(worked, wrapped));
+  testsupport::EvtLayout padded;
+  padded.FileSize = 1400;
+  padded.FirstRecordOffset = 1352;
+  padded.StaleFill = true;
+  Write(dir / "evt_file", "worked-padded", testsupport::WriteEvtFile(worked, padded));
+  testsupport::EvtLayout mixed;
+  mixed.FileSize = 6000;
+  mixed.FirstRecordOffset = 3000;
+  Write(dir / "evt_file", "mix", testsupport::WriteEvtFile(mix, mixed));
+  Write(dir / "evt_file", "empty", testsupport::WriteEvtFile({}));
+
+  Write(dir / "wtmp", "mix", testsupport::WriteWtmpFile(testsupport::MakeWtmpMix(30, 2)));
+  Write(dir / "wtmp", "boot", testsupport::WriteWtmpFile({testsupport::BootEntry(100)}));
+
+  // The runs target reads its own encoding; arbitrary bytes make good seeds.
+  std::vector<std::uint8_t> runs;
+  for (int i = 0; i < 512; ++i) {
+    runs.push_back(static_cast<std::uint8_t>(i * 37 + 11));
+  }
+  Write(dir / "runs", "bytes", runs);
+  return 0;
+}

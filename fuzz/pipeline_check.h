@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "history/event_log_api.h"
+#include "platform/posix/posix_account_api.h"
+#include "platform/posix/user_directory.h"
+#include "present/run_refresh.h"
+#include "present/run_report.h"
+
+namespace orvanta::fuzz {
+
+// A fixed user table, so fuzzing never waits for the name service.
+class FixedUsers final : public platform::UserDirectory {
+ public:
+  std::optional<std::uint32_t> UidOf(std::string_view name) override {
+    if (name == "root") {
+      return 0;
+    }
+    if (name == "daemon") {
+      return 1;
+    }
+    return std::nullopt;
+  }
+  std::optional<std::string> NameOf(std::uint32_t uid) override {
+    if (uid == 0) {
+      return "root";
+    }
+    if (uid == 1) {
+      return "daemon";
+    }
+    return std::nullopt;
+  }
+};
+
+// Runs the whole refresh on the log and checks what must hold whatever the bytes were.
+inline void RefreshAndCheck(history::EventLogApi& log) {
+  FixedUsers users;
+  platform::PosixAccountApi accounts(users);
+  present::RunRefresh refresh;
+  refresh.Refresh(log, accounts);
+  std::int64_t sum = 0;
+  for (const history::RunRecord& run : refresh.Runs) {
+    if (run.RunSeconds < 0) {
+      std::abort();
+    }
+    sum += run.RunSeconds;
+  }
+  if (sum != refresh.TotalRunSeconds ||
+      refresh.UiLWMsg.ItemCount() != static_cast<int>(refresh.Runs.size()) ||
+      refresh.Series1.Count() > static_cast<int>(refresh.Runs.size())) {
+    std::abort();
+  }
+  const std::string report = present::FormatRunReport(refresh);
+  if (report.empty() || report.back() != '\n') {
+    std::abort();
+  }
+}
+
+}  // namespace orvanta::fuzz

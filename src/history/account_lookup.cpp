@@ -1,0 +1,48 @@
+#include "history/account_lookup.h"
+
+#include <array>
+#include <exception>
+
+namespace orvanta::history {
+namespace {
+
+// The name buffer holds 261 characters, its terminating null included.
+constexpr std::size_t kMaxAccountNameLength = 260;
+
+constexpr std::array<std::string_view, 3> kIgnoredAccountParts = {"N/A", "SYSTEM", "LOCAL SERVICE"};
+
+}  // namespace
+
+std::string LookupEventAccount(AccountApi& accounts, const EventRecordView& record) {
+  std::span<const std::uint8_t> sid = record.UserSid();
+  if (sid.empty()) {
+    return std::string(kNoAccountName);
+  }
+  try {
+    std::optional<std::string> name = accounts.LookupAccountSid(sid);
+    if (!name) {
+      return std::string(kNoAccountName);
+    }
+    // The name ends at its terminating null, as it would in the fixed buffer.
+    if (std::size_t end = name->find('\0'); end != std::string::npos) {
+      name->resize(end);
+    }
+    if (name->size() > kMaxAccountNameLength) {
+      return std::string(kNoAccountName);
+    }
+    return std::move(*name);
+  } catch (const std::exception&) {
+    return std::string(kNoAccountName);
+  }
+}
+
+bool IsIgnoredAccount(std::string_view name) {
+  for (std::string_view part : kIgnoredAccountParts) {
+    if (name.find(part) != std::string_view::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace orvanta::history

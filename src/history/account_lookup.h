@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "history/account_api.h"
+#include "history/event_record.h"
+
+namespace orvanta::history {
+
+// The name given when no account name can be had.
+inline constexpr std::string_view kNoAccountName = "N/A";
+
+// The bare account name behind the record's user SID, or "N/A" when the record carries no SID,
+// the SID would leave the record, no account matches, the name does not fit 260 characters,
+// or the lookup raises an error. Every call asks the account database afresh.
+std::string LookupEventAccount(AccountApi& accounts, const EventRecordView& record);
+
+// True when the name contains "N/A", "SYSTEM" or "LOCAL SERVICE" anywhere, case sensitive.
+bool IsIgnoredAccount(std::string_view name);
+
+}  // namespace orvanta::history

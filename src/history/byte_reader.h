@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace orvanta::history {
+
+// Little-endian reads from untrusted bytes. Every read is checked against the end of the
+// span, offsets included, so no value read from the bytes themselves can lead outside them.
+class ByteReader {
+ public:
+  ByteReader() = default;
+  explicit ByteReader(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
+
+  std::size_t Size() const { return m_bytes.size(); }
+  std::span<const std::uint8_t> Span() const { return m_bytes; }
+
+  // True when [offset, offset + length) lies inside the bytes.
+  bool Contains(std::size_t offset, std::size_t length) const {
+    return offset <= m_bytes.size() && length <= m_bytes.size() - offset;
+  }
+
+  std::optional<std::uint8_t> U8(std::size_t offset) const {
+    if (!Contains(offset, 1)) {
+      return std::nullopt;
+    }
+    return m_bytes[offset];
+  }
+  std::optional<std::uint16_t> U16(std::size_t offset) const {
+    if (!Contains(offset, 2)) {
+      return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(m_bytes[offset] | (m_bytes[offset + 1] << 8));
+  }
+  std::optional<std::uint32_t> U32(std::size_t offset) const {
+    if (!Contains(offset, 4)) {
+      return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(m_bytes[offset]) |
+           static_cast<std::uint32_t>(m_bytes[offset + 1]) << 8 |
+           static_cast<std::uint32_t>(m_bytes[offset + 2]) << 16 |
+           static_cast<std::uint32_t>(m_bytes[offset + 3]) << 24;
+  }
+  std::optional<std::int16_t> I16(std::size_t offset) const {
+    auto v = U16(offset);
+    return v ? std::optional<std::int16_t>(static_cast<std::int16_t>(*v)) : std::nullopt;
+  }
+  std::optional<std::int32_t> I32(std::size_t offset) const {
+    auto v = U32(offset);
+    return v ? std::optional<std::int32_t>(static_cast<std::int32_t>(*v)) : std::nullopt;
+  }
+  // The bytes [offset, offset + length), or nothing when they do not lie wholly inside.
+  std::optional<std::span<const std::uint8_t>> Bytes(std::size_t offset, std::size_t length) const {
+    if (!Contains(offset, length)) {
+      return std::nullopt;
+    }
+    return m_bytes.subspan(offset, length);
+  }
+
+ private:
+  std::span<const std::uint8_t> m_bytes;
+};
+
+}  // namespace orvanta::history

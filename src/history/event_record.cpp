@@ -1,0 +1,25 @@
+#include "history/event_record.h"
+
+#include <algorithm>
+
+namespace orvanta::history {
+
+std::optional<EventRecordView> EventRecordView::Parse(std::span<const std::uint8_t> bytes) {
+  ByteReader reader(bytes);
+  std::optional<std::uint32_t> length = reader.U32(EventRecordOffsets::Length);
+  if (!length || *length < kEventRecordFixedSize || bytes.size() < kEventRecordFixedSize) {
+    return std::nullopt;
+  }
+  const std::size_t extent = std::min<std::size_t>(*length, bytes.size());
+  return EventRecordView(ByteReader(bytes.first(extent)), *length);
+}
+
+std::span<const std::uint8_t> EventRecordView::UserSid() const {
+  const std::uint32_t length = UserSidLength();
+  if (length == 0 || static_cast<std::uint64_t>(UserSidOffset()) + length > m_length) {
+    return {};
+  }
+  return m_record.Bytes(UserSidOffset(), length).value_or(std::span<const std::uint8_t>{});
+}
+
+}  // namespace orvanta::history

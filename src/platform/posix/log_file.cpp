@@ -1,0 +1,35 @@
+#include "platform/posix/log_file.h"
+
+#include "platform/posix/evt_file_log.h"
+#include "platform/posix/wtmp_log.h"
+
+namespace orvanta::platform {
+
+OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users, ExpectedLog expected) {
+  if (bytes.Size() == 0) {
+    if (expected == ExpectedLog::Wtmp) {
+      return {std::make_unique<WtmpLog>(std::move(bytes), users), {}};
+    }
+    return {nullptr, "empty file"};
+  }
+  if (EvtFileLog::HasSignature(bytes.Span())) {
+    if (std::optional<std::string> reason = EvtFileLog::Check(bytes.Span())) {
+      return {nullptr, std::move(*reason)};
+    }
+    return {std::make_unique<EvtFileLog>(std::move(bytes)), {}};
+  }
+  if (WtmpLog::Recognize(bytes.Span())) {
+    return {std::make_unique<WtmpLog>(std::move(bytes), users), {}};
+  }
+  return {nullptr, "not an event log or wtmp file"};
+}
+
+OpenedLog OpenLogFile(const std::string& path, UserDirectory& users, ExpectedLog expected) {
+  FileLoad load = LoadFile(path);
+  if (!load.Error.empty()) {
+    return {nullptr, std::move(load.Error)};
+  }
+  return LogFromBytes(std::move(load.Bytes), users, expected);
+}
+
+}  // namespace orvanta::platform

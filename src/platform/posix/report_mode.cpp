@@ -1,0 +1,34 @@
+#include "platform/posix/report_mode.h"
+
+#include "history/local_time.h"
+#include "platform/posix/log_file.h"
+#include "platform/posix/posix_account_api.h"
+#include "platform/posix/posix_clock.h"
+#include "present/run_refresh.h"
+#include "present/run_report.h"
+
+namespace orvanta::platform {
+
+int RunReport(const std::optional<std::string>& named, std::FILE* out, std::FILE* err) {
+  PosixClock clock;
+  history::SetLocalBiasMinutes(history::ComputeLocalBias(clock));
+
+  PasswdDirectory users;
+  const std::string path = named.value_or(kDefaultLogPath);
+  OpenedLog opened = OpenLogFile(path, users, named ? ExpectedLog::Any : ExpectedLog::Wtmp);
+  if (!opened.Log) {
+    std::fprintf(err, "orvanta: %s: %s\n", path.c_str(), opened.Error.c_str());
+    return 1;
+  }
+  PosixAccountApi accounts(users);
+  present::RunRefresh refresh;
+  refresh.Refresh(*opened.Log, accounts);
+  const std::string report = present::FormatRunReport(refresh);
+  if (std::fwrite(report.data(), 1, report.size(), out) != report.size() || std::fflush(out) != 0) {
+    std::fprintf(err, "orvanta: cannot write the report\n");
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace orvanta::platform

@@ -1,0 +1,105 @@
+#include "present/run_list.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "present/duration_text.h"
+
+namespace orvanta::present {
+namespace {
+
+struct ColumnLayout {
+  std::string_view Caption;
+  int Width;
+  bool FillsRest;
+};
+
+constexpr std::array<ColumnLayout, 6> kRunListColumns = {{
+    {"", 18, false},
+    {"开机时间", 150, false},
+    {"关机时间", 150, false},
+    {"运行时长", 100, false},
+    {"登录用户", kUserColumnWidth, false},
+    {"信息", 50, true},
+}};
+
+constexpr int kNormalState = 0;
+constexpr int kAbnormalState = 1;
+
+std::string FormatIfSet(history::DateTime t) {
+  return history::IsTimeSet(t) ? history::FormatDateTime(t) : std::string();
+}
+
+}  // namespace
+
+void SetUpRunListColumns(ui::ListViewModel& list) {
+  for (const ColumnLayout& layout : kRunListColumns) {
+    ui::ListColumn column;
+    column.Caption = std::string(layout.Caption);
+    column.Width = layout.Width;
+    column.FillsRest = layout.FillsRest;
+    list.AddColumn(std::move(column));
+  }
+}
+
+std::int32_t SecondsBetween(history::DateTime a, history::DateTime b) {
+  // Both times are whole seconds; rounding removes the error of their day fractions.
+  const double seconds = std::round(std::fabs(a - b) * 86400.0);
+  if (!(seconds < static_cast<double>(std::numeric_limits<std::int32_t>::max()))) {
+    return std::numeric_limits<std::int32_t>::max();
+  }
+  return static_cast<std::int32_t>(seconds);
+}
+
+void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& totalRunSeconds,
+                 const MainWindowTexts& texts) {
+  list.ClearItems();
+  bool noUserSeen = true;
+  totalRunSeconds = 0;
+  if (runs.empty()) {
+    return;
+  }
+  if (runs.back().BootTime < 1 && runs.back().ShutdownTime < 1) {
+    runs.pop_back();
+  }
+  list.ReserveItems(runs.size());
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    history::RunRecord& run = runs[i];
+    ui::ListItem& row = list.AddItem();
+    run.RunSeconds = 0;
+    row.StateIndex = kNormalState;
+    row.SubItems.reserve(5);
+    const bool hasBoot = history::IsTimeSet(run.BootTime);
+    const bool hasShutdown = history::IsTimeSet(run.ShutdownTime);
+    row.SubItems.push_back(FormatIfSet(run.BootTime));
+    row.SubItems.push_back(FormatIfSet(run.ShutdownTime));
+    if (hasBoot && hasShutdown) {
+      run.InfoText = texts.CleanShutdownText;
+      run.RunSeconds = SecondsBetween(run.ShutdownTime, run.BootTime);
+    } else if (i == 0) {
+      run.InfoText = texts.RunningText;
+    } else {
+      row.StateIndex = kAbnormalState;
+      run.InfoText = hasBoot ? texts.AbnormalEndText : texts.MissingBootText;
+    }
+    row.SubItems.push_back(run.RunSeconds > 0 ? FormatDuration(run.RunSeconds, texts)
+                                              : std::string());
+    if (noUserSeen && !run.UserName.empty()) {
+      noUserSeen = false;
+    }
+    row.SubItems.push_back(run.UserName);
+    row.SubItems.push_back(run.InfoText);
+    totalRunSeconds += run.RunSeconds;
+  }
+  if (noUserSeen) {
+    list.SetColumnWidth(kUserColumn, 0);
+    list.SetColumnMaxWidth(kUserColumn, 1);
+  } else if (list.ColumnWidth(kUserColumn) == 0) {
+    // The limit of 1 pixel goes first: set the other way round, the width would be cut to it.
+    list.SetColumnMaxWidth(kUserColumn, 0);
+    list.SetColumnWidth(kUserColumn, kUserColumnWidth);
+  }
+}
+
+}  // namespace orvanta::present

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+#include "history/runs.h"
+#include "present/main_window_texts.h"
+#include "ui/list_view_model.h"
+
+namespace orvanta::present {
+
+// Columns of the run list, and the widths of the user column when shown and hidden.
+inline constexpr int kUserColumn = 4;
+inline constexpr int kUserColumnWidth = 127;
+
+// The run list's six columns: the state image, boot time, shutdown time, run length, user,
+// and the status text that fills the remaining width.
+void SetUpRunListColumns(ui::ListViewModel& list);
+
+// Rebuilds the rows from the runs, newest first, and completes the runs: drops an empty last
+// run, sets every RunSeconds and InfoText, and sums the seconds into totalRunSeconds. Hides the
+// user column when no run has a user and shows it again (width 127) when one has; an empty
+// RunList leaves the column as it was.
+void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& totalRunSeconds,
+                 const MainWindowTexts& texts = kMainWindowTexts);
+
+// Whole seconds between two local times, as an absolute value (saturating at the largest
+// 32-bit count).
+std::int32_t SecondsBetween(history::DateTime a, history::DateTime b);
+
+}  // namespace orvanta::present

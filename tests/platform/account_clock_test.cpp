@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+
+#include "history/local_time.h"
+#include "history/sid.h"
+#include "platform/posix/posix_account_api.h"
+#include "platform/posix/posix_clock.h"
+
+namespace orvanta::platform {
+namespace {
+
+struct AccountCase {
+  history::Sid Sid;
+  std::optional<std::string> Name;
+};
+
+TEST(PosixAccountApi, NamesWellKnownAccountsAndUnixUsers) {
+  PasswdDirectory users;
+  PosixAccountApi accounts(users);
+  const std::array<AccountCase, 9> cases = {{
+      {history::MakeSid(5, {18}), "SYSTEM"},
+      {history::MakeSid(5, {19}), "LOCAL SERVICE"},
+      {history::MakeSid(5, {20}), "NETWORK SERVICE"},
+      {history::MakeSid(22, {1, 0}), "root"},
+      {history::MakeSid(22, {1, 4'000'000'000u}), std::nullopt},  // no such uid
+      {history::MakeSid(22, {2, 0}), std::nullopt},               // a Unix group, not a user
+      {history::MakeSid(5, {21}), std::nullopt},
+      {history::MakeSid(5, {21, 1, 2, 3, 1003}), std::nullopt},  // a domain user
+      {history::MakeSid(1, {0}), std::nullopt},
+  }};
+  for (const AccountCase& c : cases) {
+    EXPECT_EQ(accounts.LookupAccountSid(history::EncodeSid(c.Sid)), c.Name)
+        << history::FormatSid(c.Sid);
+  }
+  const std::vector<std::uint8_t> truncated = {1, 1, 0, 0, 0, 0, 0, 5, 18};
+  EXPECT_EQ(accounts.LookupAccountSid(truncated), std::nullopt);
+}
+
+// Runs a body with TZ set, restoring the zone afterwards.
+template <typename Body>
+void WithZone(const char* zone, Body body) {
+  const char* saved = std::getenv("TZ");
+  const std::string savedValue = saved ? saved : "";
+  ::setenv("TZ", zone, 1);
+  ::tzset();
+  body();
+  if (saved) {
+    ::setenv("TZ", savedValue.c_str(), 1);
+  } else {
+    ::unsetenv("TZ");
+  }
+  ::tzset();
+}
+
+struct ZoneCase {
+  const char* Zone;
+  std::int32_t Bias;
+};
+
+TEST(PosixClock, GivesTheZonesOffsetNow) {
+  const std::array<ZoneCase, 5> cases = {{
+      {"UTC0", 0},
+      {"<+08>-8", 480},
+      {"<-05>5", -300},
+      {"<+0545>-5:45", 345},
+      {"<-0330>3:30", -210},
+  }};
+  for (const ZoneCase& c : cases) {
+    WithZone(c.Zone, [&c] {
+      PosixClock clock;
+      EXPECT_EQ(history::ComputeLocalBias(clock), c.Bias) << c.Zone;
+    });
+  }
+}
+
+TEST(PosixClock, ShiftsByTheOffsetOfNowWhateverTheDate) {
+  // A zone whose summer time is in force all year round would not show this; a fixed
+  // offset shows the shift of any date, also one across a year's end.
+  WithZone("<+08>-8", [] {
+    PosixClock clock;
+    EXPECT_EQ(clock.UtcToLocal({1999, 12, 31, 20, 30, 0, 5}),
+              (history::SystemTime{2000, 1, 1, 4, 30, 0, 5}));
+    EXPECT_EQ(clock.UtcToLocal({2023, 2, 29, 0, 0, 0, 0}), std::nullopt);
+    EXPECT_EQ(clock.UtcToLocal({2023, 1, 1, 0, 0, 0, 1000}), std::nullopt);
+  });
+}
+
+TEST(PosixClock, LocalNowAndTimeSinceBootArePlausible) {
+  WithZone("UTC0", [] {
+    PosixClock clock;
+    const history::SystemTime now = clock.LocalNow();
+    const std::time_t t = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&t, &utc);
+    EXPECT_EQ(now.Year, utc.tm_year + 1900);
+    EXPECT_GE(now.Milliseconds, 0);
+    EXPECT_LE(now.Milliseconds, 999);
+    const std::uint64_t first = clock.MillisecondsSinceBoot();
+    EXPECT_GT(first, 0u);
+    EXPECT_GE(clock.MillisecondsSinceBoot(), first);
+  });
+}
+
+}  // namespace
+}  // namespace orvanta::platform

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "history/sid.h"
+#include "platform/posix/posix_account_api.h"
+#include "platform/posix/user_directory.h"
+#include "support/byte_writer.h"
+#include "support/evt_writer.h"
+#include "support/fakes.h"
+#include "support/worked_example.h"
+#include "support/wtmp_writer.h"
+
+namespace orvanta::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  std::string Out;
+  std::string Err;
+  int Status = -1;
+};
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs the real program in UTC with the given arguments. Each run has files of its own, since
+// ctest runs tests side by side.
+Outcome RunProgram(const std::string& arguments) {
+  static int runs = 0;
+  const fs::path dir =
+      fs::path(ORVANTA_BINARY_DIR) / "report-test" /
+      (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+       std::to_string(++runs));
+  fs::create_directories(dir);
+  const std::string command = "TZ=UTC0 '" ORVANTA_PROGRAM "' " + arguments + " >'" +
+                              (dir / "out").string() + "' 2>'" + (dir / "err").string() +
+                              "'; echo $? >'" + (dir / "status").string() + "'";
+  EXPECT_EQ(std::system(command.c_str()), 0);
+  return {ReadText(dir / "out"), ReadText(dir / "err"), std::stoi(ReadText(dir / "status"))};
+}
+
+std::string Fixture(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+  const fs::path dir = fs::path(ORVANTA_BINARY_DIR) / "report-test";
+  fs::create_directories(dir);
+  const std::string path = (dir / name).string();
+  EXPECT_TRUE(testsupport::WriteFileBytes(path, bytes));
+  return path;
+}
+
+class ReportBinaryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PasswdDirectory users;
+    std::optional<std::string> root = users.NameOf(0);
+    std::optional<std::string> daemon = users.NameOf(1);
+    if (!root || !daemon) {
+      GTEST_SKIP() << "the passwd database lacks uid 0 or 1";
+    }
+    Expected =
+        "开机时间\t关机时间\t运行时长\t登录用户\t信息\n"
+        "2024-03-10 09:00:00\t\t\t" +
+        *root +
+        "\t正常,运行中...\n"
+        "2024-03-09 20:00:00\t2024-03-09 23:30:00\t3 时30 分\t" +
+        *daemon +
+        "\t正常关机\n"
+        "2024-03-08 18:00:00\t\t\t" +
+        *root +
+        "\t非正常关机\n"
+        "\t2024-03-07 22:00:00\t\t\t无开机记录\n"
+        "记录数:4\t天数:3\t总计:3小时\t平均:0(小时/次)\n";
+    RootName = *root;
+    DaemonName = *daemon;
+  }
+
+  std::string Expected;
+  std::string RootName;
+  std::string DaemonName;
+};
+
+TEST_F(ReportBinaryTest, PrintsTheWorkedExampleFromAnEventLogFile) {
+  testsupport::EvtLayout wrapped;
+  wrapped.FileSize = 1400;
+  wrapped.FirstRecordOffset = 1200;
+  wrapped.DirtyHeader = true;
+  const auto events = testsupport::WorkedExampleEvents(history::EncodeSid(UnixUserSid(0)),
+                                                       history::EncodeSid(UnixUserSid(1)));
+  const std::string path = Fixture("worked.evt", testsupport::WriteEvtFile(events, wrapped));
+  const Outcome outcome = RunProgram("--report '" + path + "'");
+  EXPECT_EQ(outcome.Status, 0);
+  EXPECT_EQ(outcome.Err, "");
+  EXPECT_EQ(outcome.Out, Expected);
+}
+
+TEST_F(ReportBinaryTest, PrintsTheWorkedExampleFromAWtmpFile) {
+  using testsupport::UnixTime;
+  const std::vector<testsupport::WtmpEntry> entries = {
+      testsupport::ShutdownEntry(static_cast<std::int32_t>(UnixTime(2024, 3, 7, 22))),
+      testsupport::BootEntry(static_cast<std::int32_t>(UnixTime(2024, 3, 8, 18))),
+      testsupport::LoginEntry(static_cast<std::int32_t>(UnixTime(2024, 3, 8, 18, 5)), RootName),
+      testsupport::BootEntry(static_cast<std::int32_t>(UnixTime(2024, 3, 9, 20))),
+      testsupport::LoginEntry(static_cast<std::int32_t>(UnixTime(2024, 3, 9, 20, 10)), DaemonName),
+      testsupport::ShutdownEntry(static_cast<std::int32_t>(UnixTime(2024, 3, 9, 23, 30))),
+      testsupport::BootEntry(static_cast<std::int32_t>(UnixTime(2024, 3, 10, 9))),
+      testsupport::LoginEntry(static_cast<std::int32_t>(UnixTime(2024, 3, 10, 9, 15)), RootName),
+  };
+  const std::string path = Fixture("worked.wtmp", testsupport::WriteWtmpFile(entries));
+  const Outcome outcome = RunProgram("--report '" + path + "'");
+  EXPECT_EQ(outcome.Status, 0);
+  EXPECT_EQ(outcome.Err, "");
+  EXPECT_EQ(outcome.Out, Expected);
+}
+
+struct FailureCase {
+  const char* Name;
+  std::string Path;
+  std::string Reason;
+};
+
+TEST_F(ReportBinaryTest, NamesTheFileAndTheReasonWhenItIsNoLog) {
+  const fs::path dir = fs::path(ORVANTA_BINARY_DIR) / "report-test";
+  const std::vector<FailureCase> cases = {
+      {"missing", (dir / "no-such-file").string(), "No such file or directory"},
+      {"directory", dir.string(), "Is a directory"},
+      {"empty", Fixture("empty", {}), "empty file"},
+      {"text", Fixture("text", std::vector<std::uint8_t>(500, 'x')),
+       "not an event log or wtmp file"},
+      {"truncated header",
+       Fixture("short.evt", std::vector<std::uint8_t>{0x30, 0, 0, 0, 'L', 'f', 'L', 'e', 1, 0}),
+       "truncated event log header"},
+  };
+  for (const FailureCase& c : cases) {
+    const Outcome outcome = RunProgram("--report '" + c.Path + "'");
+    EXPECT_EQ(outcome.Status, 1) << c.Name;
+    EXPECT_EQ(outcome.Out, "") << c.Name;
+    EXPECT_EQ(outcome.Err, "orvanta: " + c.Path + ": " + c.Reason + "\n") << c.Name;
+  }
+}
+
+TEST(ReportBinary, WithoutReportTheWindowIsNotAvailableYet) {
+  const Outcome outcome = RunProgram("");
+  EXPECT_EQ(outcome.Status, 2);
+  EXPECT_EQ(outcome.Out, "");
+  EXPECT_NE(outcome.Err.find("--report"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvanta::platform

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvanta::testsupport {
+
+// Little-endian writes into a growing byte vector, for building log fixtures.
+class ByteWriter {
+ public:
+  std::vector<std::uint8_t>& Bytes() { return m_bytes; }
+  std::size_t Size() const { return m_bytes.size(); }
+
+  void U8(std::uint8_t v) { m_bytes.push_back(v); }
+  void U16(std::uint16_t v) {
+    U8(static_cast<std::uint8_t>(v));
+    U8(static_cast<std::uint8_t>(v >> 8));
+  }
+  void U32(std::uint32_t v) {
+    U16(static_cast<std::uint16_t>(v));
+    U16(static_cast<std::uint16_t>(v >> 16));
+  }
+  void Append(const std::vector<std::uint8_t>& bytes) {
+    m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+  }
+  // ASCII text as UTF-16LE with its terminating null.
+  void Utf16z(std::string_view text) {
+    for (char c : text) {
+      U16(static_cast<std::uint8_t>(c));
+    }
+    U16(0);
+  }
+  // Text in a fixed-size, null-padded field (cut when longer).
+  void FixedText(std::string_view text, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+      U8(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
+    }
+  }
+  void Zeros(std::size_t count) { m_bytes.insert(m_bytes.end(), count, 0); }
+  void AlignTo4() { Zeros((4 - m_bytes.size() % 4) % 4); }
+  void PatchU32(std::size_t offset, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) {
+      m_bytes[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+    }
+  }
+
+ private:
+  std::vector<std::uint8_t> m_bytes;
+};
+
+// Writes the bytes to a file, replacing it; false on failure.
+bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+}  // namespace orvanta::testsupport
