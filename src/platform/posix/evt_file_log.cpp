@@ -5,6 +5,7 @@
 
 #include "history/byte_reader.h"
 #include "history/event_record.h"
+#include "platform/posix/record_read_check.h"
 
 namespace orvanta::platform {
 namespace {
@@ -28,11 +29,6 @@ constexpr std::size_t kFlagsField = 36;
 constexpr std::size_t kEofBeginRecord = 20;
 constexpr std::size_t kEofCurrentRecordNumber = 28;
 constexpr std::size_t kEofSizeEnd = 36;
-
-constexpr std::uint32_t kErrorInvalidHandle = 6;
-constexpr std::uint32_t kErrorInvalidParameter = 87;
-constexpr std::uint32_t kBackwardsSequential =
-    history::kEventLogSequentialRead | history::kEventLogBackwardsRead;
 
 std::size_t RingSizeOf(std::size_t fileSize) {
   return fileSize > kHeaderSize ? (fileSize - kHeaderSize) / 4 * 4 : 0;
@@ -213,25 +209,13 @@ bool EvtFileLog::Read(std::uint32_t flags, std::uint32_t /*recordOffset*/,
                       std::span<std::uint8_t> buffer, std::uint32_t& bytesRead,
                       std::uint32_t& bytesNeeded) {
   bytesRead = 0;
-  bytesNeeded = 0;
-  if (!m_open) {
-    m_lastError = kErrorInvalidHandle;
-    return false;
-  }
-  if ((flags & kBackwardsSequential) != kBackwardsSequential) {
-    m_lastError = kErrorInvalidParameter;
-    return false;
-  }
-  if (!m_next) {
-    m_lastError = history::kErrorHandleEof;
+  m_lastError =
+      CheckRecordRead(m_open, flags, m_next ? std::optional(m_next->Length) : std::nullopt,
+                      buffer.size(), bytesNeeded);
+  if (m_lastError != 0) {
     return false;
   }
   const Record record = *m_next;
-  if (buffer.size() < record.Length) {
-    bytesNeeded = record.Length;
-    m_lastError = history::kErrorInsufficientBuffer;
-    return false;
-  }
   // The record may run past the end of the file and continue after the header.
   const std::span<const std::uint8_t> ring = m_bytes.Span().subspan(kHeaderSize, m_ringSize);
   const std::size_t first = std::min<std::size_t>(record.Length, m_ringSize - record.Start);

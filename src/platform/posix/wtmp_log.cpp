@@ -8,6 +8,7 @@
 #include "history/event_record.h"
 #include "history/sid.h"
 #include "platform/posix/posix_account_api.h"
+#include "platform/posix/record_read_check.h"
 
 namespace orvanta::platform {
 namespace {
@@ -30,11 +31,6 @@ constexpr std::int16_t kLastType = 9;  // ACCOUNTING
 constexpr std::uint32_t kBootEventId = 0x80000000u | 6005;
 constexpr std::uint32_t kShutdownEventId = 0x80000000u | 6006;
 constexpr std::uint32_t kServiceControlEventId = 0x40000000u | 7035;
-
-constexpr std::uint32_t kErrorInvalidHandle = 6;
-constexpr std::uint32_t kErrorInvalidParameter = 87;
-constexpr std::uint32_t kBackwardsSequential =
-    history::kEventLogSequentialRead | history::kEventLogBackwardsRead;
 
 std::string_view FixedText(std::span<const std::uint8_t> field) {
   const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
@@ -140,22 +136,10 @@ bool WtmpLog::Read(std::uint32_t flags, std::uint32_t /*recordOffset*/,
                    std::span<std::uint8_t> buffer, std::uint32_t& bytesRead,
                    std::uint32_t& bytesNeeded) {
   bytesRead = 0;
-  bytesNeeded = 0;
-  if (!m_open) {
-    m_lastError = kErrorInvalidHandle;
-    return false;
-  }
-  if ((flags & kBackwardsSequential) != kBackwardsSequential) {
-    m_lastError = kErrorInvalidParameter;
-    return false;
-  }
-  if (!m_hasRecord) {
-    m_lastError = history::kErrorHandleEof;
-    return false;
-  }
-  if (buffer.size() < m_record.size()) {
-    bytesNeeded = static_cast<std::uint32_t>(m_record.size());
-    m_lastError = history::kErrorInsufficientBuffer;
+  const auto length = static_cast<std::uint32_t>(m_record.size());
+  m_lastError = CheckRecordRead(m_open, flags, m_hasRecord ? std::optional(length) : std::nullopt,
+                                buffer.size(), bytesNeeded);
+  if (m_lastError != 0) {
     return false;
   }
   std::copy(m_record.begin(), m_record.end(), buffer.begin());
