@@ -11,15 +11,15 @@ enum class ColumnAlignment { Left, Right, Center };
 
 struct ListColumn {
   std::string Caption;
-  int Width = 50;     // pixels actually shown
-  int MaxWidth = 0;   // 0 = no limit
+  int Width = 50;    // pixels actually shown
+  int MaxWidth = 0;  // 0 = no limit
   ColumnAlignment Alignment = ColumnAlignment::Left;
   bool FillsRest = false;  // sizes itself to the width the other columns leave free
 };
 
 struct ListItem {
   std::string Caption;
-  int StateIndex = -1;  // index into the state image list, -1 = none
+  int StateIndex = -1;                // index into the state image list, -1 = none
   std::vector<std::string> SubItems;  // texts of columns 1, 2, ...
 };
 
@@ -29,7 +29,9 @@ class ListViewModel {
  public:
   void AddColumn(ListColumn column);
   int ColumnCount() const { return static_cast<int>(m_columns.size()); }
-  const ListColumn& Column(int index) const { return m_columns.at(static_cast<std::size_t>(index)); }
+  const ListColumn& Column(int index) const {
+    return m_columns.at(static_cast<std::size_t>(index));
+  }
   // A width above a non-zero maximum is cut to the maximum.
   void SetColumnWidth(int index, int width);
   int ColumnWidth(int index) const { return Column(index).Width; }
