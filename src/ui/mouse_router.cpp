@@ -43,12 +43,17 @@ bool Contains(const std::vector<Control*>& chain, const Control* c) {
 
 }  // namespace
 
-Control* MouseRouter::Target(gfx::Point p) const {
-  if (m_capture != nullptr) {
-    return m_capture;
-  }
+Control* MouseRouter::Under(gfx::Point p) const {
+  // A disabled control is transparent: its nearest enabled ancestor gets the mouse.
   Control* hit = m_form.ControlAt(p);
-  return hit != nullptr && hit->EnabledInTree() ? hit : nullptr;
+  while (hit != nullptr && !hit->EnabledInTree()) {
+    hit = hit->Parent();
+  }
+  return hit;
+}
+
+Control* MouseRouter::Target(gfx::Point p) const {
+  return m_capture != nullptr ? m_capture : Under(p);
 }
 
 MouseEvent MouseRouter::EventFor(const Control& target, MouseButton button, ShiftState shift,
@@ -101,8 +106,7 @@ void MouseRouter::Up(MouseButton button, ShiftState shift, gfx::Point p) {
 
 void MouseRouter::Track(gfx::Point p) {
   m_last = p;
-  Control* under = m_form.ControlAt(p);
-  SetHover(under, p);
+  SetHover(Under(p), p);
   m_form.OwnerApp().Hints().MouseOver(m_hover, m_form.FormClientToScreen(p));
   UpdateCursor(p);
 }
@@ -137,7 +141,7 @@ void MouseRouter::Wheel(int notches, ShiftState shift, gfx::Point p) {
 }
 
 void MouseRouter::LeaveWindow() {
-  if (m_capture == nullptr) {
+  if (m_capture == nullptr && m_hover != nullptr) {
     SetHover(nullptr, m_last);
     m_form.OwnerApp().Hints().MouseOver(nullptr, {});
   }
@@ -191,7 +195,7 @@ void MouseRouter::ReleaseCapture() {
   m_implicitCapture = false;
   m_form.OwnerApp().Host().ReleaseCapture();
   // The control under the pointer may differ from the one that held the capture.
-  SetHover(m_form.ControlAt(m_last), m_last);
+  SetHover(Under(m_last), m_last);
 }
 
 void MouseRouter::SetHover(Control* hover, gfx::Point) {

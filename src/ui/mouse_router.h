@@ -37,6 +37,7 @@ class MouseRouter {
   void Forget(const Control& control);
 
  private:
+  Control* Under(gfx::Point p) const;
   Control* Target(gfx::Point p) const;
   void Track(gfx::Point p);  // hover, hint and pointer shape for a pointer position
   void SetHover(Control* hover, gfx::Point p);

@@ -58,15 +58,15 @@ enum class HostEventKind {
 struct HostEvent {
   HostEventKind Kind = HostEventKind::MouseMove;
   WindowId Window = kNoWindow;
-  gfx::Point Position;
+  gfx::Point Position{};
   MouseButton Button = MouseButton::None;
   ShiftState Shift = kShiftNone;
   int WheelNotches = 0;    // positive: turned away from the user
   unsigned Key = kVkNone;  // KeyDown, KeyUp: a VirtualKey
   bool Repeat = false;     // KeyDown from auto-repeat
   char32_t Char = 0;       // Char: a printable character (no control characters)
-  gfx::Rect Area;          // Expose
-  gfx::Size ClientSize;    // Resized
+  gfx::Rect Area{};        // Expose
+  gfx::Size ClientSize{};  // Resized
 };
 
 // What the framework needs of the windowing system. The X11 host and the Win32 host implement
