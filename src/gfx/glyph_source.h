@@ -20,6 +20,8 @@ struct FaceKey {
 
 // One glyph as a grey-level coverage bitmap (0 = no ink, 255 = full ink), placed relative to
 // the pen position on the baseline: its top-left pixel is at (pen.X + Left, baseline - Top).
+// Ink may reach a row beyond the cell's descent; control characters such as tab come back as
+// the face's missing-glyph shape, so tabs are expanded before glyphs are asked for.
 struct GlyphBitmap {
   int Advance = 0;  // whole pixels to the next pen position
   int Left = 0;
@@ -33,7 +35,8 @@ class FontFace {
  public:
   virtual ~FontFace() = default;
   virtual const TextMetrics& Metrics() const = 0;
-  // Underline position below the baseline and its thickness, in pixels.
+  // The underline's top row is UnderlinePosition rows below the baseline, where the baseline is
+  // the row just below the ascent (cell top + Ascent); its thickness in rows.
   virtual int UnderlinePosition() const = 0;
   virtual int UnderlineThickness() const = 0;
   // The glyph of a code point, from this face or, where it lacks one, from the fallback face
