@@ -160,6 +160,7 @@ class Control {
   void DispatchFocusChanged(bool focused) { FocusChanged(focused); }
   void DispatchCaptureLost() { CaptureLost(); }
   CursorKind CursorFor(gfx::Point p) const { return CursorAt(p); }
+  void DispatchPrepareToPaint() { PrepareToPaint(); }
 
  protected:
   void SetStyle(unsigned style) { m_style = style; }
@@ -196,6 +197,9 @@ class Control {
   virtual void VisibleChanged() {}
   // The control was put on a form or taken off one (measuring becomes possible).
   virtual void FormChanged() {}
+  // Runs before each paint of the form, for every showing control: the last moment to lay
+  // out (it may still invalidate).
+  virtual void PrepareToPaint() {}
 
  private:
   void SetFormInTree(Form* form);

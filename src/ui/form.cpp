@@ -407,7 +407,23 @@ bool Form::NeedsPaint() const {
   return Visible() && m_window != kNoWindow && (!m_dirty.IsEmpty() || !m_present.IsEmpty());
 }
 
+namespace {
+
+void PrepareTree(Control& control) {
+  control.DispatchPrepareToPaint();
+  for (int i = 0; i < control.ChildCount(); ++i) {
+    if (control.Child(i).Visible()) {
+      PrepareTree(control.Child(i));
+    }
+  }
+}
+
+}  // namespace
+
 void Form::PaintAndPresent() {
+  if (NeedsPaint()) {
+    PrepareTree(*this);
+  }
   if (!NeedsPaint()) {
     m_dirty = {};
     m_present = {};

@@ -46,9 +46,17 @@ class ListViewModel {
 
   // Bumped by every change, so a view can tell whether it must lay out and repaint.
   std::uint64_t Revision() const { return m_revision; }
-  void Touch() { ++m_revision; }
+  void Touch() {
+    ++m_revision;
+    if (m_onChange) {
+      m_onChange();
+    }
+  }
+  // Called after every change (the list view that shows the model repaints).
+  void SetOnChange(std::function<void()> onChange) { m_onChange = std::move(onChange); }
 
  private:
+  std::function<void()> m_onChange;
   std::vector<ListColumn> m_columns;
   std::vector<ListItem> m_items;
   std::uint64_t m_revision = 0;
