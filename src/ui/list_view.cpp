@@ -197,6 +197,7 @@ void ListView::MouseDown(const MouseEvent& e) {
 }
 
 void ListView::MouseMove(const MouseEvent& e) {
+  EnsureLayout();  // the pointer shape is asked for next, from the layout
   if (m_sizingColumn < 0 || m_sizingColumn >= m_model.ColumnCount()) {
     return;
   }
