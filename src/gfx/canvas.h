@@ -98,7 +98,7 @@ class Canvas {
   virtual void Polyline(std::span<const Point> points) = 0;
   virtual void Polygon(std::span<const Point> points) = 0;
   virtual void SetPixel(int x, int y, Color c) = 0;
-  virtual Color GetPixel(int x, int y) const = 0;  // RGB colour; clNone outside the surface
+  virtual Color GetPixel(int x, int y) const = 0;  // RGB colour; clNone outside the clip
   virtual void InvertRect(const Rect& r) = 0;
   virtual void DrawFocusRect(const Rect& r) = 0;  // dotted XOR outline, every second pixel
 

@@ -35,8 +35,9 @@ class FontFace {
  public:
   virtual ~FontFace() = default;
   virtual const TextMetrics& Metrics() const = 0;
-  // The underline's top row is UnderlinePosition rows below the baseline, where the baseline is
-  // the row just below the ascent (cell top + Ascent); its thickness in rows.
+  // Underline position below the baseline and its thickness, in pixels. The baseline row is the
+  // first row below the ink of letters that sit on it (cell top + Ascent); the underline's top
+  // row is UnderlinePosition rows below it, so 0 puts the underline right under the letters.
   virtual int UnderlinePosition() const = 0;
   virtual int UnderlineThickness() const = 0;
   // The glyph of a code point, from this face or, where it lacks one, from the fallback face
