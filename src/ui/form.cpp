@@ -292,7 +292,7 @@ void Form::Resized() {
 
 void Form::HandleHostEvent(const HostEvent& e) {
   switch (e.Kind) {
-    case HostEventKind::Expose:
+    case HostEventKind::Exposed:
       if (m_framePainted && m_frame.GetSize() == gfx::Size{Width(), Height()}) {
         m_present = UnionRect(m_present, e.Area.Intersect(ClientRect()));
         m_app.RequestPaint();

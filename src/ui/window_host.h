@@ -45,7 +45,7 @@ enum class HostEventKind {
   KeyUp,
   Char,
   CloseRequest,  // the close box, Alt+F4 or the window manager's close
-  Expose,        // part of the client area must be shown again (Area)
+  Exposed,       // part of the client area must be shown again (Area)
   Resized,       // the user changed the client size (ClientSize)
   Activated,     // the window got the keyboard focus
   Deactivated,
@@ -65,7 +65,7 @@ struct HostEvent {
   unsigned Key = kVkNone;  // KeyDown, KeyUp: a VirtualKey
   bool Repeat = false;     // KeyDown from auto-repeat
   char32_t Char = 0;       // Char: a printable character (no control characters)
-  gfx::Rect Area{};        // Expose
+  gfx::Rect Area{};        // Exposed
   gfx::Size ClientSize{};  // Resized
 };
 

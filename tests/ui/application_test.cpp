@@ -135,7 +135,7 @@ TEST(Painting, OnlyControlsInTheDirtyAreaPaint) {
   EXPECT_EQ(left.Paints, 1);
   EXPECT_EQ(right.Paints, 2);
   // Exposure shows the last frame again without painting.
-  f.Host.Inject({.Kind = HostEventKind::Expose, .Window = form.Window(), .Area = {0, 0, 60, 60}});
+  f.Host.Inject({.Kind = HostEventKind::Exposed, .Window = form.Window(), .Area = {0, 0, 60, 60}});
   f.App.ProcessMessages();
   EXPECT_EQ(left.Paints, 1);
   EXPECT_EQ(f.Host.PresentedAreas.back(), (gfx::Rect{0, 0, 60, 60}));
