@@ -1,5 +1,5 @@
-// Asks a window to close the way a window manager's close button does: a WM_DELETE_WINDOW
-// client message. Usage: x11_close_window WINDOW-ID
+// A tool for the end-to-end tests: asks a window to close the way a window manager's close
+// button does, with a WM_DELETE_WINDOW client message. Usage: x11_close_window WINDOW-ID
 #include <X11/Xlib.h>
 
 #include <cstdio>
