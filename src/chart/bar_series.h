@@ -6,10 +6,59 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/axis_scale.h"
+#include "chart/chart_pen.h"
 #include "chart/chart_value_list.h"
+#include "gfx/canvas.h"
 #include "gfx/color.h"
 
 namespace orvanta::chart {
+
+// What a point's mark (and the marks tip) says about it.
+enum class TSeriesMarksStyle {
+  smsValue,
+  smsPercent,
+  smsLabel,
+  smsLabelPercent,
+  smsLabelValue,
+  smsLegend,
+  smsPercentTotal,
+  smsLabelPercentTotal,
+  smsXValue,
+  smsXY,
+  smsSeriesTitle,
+  smsPointIndex,
+  smsPercentRelative,
+};
+
+// Bar shapes; in a flat chart the first four are all drawn as plain rectangles, and only
+// those are drawn at all.
+enum class TBarStyle {
+  bsRectangle,
+  bsPyramid,
+  bsInvPyramid,
+  bsCylinder,
+  bsEllipse,
+  bsArrow,
+  bsRectGradient,
+  bsCone,
+  bsInvArrow,
+  bsInvCone,
+  bsSlantCube,
+  bsDiamond,
+  bsBevel,
+};
+
+struct TChartBrush {
+  gfx::Color Color = gfx::AutoColor;  // the background of hatched fills only
+  gfx::BrushStyle Style = gfx::BrushStyle::Solid;
+};
+
+// The marks above the bars are never drawn; their style still chooses the mark text.
+struct TSeriesMarks {
+  bool Visible = true;
+  TSeriesMarksStyle Style = TSeriesMarksStyle::smsLabel;
+};
 
 // A series of vertical bars: one point per bar, X the category position, Y the bar's value.
 class TBarSeries {
@@ -33,6 +82,10 @@ class TBarSeries {
   double MinYValue() const;
   double MaxYValue() const;
 
+  // The text of point `index` in the given marks style; empty for an index out of range.
+  std::string MarkText(int index, TSeriesMarksStyle style) const;
+  std::string MarkText(int index) const { return MarkText(index, Marks.Style); }
+
   TChartValueList XValues{"X", ValueListOrder::loAscending};
   TChartValueList YValues{"Bar", ValueListOrder::loNone};
 
@@ -42,6 +95,19 @@ class TBarSeries {
   bool UseYOrigin = true;
   double YOrigin = 0;
 
+  // Appearance.
+  TChartPen BarPen;
+  TChartBrush BarBrush;
+  TBarStyle BarStyle = TBarStyle::bsRectangle;
+  int BarWidthPercent = 70;  // of one category slot
+  int OffsetPercent = 0;     // sideways shift, percent of the bar width
+  int CustomBarWidth = 0;    // pixels; 0 = computed
+  bool AutoBarSize = false;
+  bool SideMargins = true;  // one bar width is kept free at each end of the category axis
+  std::string ValueFormat = "#,##0.###";
+  std::string PercentFormat = "##0.## %";
+  TSeriesMarks Marks;
+
   // First and last index drawn by the last paint; -1 when none.
   int FirstVisibleIndex = -1;
   int LastVisibleIndex = -1;
@@ -49,11 +115,41 @@ class TBarSeries {
   // Called after every change of the points, so the chart can repaint.
   std::function<void()> OnChanged;
 
+  // Per-paint steps, called by the chart in this order.
+  void Prepare(int barSeriesCount, int barOrder, int slotCount);
+  // Bar width from the category axis' size in pixels and its value range.
+  void CalcBarSize(int categoryAxisSize, double categoryRange);
+  // Horizontal pixel margins the category axis keeps free at each end.
+  int BarMargin() const { return m_barMargin; }
+  // Vertical pixel margins: none, as marks are never drawn.
+  int VerticalMargin() const { return 0; }
+  void SetScales(const AxisScale& xScale, const AxisScale& yScale);
+  void CalcVisibleRange();
+  // Draws the visible points; the chart has clipped the canvas to its plotting rectangle.
+  void Draw(gfx::Canvas& canvas) const;
+
+  // Geometry of the last paint, in client pixels.
+  int BarSize() const { return m_barSize; }
+  int SlotCount() const { return m_slotCount; }
+  gfx::Rect BarBounds(int index) const;  // empty for an index out of range
+  // The lowest index whose bar contains (x, y), edges included; -1 when none.
+  int Clicked(int x, int y) const;
+
  private:
   void Changed();
+  int BarLeft(int index) const;
+  void DrawBar(gfx::Canvas& canvas, int index) const;
 
   std::vector<std::string> m_labels;
   std::optional<std::vector<gfx::Color>> m_colors;  // absent until a point has its own colour
+
+  int m_barSeriesCount = 1;
+  int m_barOrder = 1;
+  int m_slotCount = 0;
+  int m_barSize = 0;
+  int m_barMargin = 0;
+  AxisScale m_xScale;
+  AxisScale m_yScale{.Horizontal = false};
 };
 
 }  // namespace orvanta::chart

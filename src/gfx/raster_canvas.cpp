@@ -9,6 +9,23 @@ RasterCanvas::RasterCanvas(Bitmap& target, GlyphSource& glyphs, const SystemPale
   m_state.TextColor = m_state.CurrentFont.TextColor;
 }
 
+namespace {
+
+class NoGlyphs final : public GlyphSource {
+ public:
+  std::shared_ptr<FontFace> Face(const FaceKey&) override { return nullptr; }
+};
+
+}  // namespace
+
+RasterCanvas::RasterCanvas(Bitmap& target, const SystemPalette& palette)
+    : Canvas(palette),
+      m_target(target),
+      m_ownGlyphs(std::make_unique<NoGlyphs>()),
+      m_glyphs(*m_ownGlyphs) {
+  m_state.TextColor = m_state.CurrentFont.TextColor;
+}
+
 RasterCanvas::~RasterCanvas() = default;
 
 void RasterCanvas::Save() {
@@ -167,7 +184,7 @@ void RasterCanvas::Rectangle(const Rect& r) {
   const Point corners[] = {
       {d.Left, d.Top}, {d.Right - 1, d.Top}, {d.Right - 1, d.Bottom - 1}, {d.Left, d.Bottom - 1}};
   if (PenWidth() > 1 || m_state.CurrentPen.Style == PenStyle::Dot) {
-    StrokePath(corners, true, pen);
+    StrokePath(corners, PathShape::Closed, pen);
     return;
   }
   FillDeviceSpan(d.Top, d.Left, d.Right, pen);

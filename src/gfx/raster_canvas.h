@@ -15,16 +15,21 @@
 namespace orvanta::gfx {
 
 // The software canvas of both platforms: draws into a Bitmap with Windows drawing semantics.
-// Device coordinates are the bitmap's pixels; logical coordinates are offset by the origin.
-// Where a rule had to be picked it follows Windows: cosmetic lines step like Bresenham with
-// ties toward the start point and leave out the end point; wide pens are round-capped and
-// cover the pixels whose centres lie within half the width of the segment; Rectangle with a
-// clear pen fills one pixel less on the right and bottom; styled pens wider than one pixel
-// draw solid; kDtVCenter and kDtBottom act only with kDtSingleLine; GetPixel outside the clip
-// answers clNone.
+// Device coordinates are the bitmap's pixels; logical coordinates are offset by the origin, and
+// the clip stays where it was set on the device when the origin moves. As in Windows: cosmetic
+// lines leave out their end point; wide pens are round-capped and cover the pixels whose
+// centres lie within half the width of the segment, both ends included; styled pens wider than
+// one pixel draw solid; Rectangle with a clear pen fills one pixel less on the right and bottom;
+// kDtVCenter and kDtBottom act only with kDtSingleLine; GetPixel outside the clip answers
+// clNone. Chosen where a detail is open: ties of cosmetic lines round toward the start point,
+// the focus rectangle's checkerboard is aligned to device pixels, and DrawText turns each line
+// about its own start for an escapement.
 class RasterCanvas final : public Canvas {
  public:
   RasterCanvas(Bitmap& target, GlyphSource& glyphs, const SystemPalette& palette);
+  // A canvas for pictures without text (ramps, masks, off-screen copies): text draws nothing
+  // and measures 0 x 0.
+  RasterCanvas(Bitmap& target, const SystemPalette& palette);
   ~RasterCanvas() override;
   RasterCanvas(const RasterCanvas&) = delete;
   RasterCanvas& operator=(const RasterCanvas&) = delete;
@@ -135,21 +140,23 @@ class RasterCanvas final : public Canvas {
   bool PenVisible(Pixel& p) const;
   int PenWidth() const;
   void StrokeSegment(Point a, Point b, Pixel p);
-  void CosmeticLine(Point a, Point b, Pixel p, bool dotted);
+  void CosmeticLine(Point a, Point b, Pixel p, PenStyle style);
   void WideLine(Point a, Point b, int width, Pixel p);
-  void StrokePath(std::span<const Point> devicePoints, bool closed, Pixel p);
+  enum class PathShape { Open, Closed };
+  void StrokePath(std::span<const Point> devicePoints, PathShape shape, Pixel p);
 
   // Text (raster_text.cpp).
   FontFace* CurrentFace();
   int QuarterTurns() const;
   int Advance(FontFace& face, char32_t c);
-  void DrawTextLine(Point deviceOrigin, const TextLine& line, bool opaque);
+  void DrawTextLine(Point deviceOrigin, const TextLine& line);
   Rect TextFrameToDevice(Point deviceOrigin, const Rect& textRect, int quarterTurns) const;
   void BlendCoverage(int x, int y, int width, int height, const std::uint8_t* coverage,
                      Pixel color);
   const RotatedGlyph& Rotated(FontFace& face, char32_t c, const GlyphBitmap& glyph, int turns);
 
   Bitmap& m_target;
+  std::unique_ptr<GlyphSource> m_ownGlyphs;  // the empty source of a canvas without text
   GlyphSource& m_glyphs;
   State m_state;
   std::vector<State> m_saved;

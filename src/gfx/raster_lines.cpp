@@ -75,7 +75,7 @@ void RasterCanvas::Polyline(std::span<const Point> points) {
     p = ToDevice(p);
   }
   m_dotPhase = 0;
-  StrokePath(device, false, pen);
+  StrokePath(device, PathShape::Open, pen);
 }
 
 void RasterCanvas::Polygon(std::span<const Point> points) {
@@ -97,15 +97,15 @@ void RasterCanvas::Polygon(std::span<const Point> points) {
   Pixel pen = 0;
   if (PenVisible(pen)) {
     m_dotPhase = 0;
-    StrokePath(device, true, pen);
+    StrokePath(device, PathShape::Closed, pen);
   }
 }
 
-void RasterCanvas::StrokePath(std::span<const Point> points, bool closed, Pixel p) {
+void RasterCanvas::StrokePath(std::span<const Point> points, PathShape shape, Pixel p) {
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
     StrokeSegment(points[i], points[i + 1], p);
   }
-  if (closed && points.size() > 1) {
+  if (shape == PathShape::Closed && points.size() > 1) {
     StrokeSegment(points.back(), points.front(), p);
   }
 }
@@ -115,11 +115,12 @@ void RasterCanvas::StrokeSegment(Point a, Point b, Pixel p) {
   if (width > 1) {
     WideLine(a, b, width, p);  // styled pens wider than one pixel draw solid
   } else {
-    CosmeticLine(a, b, p, m_state.CurrentPen.Style == PenStyle::Dot);
+    CosmeticLine(a, b, p, m_state.CurrentPen.Style);
   }
 }
 
-void RasterCanvas::CosmeticLine(Point a, Point b, Pixel p, bool dotted) {
+void RasterCanvas::CosmeticLine(Point a, Point b, Pixel p, PenStyle style) {
+  const bool dotted = style == PenStyle::Dot;
   const std::int64_t dx = std::int64_t{b.X} - a.X;
   const std::int64_t dy = std::int64_t{b.Y} - a.Y;
   const bool xMajor = std::llabs(dx) >= std::llabs(dy);

@@ -76,7 +76,7 @@ void RasterCanvas::TextOut(int x, int y, std::string_view text) {
     line.Chars.push_back({c, line.Width, advance, false});
     line.Width += advance;
   }
-  DrawTextLine(ToDevice({x, y}), line, m_state.BkMode == BackgroundMode::Opaque);
+  DrawTextLine(ToDevice({x, y}), line);
 }
 
 int RasterCanvas::DrawText(std::string_view text, Rect& rect, unsigned flags) {
@@ -118,7 +118,6 @@ int RasterCanvas::DrawText(std::string_view text, Rect& rect, unsigned flags) {
   if ((flags & kDtNoClip) == 0) {
     IntersectClipRect(rect);
   }
-  const bool opaque = m_state.BkMode == BackgroundMode::Opaque;
   for (const TextLine& line : lines) {
     int x = rect.Left;
     if ((flags & kDtCenter) != 0) {
@@ -126,7 +125,7 @@ int RasterCanvas::DrawText(std::string_view text, Rect& rect, unsigned flags) {
     } else if ((flags & kDtRight) != 0) {
       x = rect.Right - line.Width;
     }
-    DrawTextLine(ToDevice({x, y}), line, opaque);
+    DrawTextLine(ToDevice({x, y}), line);
     y += lineHeight;
   }
   m_state.Clip = savedClip;
@@ -148,7 +147,7 @@ Rect RasterCanvas::TextFrameToDevice(Point o, const Rect& r, int quarterTurns) c
   }
 }
 
-void RasterCanvas::DrawTextLine(Point origin, const TextLine& line, bool opaque) {
+void RasterCanvas::DrawTextLine(Point origin, const TextLine& line) {
   FontFace* face = CurrentFace();
   if (!face) {
     return;
@@ -156,7 +155,7 @@ void RasterCanvas::DrawTextLine(Point origin, const TextLine& line, bool opaque)
   const TextMetrics& tm = face->Metrics();
   const int turns = QuarterTurns();
   Pixel bk = 0;
-  if (opaque && Resolve(m_state.BkColor, bk)) {
+  if (m_state.BkMode == BackgroundMode::Opaque && Resolve(m_state.BkColor, bk)) {
     FillDeviceRect(TextFrameToDevice(origin, {0, 0, line.Width, tm.Height}, turns), bk);
   }
   Pixel ink = 0;

@@ -233,10 +233,9 @@ std::vector<TextLine> LayoutText(std::u32string_view text, const TextLayoutOptio
                    ? 2
                    : 1);
   }
+  // Only the end of the text gets the ellipsis; an overlong word on an earlier line is clipped.
   if ((options.Flags & kDtEndEllipsis) != 0) {
-    for (TextLine& line : lines) {
-      builder.AddEllipsis(line);
-    }
+    builder.AddEllipsis(lines.back());
   }
   return lines;
 }

@@ -28,7 +28,8 @@ struct TextLayoutOptions {
 // Splits text into the lines DrawText draws: "&" prefix processing ("&&" is one "&", a single
 // "&" underlines the next character, the first one only), line breaks at CR, LF and CR LF
 // unless single-line, word wrap at spaces and tabs and between CJK characters, tab expansion
-// and the end ellipsis. `advance` gives a code point's pen advance in pixels.
+// and the end ellipsis (on the last line only). `advance` gives a code point's pen advance in
+// pixels.
 std::vector<TextLine> LayoutText(std::u32string_view text, const TextLayoutOptions& options,
                                  const std::function<int(char32_t)>& advance);
 

@@ -90,5 +90,19 @@ TEST_F(StateTest, SetFontTakesTheFontsTextColour) {
   EXPECT_EQ(At(0, 5), MakePixel(128, 128, 128));
 }
 
+TEST(TextlessCanvasTest, DrawsShapesAndIgnoresText) {
+  const SystemPalette palette = SystemPalette::Classic();
+  Bitmap bitmap(8, 4, 0xFFFFFF);
+  RasterCanvas canvas(bitmap, palette);
+  canvas.FillRect({0, 0, 2, 2}, clBtnShadow);
+  canvas.TextOut(0, 0, "M");
+  Rect r{0, 0, 8, 4};
+  EXPECT_EQ(canvas.DrawText("M", r, kDtCalcRect), 0);
+  EXPECT_EQ(canvas.TextExtent("M"), (Size{0, 0}));
+  EXPECT_EQ(canvas.GetTextMetrics().Height, 0);
+  EXPECT_EQ(bitmap.At(1, 1), MakePixel(128, 128, 128));
+  EXPECT_EQ(bitmap.At(4, 1), Pixel{0xFFFFFF});
+}
+
 }  // namespace
 }  // namespace orvanta::gfx

@@ -138,6 +138,11 @@ TEST(TextLayoutTest, EndEllipsisCutsToTheWidthWithThreeDots) {
   EXPECT_EQ(LineTexts(Layout(U"abcdef", kDtSingleLine | kDtEndEllipsis, 5))[0], U"...");
 }
 
+TEST(TextLayoutTest, EndEllipsisAppliesToTheEndOfTheTextOnly) {
+  const auto lines = LineTexts(Layout(U"abcdefgh ab abcdefgh", kDtWordBreak | kDtEndEllipsis, 45));
+  EXPECT_EQ(lines, (std::vector<std::u32string>{U"abcdefgh", U"ab", U"a..."}));
+}
+
 TEST(TextLayoutTest, PositionsAreRunningSumsOfAdvances) {
   const std::vector<TextLine> lines = Layout(U"a\u5C0Fb", kDtSingleLine);
   EXPECT_EQ(lines[0].Chars[1].X, 10);
