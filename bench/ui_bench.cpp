@@ -30,6 +30,7 @@ class NullHost : public ui::WindowHost {
   void SetClientBounds(ui::WindowId, const gfx::Rect&) override {}
   void SetInputEnabled(ui::WindowId, bool) override {}
   void Activate(ui::WindowId window) override { Inject({ui::HostEventKind::Activated, window}); }
+  bool IsMaximized(ui::WindowId) override { return false; }
   gfx::Point ClientToScreen(ui::WindowId, gfx::Point p) override { return p; }
   gfx::Rect DesktopRect() override { return {0, 0, 1024, 768}; }
   void Present(ui::WindowId, const gfx::Bitmap& frame, const gfx::Rect&) override {

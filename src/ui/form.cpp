@@ -254,6 +254,10 @@ void Form::BeginSizeFromBottomRight() {
   m_app.Host().BeginSizeFromBottomRight(m_window);
 }
 
+bool Form::IsMaximized() const {
+  return m_window != kNoWindow && Visible() && m_app.Host().IsMaximized(m_window);
+}
+
 void Form::ForgetControl(const Control& control) {
   m_mouse.Forget(control);
   m_app.Hints().Forget(control);

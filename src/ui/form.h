@@ -72,8 +72,10 @@ class Form : public Control {
   bool WindowActive() const { return m_windowActive; }
   bool InputEnabled() const { return m_inputEnabled; }
 
-  // The size operation from the bottom-right corner (a size grip asks for it).
+  // The size operation from the bottom-right corner (a size grip asks for it), and whether
+  // the window is maximised (the grip is not offered then).
   void BeginSizeFromBottomRight();
+  bool IsMaximized() const;
 
   // Painting.
   void InvalidateFormRect(const gfx::Rect& r);

@@ -89,6 +89,8 @@ class WindowHost {
   // framework drops input to such a window anyway.
   virtual void SetInputEnabled(WindowId window, bool enabled) = 0;
   virtual void Activate(WindowId window) = 0;
+  // Whether the user maximised the window (size grips hide then).
+  virtual bool IsMaximized(WindowId window) = 0;
   virtual gfx::Point ClientToScreen(WindowId window, gfx::Point client) = 0;
   // The part of the screen where windows are placed (the work area), in screen pixels.
   virtual gfx::Rect DesktopRect() = 0;

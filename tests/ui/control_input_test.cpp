@@ -141,6 +141,10 @@ TEST(MouseRouting, SizeGripHandsTheMouseToTheSystem) {
   f.Host.MouseDown(f.window, {20, 20});
   f.Run();
   f.a->ReleaseMouseCapture();
+  EXPECT_FALSE(f.form.IsMaximized());
+  f.Host.State(f.window).Maximized = true;
+  EXPECT_TRUE(f.form.IsMaximized());  // a grip hides itself then
+  f.Host.State(f.window).Maximized = false;
   f.form.BeginSizeFromBottomRight();
   EXPECT_EQ(f.Host.SizeOperations, (std::vector<WindowId>{f.window}));
   EXPECT_EQ(f.Host.CaptureWindow, kNoWindow);

@@ -160,6 +160,8 @@ std::unique_ptr<X11Host> X11Host::Connect(const char* displayName) {
   a.Utf8String = intern("UTF8_STRING");
   a.NetWmState = intern("_NET_WM_STATE");
   a.NetWmStateModal = intern("_NET_WM_STATE_MODAL");
+  a.NetWmStateMaximizedVert = intern("_NET_WM_STATE_MAXIMIZED_VERT");
+  a.NetWmStateMaximizedHorz = intern("_NET_WM_STATE_MAXIMIZED_HORZ");
   a.NetWmMoveResize = intern("_NET_WM_MOVERESIZE");
   a.NetWmWindowType = intern("_NET_WM_WINDOW_TYPE");
   a.NetWmWindowTypeNormal = intern("_NET_WM_WINDOW_TYPE_NORMAL");
@@ -352,6 +354,34 @@ void X11Host::Activate(ui::WindowId window) {
   } else {
     w->ActivateWhenMapped = true;
   }
+}
+
+bool X11Host::IsMaximized(ui::WindowId window) {
+  X11WindowState* w = m_impl->Find(window);
+  if (w == nullptr) {
+    return false;
+  }
+  const X11Atoms& a = m_impl->Atoms;
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long after = 0;
+  unsigned char* data = nullptr;
+  bool vertical = false;
+  bool horizontal = false;
+  if (XGetWindowProperty(m_impl->Dpy, w->Xid, a.NetWmState, 0, 32, False, XA_ATOM, &type, &format,
+                         &count, &after, &data) == Success &&
+      data != nullptr && format == 32) {
+    const auto* states = reinterpret_cast<const Atom*>(data);
+    for (unsigned long i = 0; i < count; ++i) {
+      vertical = vertical || states[i] == a.NetWmStateMaximizedVert;
+      horizontal = horizontal || states[i] == a.NetWmStateMaximizedHorz;
+    }
+  }
+  if (data != nullptr) {
+    XFree(data);
+  }
+  return vertical && horizontal;
 }
 
 gfx::Point X11Host::ClientToScreen(ui::WindowId window, gfx::Point client) {

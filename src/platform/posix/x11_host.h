@@ -28,6 +28,7 @@ class X11Host final : public ui::WindowHost {
   void SetClientBounds(ui::WindowId window, const gfx::Rect& bounds) override;
   void SetInputEnabled(ui::WindowId, bool) override {}
   void Activate(ui::WindowId window) override;
+  bool IsMaximized(ui::WindowId window) override;
   gfx::Point ClientToScreen(ui::WindowId window, gfx::Point client) override;
   gfx::Rect DesktopRect() override;
   void Present(ui::WindowId window, const gfx::Bitmap& frame, const gfx::Rect& area) override;

@@ -22,6 +22,8 @@ struct X11Atoms {
   Atom Utf8String = 0;
   Atom NetWmState = 0;
   Atom NetWmStateModal = 0;
+  Atom NetWmStateMaximizedVert = 0;
+  Atom NetWmStateMaximizedHorz = 0;
   Atom NetWmMoveResize = 0;
   Atom NetWmWindowType = 0;
   Atom NetWmWindowTypeNormal = 0;

@@ -20,6 +20,7 @@ class HeadlessHost : public WindowHost {
     gfx::Rect Bounds;  // client area, screen pixels
     bool Visible = false;
     bool InputEnabled = true;
+    bool Maximized = false;
     bool Destroyed = false;
     CursorKind Cursor = CursorKind::Arrow;
     int Presents = 0;
@@ -36,6 +37,9 @@ class HeadlessHost : public WindowHost {
   void SetClientBounds(WindowId window, const gfx::Rect& bounds) override;
   void SetInputEnabled(WindowId window, bool enabled) override;
   void Activate(WindowId window) override;
+  bool IsMaximized(WindowId window) override {
+    return Find(window) != nullptr && Find(window)->Maximized;
+  }
   gfx::Point ClientToScreen(WindowId window, gfx::Point client) override;
   gfx::Rect DesktopRect() override { return Desktop; }
   void Present(WindowId window, const gfx::Bitmap& frame, const gfx::Rect& area) override;
@@ -67,6 +71,7 @@ class HeadlessHost : public WindowHost {
   std::size_t Pending() const { return m_queue.size(); }
 
   const WindowState& State(WindowId window) const { return m_windows.at(window); }
+  WindowState& State(WindowId window) { return m_windows.at(window); }
   WindowId LastOpened() const { return m_nextId - 1; }
   WindowId ActiveWindow() const { return m_active; }
 
