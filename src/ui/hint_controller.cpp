@@ -2,6 +2,7 @@
 
 #include "ui/application.h"
 #include "ui/control.h"
+#include "ui/form.h"
 #include "ui/hint_window.h"
 
 namespace orvanta::ui {
@@ -31,16 +32,16 @@ Control* HintController::HintSource(Control* control) {
   return nullptr;
 }
 
-void HintController::MouseOver(Control* control, gfx::Point screen) {
+void HintController::MouseOver(Control* control, gfx::Point formPoint) {
   Control* source = HintSource(control);
+  m_at = formPoint;
+  m_atOnScreen = false;
   if (source == m_control) {
-    m_at = screen;
     return;
   }
   HideWindow();
   StopTimer();
   m_control = source;
-  m_at = screen;
   m_state = State::Idle;
   if (source != nullptr) {
     Wait(m_pause);
@@ -53,6 +54,7 @@ void HintController::Activate(Control& control, gfx::Point screen) {
   StopTimer();
   m_control = &control;
   m_at = screen;
+  m_atOnScreen = true;
   Wait(m_pause);
   m_state = State::Waiting;
 }
@@ -96,7 +98,9 @@ void HintController::Tick() {
       m_window = std::make_unique<HintWindow>(m_app);
     }
     m_shownText = m_control->Hint();
-    m_shownAt = {m_at.X, m_at.Y + kCursorHeight};
+    Form* form = m_control->GetForm();
+    const gfx::Point at = m_atOnScreen || form == nullptr ? m_at : form->FormClientToScreen(m_at);
+    m_shownAt = {at.X, at.Y + kCursorHeight};
     m_window->ActivateHint(m_shownAt, m_shownText);
     m_state = State::Shown;
     Wait(m_hidePause);

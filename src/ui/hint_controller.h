@@ -26,8 +26,9 @@ class HintController {
   int HidePause() const { return m_hidePause; }
   void SetHidePause(int ms) { m_hidePause = ms; }
 
-  // The pointer is over control (null: over no control of ours), at a screen point.
-  void MouseOver(Control* control, gfx::Point screen);
+  // The pointer is over control (null: over no control of ours), at a point in the client
+  // pixels of control's form; it becomes a screen point only when the hint shows.
+  void MouseOver(Control* control, gfx::Point formPoint);
   // Offers control's current hint at a screen point: shown after the hint pause.
   void Activate(Control& control, gfx::Point screen);
   void Cancel();
@@ -52,7 +53,8 @@ class HintController {
   int m_hidePause = 2500;
   State m_state = State::Idle;
   Control* m_control = nullptr;
-  gfx::Point m_at;
+  gfx::Point m_at;            // where the pointer is: screen pixels, or form pixels
+  bool m_atOnScreen = false;  // m_at is in screen pixels (an activated hint)
   TimerId m_timer = kNoTimer;
   std::unique_ptr<HintWindow> m_window;
   std::string m_shownText;

@@ -107,7 +107,7 @@ void MouseRouter::Up(MouseButton button, ShiftState shift, gfx::Point p) {
 void MouseRouter::Track(gfx::Point p) {
   m_last = p;
   SetHover(Under(p), p);
-  m_form.OwnerApp().Hints().MouseOver(m_hover, m_form.FormClientToScreen(p));
+  m_form.OwnerApp().Hints().MouseOver(m_hover, p);
   UpdateCursor(p);
 }
 
