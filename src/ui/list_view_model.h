@@ -27,6 +27,32 @@ struct ListItem {
 // whoever fills it needs nothing else, so it can be filled and inspected without a window.
 class ListViewModel {
  public:
+  ListViewModel() = default;
+  // Copies carry the columns and rows, never the change listener: assigning a whole model to
+  // the one a list view shows keeps that view informed.
+  ListViewModel(const ListViewModel& other)
+      : m_columns(other.m_columns), m_items(other.m_items), m_revision(other.m_revision) {}
+  ListViewModel(ListViewModel&& other) noexcept
+      : m_columns(std::move(other.m_columns)),
+        m_items(std::move(other.m_items)),
+        m_revision(other.m_revision) {}
+  ListViewModel& operator=(const ListViewModel& other) {
+    if (this != &other) {
+      m_columns = other.m_columns;
+      m_items = other.m_items;
+      Touch();
+    }
+    return *this;
+  }
+  ListViewModel& operator=(ListViewModel&& other) noexcept {
+    if (this != &other) {
+      m_columns = std::move(other.m_columns);
+      m_items = std::move(other.m_items);
+      Touch();
+    }
+    return *this;
+  }
+
   void AddColumn(ListColumn column);
   int ColumnCount() const { return static_cast<int>(m_columns.size()); }
   const ListColumn& Column(int index) const {

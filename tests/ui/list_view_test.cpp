@@ -242,3 +242,22 @@ TEST(ListViewPaint, StateImageAndSubItemsSitInTheirCells) {
 
 }  // namespace
 }  // namespace orvanta::ui::testing
+
+namespace orvanta::ui::testing {
+namespace {
+
+TEST(ListViewModelAssignment, AWholeModelAssignedToTheListKeepsItInformed) {
+  ListFixture f;
+  ListViewModel built = f.list->Model();
+  for (int i = 0; i < 50; ++i) {
+    built.AddItem().SubItems = {"row" + std::to_string(i)};
+  }
+  f.list->Model() = std::move(built);
+  f.Log->Clear();
+  f.Settle();
+  EXPECT_EQ(f.list->Layout().ContentHeight, 50 * 17);
+  EXPECT_NE(f.Log->FindText("row0"), nullptr);
+}
+
+}  // namespace
+}  // namespace orvanta::ui::testing
