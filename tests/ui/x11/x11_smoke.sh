@@ -18,6 +18,8 @@ for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 [ -s "$tmp/display" ] || { echo "Xvfb did not start"; cat "$tmp/xvfb.log"; exit 1; }
 DISPLAY=:$(cat "$tmp/display")
 export DISPLAY
+# The server must answer before the program connects.
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$smoke" >"$tmp/app.log" 2>&1 &
 app=$!
@@ -28,7 +30,11 @@ for _ in $(seq 50); do
   kill -0 $app 2>/dev/null || break
   sleep 0.1
 done
-[ -n "$wid" ] || { echo "the window did not appear"; cat "$tmp/app.log"; exit 1; }
+[ -n "$wid" ] || {
+  echo "the window did not appear"
+  cat "$tmp/app.log" "$tmp/xvfb.log"
+  exit 1
+}
 sleep 0.5
 xdotool key --window "$wid" Down
 sleep 0.3
