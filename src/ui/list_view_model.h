@@ -11,15 +11,15 @@ enum class ColumnAlignment { Left, Right, Center };
 
 struct ListColumn {
   std::string Caption;
-  int Width = 50;     // pixels actually shown
-  int MaxWidth = 0;   // 0 = no limit
+  int Width = 50;    // pixels actually shown
+  int MaxWidth = 0;  // 0 = no limit
   ColumnAlignment Alignment = ColumnAlignment::Left;
   bool FillsRest = false;  // sizes itself to the width the other columns leave free
 };
 
 struct ListItem {
   std::string Caption;
-  int StateIndex = -1;  // index into the state image list, -1 = none
+  int StateIndex = -1;                // index into the state image list, -1 = none
   std::vector<std::string> SubItems;  // texts of columns 1, 2, ...
 };
 
@@ -27,9 +27,37 @@ struct ListItem {
 // whoever fills it needs nothing else, so it can be filled and inspected without a window.
 class ListViewModel {
  public:
+  ListViewModel() = default;
+  // Copies carry the columns and rows, never the change listener: assigning a whole model to
+  // the one a list view shows keeps that view informed.
+  ListViewModel(const ListViewModel& other)
+      : m_columns(other.m_columns), m_items(other.m_items), m_revision(other.m_revision) {}
+  ListViewModel(ListViewModel&& other) noexcept
+      : m_columns(std::move(other.m_columns)),
+        m_items(std::move(other.m_items)),
+        m_revision(other.m_revision) {}
+  ListViewModel& operator=(const ListViewModel& other) {
+    if (this != &other) {
+      m_columns = other.m_columns;
+      m_items = other.m_items;
+      Touch();
+    }
+    return *this;
+  }
+  ListViewModel& operator=(ListViewModel&& other) noexcept {
+    if (this != &other) {
+      m_columns = std::move(other.m_columns);
+      m_items = std::move(other.m_items);
+      Touch();
+    }
+    return *this;
+  }
+
   void AddColumn(ListColumn column);
   int ColumnCount() const { return static_cast<int>(m_columns.size()); }
-  const ListColumn& Column(int index) const { return m_columns.at(static_cast<std::size_t>(index)); }
+  const ListColumn& Column(int index) const {
+    return m_columns.at(static_cast<std::size_t>(index));
+  }
   // A width above a non-zero maximum is cut to the maximum.
   void SetColumnWidth(int index, int width);
   int ColumnWidth(int index) const { return Column(index).Width; }
@@ -44,9 +72,17 @@ class ListViewModel {
 
   // Bumped by every change, so a view can tell whether it must lay out and repaint.
   std::uint64_t Revision() const { return m_revision; }
-  void Touch() { ++m_revision; }
+  void Touch() {
+    ++m_revision;
+    if (m_onChange) {
+      m_onChange();
+    }
+  }
+  // Called after every change (the list view that shows the model repaints).
+  void SetOnChange(std::function<void()> onChange) { m_onChange = std::move(onChange); }
 
  private:
+  std::function<void()> m_onChange;
   std::vector<ListColumn> m_columns;
   std::vector<ListItem> m_items;
   std::uint64_t m_revision = 0;

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <functional>
+
+#include "gfx/bitmap.h"
+#include "ui/control.h"
+#include "ui/mouse_router.h"
+#include "ui/window_host.h"
+
+namespace orvanta::ui {
+
+class Application;
+
+enum class BorderStyle { Sizeable, Single, None };
+enum class FormPosition { Designed, DesktopCenter, OwnerFormCenter };
+enum class CloseAction { None, Hide };
+
+enum ModalResult : int { kMrNone = 0, kMrOk = 1, kMrCancel = 2 };
+
+struct BorderIcons {
+  bool SystemMenu = true;
+  bool Minimize = true;
+  bool Maximize = true;
+};
+
+// A top-level window: the root of a control tree, with one host window. Its bounds are its
+// client area (left and top 0); ScreenPosition places the client area on the screen. The whole
+// client area is painted into an off-screen frame and handed to the host; only the invalid
+// part is repainted and presented.
+class Form : public Control {
+ public:
+  explicit Form(Application& app);
+  ~Form() override;
+
+  Application& OwnerApp() const { return m_app; }
+  WindowId Window() const { return m_window; }
+
+  // Window properties; set them before the first Show.
+  Form* Owner() const { return m_owner; }
+  void SetOwner(Form* owner) { m_owner = owner; }
+  BorderStyle GetBorderStyle() const { return m_borderStyle; }
+  void SetBorderStyle(BorderStyle style) { m_borderStyle = style; }
+  const BorderIcons& GetBorderIcons() const { return m_icons; }
+  void SetBorderIcons(const BorderIcons& icons) { m_icons = icons; }
+  FormPosition Position() const { return m_position; }
+  void SetPosition(FormPosition position) { m_position = position; }
+  gfx::Point ScreenPosition() const { return m_screenPos; }  // client top-left, screen pixels
+  void SetScreenPosition(gfx::Point p);
+  void SetClientSize(int width, int height);
+  gfx::Point FormClientToScreen(gfx::Point p) const;
+
+  void Show();
+  void Hide();
+  // Asks to close: OnClose may refuse. A modal form ends its modal loop; the main form ends the
+  // application; any other form hides.
+  void Close();
+  // Shows the form over its owner (or the main form) and runs a nested message loop until the
+  // form closes or sets a modal result; the other forms take no input meanwhile.
+  int ShowModal();
+  bool IsModal() const { return m_modal; }
+  int GetModalResult() const { return m_modalResult; }
+  void SetModalResult(int result) { m_modalResult = result; }
+
+  std::function<void(CloseAction&)> OnClose;
+  std::function<void()> OnShow;
+
+  // Focus.
+  Control* ActiveControl() const { return m_activeControl; }
+  void SetActiveControl(Control* control) { FocusControl(control); }
+  bool FocusControl(Control* control);
+  bool SelectNext(bool forward);
+  bool WindowActive() const { return m_windowActive; }
+  bool InputEnabled() const { return m_inputEnabled; }
+
+  // The size operation from the bottom-right corner (a size grip asks for it), and whether
+  // the window is maximised (the grip is not offered then).
+  void BeginSizeFromBottomRight();
+  bool IsMaximized() const;
+
+  // Painting.
+  void InvalidateFormRect(const gfx::Rect& r);
+  bool NeedsPaint() const;
+  void PaintAndPresent();  // paints the invalid part and presents it
+  // Paints the part area (form client pixels) of the tree onto any canvas.
+  void PaintTree(gfx::Canvas& canvas, const gfx::Rect& area);
+  const gfx::Bitmap& Frame() const { return m_frame; }
+  void Paint(gfx::Canvas& canvas) override;
+
+  // Called by the application and the controls.
+  void HandleHostEvent(const HostEvent& e);
+  MouseRouter& Mouse() { return m_mouse; }
+  void ForgetControl(const Control& control);  // a control is being destroyed
+  void ControlHidden(const Control& control);  // hidden, disabled or removed
+  void SetInputEnabled(bool enabled);
+
+ protected:
+  void CaptionChanged() override;
+  void VisibleChanged() override;
+  void Resized() override;
+
+ private:
+  void EnsureWindow();
+  gfx::Point PlacedPosition() const;
+  void HandleKeyDown(const HostEvent& e);
+  void HandleKeyUp(const HostEvent& e);
+  void HandleChar(const HostEvent& e);
+  void SetWindowActive(bool active);
+  void PaintControl(gfx::Canvas& canvas, gfx::Point base, Control& control, const gfx::Rect& area);
+
+  Application& m_app;
+  WindowId m_window = kNoWindow;
+  Form* m_owner = nullptr;
+  BorderStyle m_borderStyle = BorderStyle::Sizeable;
+  BorderIcons m_icons;
+  FormPosition m_position = FormPosition::Designed;
+  gfx::Point m_screenPos{0, 0};
+  bool m_placed = false;
+  bool m_modal = false;
+  int m_modalResult = kMrNone;
+  bool m_windowActive = false;
+  bool m_inputEnabled = true;
+  bool m_hostResizing = false;
+  Control* m_activeControl = nullptr;
+  MouseRouter m_mouse;
+  gfx::Bitmap m_frame;
+  bool m_framePainted = false;
+  gfx::Rect m_dirty;    // to paint, form pixels
+  gfx::Rect m_present;  // painted but not yet shown again (exposed)
+};
+
+}  // namespace orvanta::ui

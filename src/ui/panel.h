@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/control.h"
+#include "ui/text_alignment.h"
+
+namespace orvanta::ui {
+
+enum class BevelCut { None, Lowered, Raised };
+
+// A plain container: its colour, an optional outer and inner bevel, a border gap, and a
+// caption centred vertically. Aligned children share the area inside the bevels.
+class Panel : public Control {
+ public:
+  Panel();
+
+  BevelCut BevelOuter() const { return m_bevelOuter; }
+  void SetBevelOuter(BevelCut cut);
+  BevelCut BevelInner() const { return m_bevelInner; }
+  void SetBevelInner(BevelCut cut);
+  int BevelWidth() const { return m_bevelWidth; }
+  void SetBevelWidth(int width);
+  int BorderWidth() const { return m_borderWidth; }
+  void SetBorderWidth(int width);
+  Alignment GetAlignment() const { return m_alignment; }
+  void SetAlignment(Alignment alignment);
+
+  gfx::Rect AlignArea() const override;
+  void Paint(gfx::Canvas& canvas) override;
+
+ private:
+  int FrameWidth() const;
+  void FrameChanged();
+
+  BevelCut m_bevelOuter = BevelCut::Raised;
+  BevelCut m_bevelInner = BevelCut::None;
+  int m_bevelWidth = 1;
+  int m_borderWidth = 0;
+  Alignment m_alignment = Alignment::Center;
+};
+
+}  // namespace orvanta::ui

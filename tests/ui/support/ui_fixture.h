@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "gfx/color.h"
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/support/headless_host.h"
+#include "ui/support/recording_canvas.h"
+
+namespace orvanta::ui::testing {
+
+// A headless application whose forms paint on recording canvases.
+struct UiFixture {
+  UiFixture()
+      : Log(std::make_shared<DrawLog>()), App(Host, [this](gfx::Bitmap& bitmap) {
+          return std::make_unique<RecordingCanvas>(bitmap, Palette, Log);
+        }) {}
+
+  // Shows a form and serves the loop until it has painted.
+  void ShowAndSettle(Form& form) {
+    form.Show();
+    App.ProcessMessages();
+  }
+
+  HeadlessHost Host;
+  gfx::SystemPalette Palette = gfx::SystemPalette::Classic();
+  std::shared_ptr<DrawLog> Log;
+  Application App;
+};
+
+}  // namespace orvanta::ui::testing

@@ -1,0 +1,64 @@
+#!/bin/sh
+# Opens the smoke window under Xvfb, finds it by its title, sends a key and a click, reads a
+# pixel back from a screenshot and closes it through WM_DELETE_WINDOW. Exit 77 skips the test
+# where Xvfb or xdotool is missing.
+# Usage: x11_smoke.sh SMOKE-PROGRAM CLOSE-PROGRAM OUTPUT-DIR
+set -u
+smoke=$1
+closer=$2
+out=$3
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "skip: $tool is not installed"; exit 77; }
+done
+tmp=$(mktemp -d)
+trap 'kill $app $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+[ -s "$tmp/display" ] || { echo "Xvfb did not start"; cat "$tmp/xvfb.log"; exit 1; }
+DISPLAY=:$(cat "$tmp/display")
+export DISPLAY
+# The server must answer before the program connects.
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$smoke" >"$tmp/app.log" 2>&1 &
+app=$!
+wid=""
+for _ in $(seq 50); do
+  wid=$(xdotool search --name "Orvanta smoke" 2>/dev/null | head -n 1)
+  [ -n "$wid" ] && break
+  kill -0 $app 2>/dev/null || break
+  sleep 0.1
+done
+[ -n "$wid" ] || {
+  echo "the window did not appear"
+  cat "$tmp/app.log" "$tmp/xvfb.log"
+  exit 1
+}
+sleep 0.5
+xdotool key --window "$wid" Down
+sleep 0.3
+xdotool mousemove --window "$wid" 100 120 click 1
+sleep 0.3
+if command -v import >/dev/null 2>&1; then
+  import -window "$wid" "$out/x11_smoke.png" 2>/dev/null &&
+    pixel=$(convert "$out/x11_smoke.png" -format '%[pixel:p{2,2}]' info: 2>/dev/null)
+  echo "form background pixel: ${pixel:-none}"
+  case "${pixel:-}" in
+    *212,208,200*|"") ;;
+    *) echo "unexpected form background $pixel"; exit 1 ;;
+  esac
+fi
+"$closer" "$wid"
+status=1
+for _ in $(seq 50); do
+  if ! kill -0 $app 2>/dev/null; then
+    wait $app
+    status=$?
+    break
+  fi
+  sleep 0.1
+done
+cat "$tmp/app.log"
+echo "exit status $status"
+exit $status
