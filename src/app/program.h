@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "controls/shell.h"
+#include "gfx/color.h"
+#include "gfx/glyph_source.h"
+#include "history/account_api.h"
+#include "history/clock.h"
+#include "history/event_log_api.h"
+#include "ui/window_host.h"
+
+namespace orvanta::app {
+
+// What the program needs of its platform. Each entry point (WinMain, the Linux main) builds
+// these from its own seams and hands them to RunProgram; everything else is the same code.
+struct PlatformServices {
+  ui::WindowHost& Host;
+  gfx::GlyphSource& Glyphs;
+  gfx::SystemPalette Palette;
+  history::Clock& Clock;
+  controls::Shell& Shell;
+  // The System log for one refresh: opened and closed by the reader each time.
+  std::function<std::unique_ptr<history::EventLogApi>()> OpenSystemLog;
+  // The account database for one refresh.
+  std::function<std::unique_ptr<history::AccountApi>()> OpenAccounts;
+};
+
+// Creates the main window (its create handler runs the first refresh), shows it and runs the
+// message loop until it closes. Returns the process exit status.
+int RunProgram(PlatformServices& services);
+
+}  // namespace orvanta::app
