@@ -1,6 +1,7 @@
-# orvanta_test(NAME LABEL label SOURCES... DEPENDS libs...) builds one GoogleTest executable
-# and registers its tests with ctest under the given label. Cross builds run them through
-# CMAKE_CROSSCOMPILING_EMULATOR (scripts/wine-run) and label them `wine` instead.
+# orvanta_test(NAME [ON_DISPLAY] LABEL label SOURCES... DEPENDS libs...) builds one GoogleTest
+# executable and registers its tests with ctest under the given label. Cross builds run them
+# through CMAKE_CROSSCOMPILING_EMULATOR (scripts/wine-run) and label them `wine` instead;
+# ON_DISPLAY runs them there on a private Xvfb display, in a Wine prefix of their own.
 if(CMAKE_CROSSCOMPILING)
   # Debian ships GoogleTest as sources; build them with the cross compiler.
   if(NOT TARGET gtest)
@@ -21,6 +22,13 @@ if(CMAKE_CROSSCOMPILING)
   endif()
   set(ORVANTA_TEST_EMULATOR ${CMAKE_CROSSCOMPILING_EMULATOR} --test
                             --prefix-root=${ORVANTA_WINE_ROOT})
+  # Programs that open windows: Wine's desktop process keeps the display it started on, so
+  # they get their own prefix, whose server each run ends, and run one at a time.
+  set(ORVANTA_WINE_DISPLAY_ROOT ${ORVANTA_WINE_ROOT}-display)
+  set(ORVANTA_DISPLAY_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/run-on-xvfb
+                               --wine-prefix-root=${ORVANTA_WINE_DISPLAY_ROOT}
+                               ${CMAKE_CROSSCOMPILING_EMULATOR} --test
+                               --prefix-root=${ORVANTA_WINE_DISPLAY_ROOT})
   execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --check=${ORVANTA_WINE_ARCH}
                   RESULT_VARIABLE wine_check OUTPUT_QUIET ERROR_QUIET)
   if(NOT wine_check EQUAL 0)
@@ -44,7 +52,7 @@ function(orvanta_add_wine_test name)
 endfunction()
 
 function(orvanta_test name)
-  cmake_parse_arguments(ARG "" "LABEL" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "ON_DISPLAY" "LABEL" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE orvanta_options ${ARG_DEPENDS} ${ORVANTA_GTEST_LIBS})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
@@ -59,7 +67,14 @@ function(orvanta_test name)
   # Under Wine every process start costs the better part of a second, so each executable runs
   # all its tests in one process: one ctest entry per executable, whose output lists every case.
   # wine-run exits 77 (skipped) where this machine cannot run the build's programs.
-  set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${ORVANTA_TEST_EMULATOR})
+  if(ARG_ON_DISPLAY)
+    set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${ORVANTA_DISPLAY_EMULATOR})
+  else()
+    set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${ORVANTA_TEST_EMULATOR})
+  endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES LABELS wine SKIP_RETURN_CODE 77)
+  if(ARG_ON_DISPLAY)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK orvanta_wine_display)
+  endif()
 endfunction()

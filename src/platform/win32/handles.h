@@ -39,4 +39,22 @@ class SelectionGuard {
   HGDIOBJ m_previous;
 };
 
+// The DC of a window (of the screen for a null window), released when the guard goes.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND hwnd) : m_hwnd(hwnd), m_dc(GetDC(hwnd)) {}
+  ~WindowDc() {
+    if (m_dc != nullptr) {
+      ReleaseDC(m_hwnd, m_dc);
+    }
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC Get() const { return m_dc; }
+
+ private:
+  HWND m_hwnd;
+  HDC m_dc;
+};
+
 }  // namespace orvanta::platform
