@@ -50,13 +50,13 @@ struct TestForm {
     List->SetGridLines(true);
     List->Model().AddColumn({"开机时间", 150});
     List->Model().AddColumn({.Caption = "信息", .Width = 50, .FillsRest = true});
-    for (int i = 0; i < 5; ++i) {
+    for (const char* boot : {"2024-05-01", "2024-05-02", "2024-05-03"}) {
       ui::ListItem& item = List->Model().AddItem();
-      item.Caption = "2024-05-0" + std::to_string(i + 1);
+      item.Caption = boot;
       item.SubItems = {"正常关机"};
     }
     Ticker.SetInterval(100);
-    Ticker.OnTimer = [this] { Label->SetCaption("ticks " + std::to_string(++Ticks)); };
+    Ticker.OnTimer = [this] { Label->SetCaption(std::to_string(++Ticks) + " ticks"); };
     Ticker.SetEnabled(true);
   }
 
@@ -80,7 +80,7 @@ TEST(Win32WindowFramework, AFormShowsTicksAndClosesOnTheSystemsRequest) {
   app.ProcessMessages();
   const HWND hwnd = host->NativeWindow(test.Form.Window());
   ASSERT_NE(hwnd, nullptr);
-  EXPECT_EQ(test.Label->Caption(), "ticks 3");
+  EXPECT_EQ(test.Label->Caption(), "3 ticks");
 
   // The screen shows the painted frame: the form's face, the list's white rows, and ink.
   const gfx::Pixel face = palette.ToPixel(gfx::clBtnFace);
