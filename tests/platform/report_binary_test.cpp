@@ -32,8 +32,8 @@ std::string ReadText(const fs::path& path) {
   return text.str();
 }
 
-// Runs the real program in UTC without a display with the given arguments. Each run has files of its own, since
-// ctest runs tests side by side.
+// Runs the real program in UTC without a display with the given arguments. Each run has files of
+// its own, since ctest runs tests side by side.
 Outcome RunProgram(const std::string& arguments) {
   static int runs = 0;
   const fs::path dir =
