@@ -54,6 +54,8 @@ class TUiPageControl : public ui::Control {
   std::function<void()> OnChange;
 
   int HotTab() const { return m_hotTab; }
+  // The pointer moved onto a page: no tab is under it any more.
+  void ClearHotTab() { SetHotTab(-1); }
   // Geometry, client pixels.
   int RowHeight() const { return m_rowHeight; }
   int StripHeight() const;

@@ -25,4 +25,10 @@ void TUiTabSheet::CaptionChanged() {
   }
 }
 
+void TUiTabSheet::MouseEnter() {
+  if (auto* pages = dynamic_cast<TUiPageControl*>(Parent())) {
+    pages->ClearHotTab();
+  }
+}
+
 }  // namespace orvanta::controls

@@ -18,6 +18,7 @@ class TUiTabSheet : public ui::Control {
 
  protected:
   void CaptionChanged() override;
+  void MouseEnter() override;
 
  private:
   bool m_tabVisible = true;
