@@ -201,6 +201,18 @@ TEST_F(MainWindowTest, ToolbarAndStatusBarPlaceTheirControls) {
   EXPECT_FALSE(form.TBHelp->Visible());
 }
 
+TEST_F(MainWindowTest, ANarrowWindowWrapsTheToolbarAndTheRestFollows) {
+  TFormOrvanta& form = CreateAndShow();
+  form.SetClientSize(400, 300);
+  Ui.App.ProcessMessages();
+  // 4 + 80 + 25 + 80 + 25 + 80 + 80 = 374 fits 400 - 4; the third spacer starts a second row.
+  EXPECT_EQ(form.UiSpacer3->Left(), 4);
+  EXPECT_EQ(form.UiToolbar1->Height(), 85);
+  EXPECT_EQ(form.UiPageControl1->Bounds(), (gfx::Rect{0, 85, 400, 281}));
+  EXPECT_EQ(form.TabSheet1->Bounds(), form.UiPageControl1->PageRect());
+  EXPECT_EQ(form.Chart1->Chart().GetSize().Width, form.TabSheet2->Width());
+}
+
 TEST_F(MainWindowTest, TabsSwitchPagesByMouseAndKeyboard) {
   TFormOrvanta& form = CreateAndShow();
   controls::TUiPageControl& pages = *form.UiPageControl1;

@@ -171,6 +171,19 @@ TEST_F(MainWindowRender, LabelsAndPanesShowTheirTexts) {
   R.Save(*Form, "main_window_ticked");
 }
 
+TEST_F(MainWindowRender, AButtonUnderTheMouseShowsItsFace) {
+  const gfx::Rect about = Form->TBAbout->BoundsInForm();
+  R.Host.MouseMove(Form->Window(), {about.Left + 40, about.Top + 30});
+  R.App.ProcessMessages();
+  R.Save(*Form, "main_window_hot_button");
+  EXPECT_TRUE(Form->TBAbout->MouseOver());
+  EXPECT_EQ(At(*Form->TBAbout, {0, 30}), gfx::RGB(10, 36, 106));
+  EXPECT_EQ(At(*Form->TBAbout, {79, 30}), gfx::RGB(10, 36, 106));
+  EXPECT_EQ(At(*Form->TBAbout, {40, 58}), gfx::RGB(181, 189, 210));
+  // Its neighbours stay flat on the toolbar's ramp.
+  EXPECT_EQ(At(*Form->TBUpdate, {0, 30}), At(*Form->UiToolbar1, {300, 30}));
+}
+
 TEST_F(MainWindowRender, TheChartPageShowsTheRunsOldestLeft) {
   controls::TUiPageControl& pages = *Form->UiPageControl1;
   const gfx::Rect tab = InForm(pages, pages.TabRect(1));
