@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, TheLocalOffsetIsTakenBeforeTheFirstRefresh) {
   Fake.Clock.BiasMinutes = 480;
   TFormOrvanta& form = Create();
   EXPECT_EQ(history::LocalBiasMinutes(), 480);
-  EXPECT_EQ(form.UiLWMsg->Model().Item(0).SubItems.at(0), "2024-03-10 17:00:00");
+  EXPECT_EQ(form.UiLWMsg->Model().Item(0).SubItem(0), "2024-03-10 17:00:00");
 }
 
 TEST_F(MainWindowTest, RefreshRebuildsInsteadOfAppending) {
