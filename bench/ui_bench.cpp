@@ -83,8 +83,8 @@ struct RunListScene {
     for (int i = 0; i < kRows; ++i) {
       ui::ListItem& item = model.AddItem();
       item.StateIndex = i % 7 == 0 ? 1 : 0;
-      item.SubItems = {"2024-05-03 08:12:45", "2024-05-03 17:40:02", "9 时27 分17 秒",
-                       "Administrator", i % 7 == 0 ? "非正常关机" : "正常关机"};
+      item.SetSubItems({"2024-05-03 08:12:45", "2024-05-03 17:40:02", "9 时27 分17 秒",
+                        "Administrator", i % 7 == 0 ? "非正常关机" : "正常关机"});
     }
   }
 

@@ -69,11 +69,10 @@ void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& 
     ui::ListItem& row = list.AddItem();
     run.RunSeconds = 0;
     row.StateIndex = kNormalState;
-    row.SubItems.reserve(5);
     const bool hasBoot = history::IsTimeSet(run.BootTime);
     const bool hasShutdown = history::IsTimeSet(run.ShutdownTime);
-    row.SubItems.push_back(FormatIfSet(run.BootTime));
-    row.SubItems.push_back(FormatIfSet(run.ShutdownTime));
+    row.AddSubItem(FormatIfSet(run.BootTime));
+    row.AddSubItem(FormatIfSet(run.ShutdownTime));
     if (hasBoot && hasShutdown) {
       run.InfoText = texts.CleanShutdownText;
       run.RunSeconds = SecondsBetween(run.ShutdownTime, run.BootTime);
@@ -83,13 +82,12 @@ void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& 
       row.StateIndex = kAbnormalState;
       run.InfoText = hasBoot ? texts.AbnormalEndText : texts.MissingBootText;
     }
-    row.SubItems.push_back(run.RunSeconds > 0 ? FormatDuration(run.RunSeconds, texts)
-                                              : std::string());
+    row.AddSubItem(run.RunSeconds > 0 ? FormatDuration(run.RunSeconds, texts) : std::string());
     if (noUserSeen && !run.UserName.empty()) {
       noUserSeen = false;
     }
-    row.SubItems.push_back(run.UserName);
-    row.SubItems.push_back(run.InfoText);
+    row.AddSubItem(run.UserName);
+    row.AddSubItem(run.InfoText);
     totalRunSeconds += run.RunSeconds;
   }
   if (noUserSeen) {

@@ -5,16 +5,30 @@
 
 namespace orvanta::present {
 
-RunRefresh::RunRefresh(const MainWindowTexts& texts) : m_texts(texts) {
+RunRefresh::RunRefresh(const MainWindowTexts& texts)
+    : m_ownList(std::make_unique<ui::ListViewModel>()),
+      m_ownSeries(std::make_unique<chart::TBarSeries>()),
+      UiLWMsg(*m_ownList),
+      Series1(*m_ownSeries),
+      m_texts(texts) {
   SetUpRunListColumns(UiLWMsg);
   SetUpRunChartSeries(Series1);
 }
+
+RunRefresh::RunRefresh(ui::ListViewModel& list, chart::TBarSeries& series,
+                       const MainWindowTexts& texts)
+    : UiLWMsg(list), Series1(series), m_texts(texts) {}
 
 void RunRefresh::Refresh(history::EventLogApi& log, history::AccountApi& accounts) {
   history::RebuildRuns(Runs, log, accounts);
   FillRunList(Runs, UiLWMsg, TotalRunSeconds, m_texts);
   FillRunChart(Runs, Series1);
   ShowRunStatistics(Runs, TotalRunSeconds, StatusPanes, m_texts);
+  if (OnStatusCaption) {
+    for (std::size_t pane = 0; pane < StatusPanes.Panes.size(); ++pane) {
+      OnStatusCaption(static_cast<int>(pane), StatusPanes.Panes[pane]);
+    }
+  }
 }
 
 }  // namespace orvanta::present

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
 
 #include "chart/bar_series.h"
 #include "history/account_api.h"
@@ -14,20 +17,37 @@ namespace orvanta::present {
 
 // The data behind the main window's refresh: the runs, their total seconds, the run list's
 // rows (UiLWMsg), the run chart's series (Series1) and the four statistics captions. The main
-// window owns one; it runs headless, so tests and the report mode use it as they are.
+// window binds one to its own list view model and chart series; built without them it keeps a
+// list and a series of its own, set up as the window sets up its, so the report mode and the
+// tests run it headless.
 class RunRefresh {
  public:
   explicit RunRefresh(const MainWindowTexts& texts = kMainWindowTexts);
+  // Fills the given list and series, which must outlive the refresh. Their columns and
+  // settings are the caller's (SetUpRunListColumns, SetUpRunChartSeries).
+  RunRefresh(ui::ListViewModel& list, chart::TBarSeries& series,
+             const MainWindowTexts& texts = kMainWindowTexts);
+  RunRefresh(const RunRefresh&) = delete;
+  RunRefresh& operator=(const RunRefresh&) = delete;
 
   // The Refresh command: RebuildRuns, FillRunList, FillRunChart, ShowRunStatistics, always all
-  // four and in this order, since each reads what the one before has left.
+  // four and in this order, since each reads what the one before has left. The captions go to
+  // OnStatusCaption last, pane 0 to 3 in order.
   void Refresh(history::EventLogApi& log, history::AccountApi& accounts);
 
+ private:
+  // Storage of a headless refresh; declared before the references that may point into it.
+  std::unique_ptr<ui::ListViewModel> m_ownList;
+  std::unique_ptr<chart::TBarSeries> m_ownSeries;
+
+ public:
   history::RunList Runs;
   std::int64_t TotalRunSeconds = 0;
-  ui::ListViewModel UiLWMsg;
-  chart::TBarSeries Series1;
+  ui::ListViewModel& UiLWMsg;
+  chart::TBarSeries& Series1;
   StatusCaptions StatusPanes;
+  // Where the window's status panes take their captions (pane index 0 to 3).
+  std::function<void(int pane, const std::string& caption)> OnStatusCaption;
 
   const MainWindowTexts& Texts() const { return m_texts; }
 

@@ -161,17 +161,27 @@ void Control::Realign() {
   if (!any) {
     return;
   }
-  std::vector<AlignItem> items;
-  std::vector<Control*> placed;
-  for (const auto& child : m_children) {
-    if (child->m_align != Align::None && child->m_visible) {
-      items.push_back({child->m_align, child->m_bounds});
-      placed.push_back(child.get());
+  // A child may change its own size while it is being placed (a toolbar that wraps its
+  // buttons grows taller); the others are then placed again around its new size.
+  constexpr int kMaxPasses = 3;
+  for (int pass = 0; pass < kMaxPasses; ++pass) {
+    std::vector<AlignItem> items;
+    std::vector<Control*> placed;
+    for (const auto& child : m_children) {
+      if (child->m_align != Align::None && child->m_visible) {
+        items.push_back({child->m_align, child->m_bounds});
+        placed.push_back(child.get());
+      }
     }
-  }
-  const std::vector<gfx::Rect> bounds = AlignBounds(AlignArea(), items);
-  for (std::size_t i = 0; i < placed.size(); ++i) {
-    placed[i]->ApplyAlignedBounds(bounds[i]);
+    const std::vector<gfx::Rect> bounds = AlignBounds(AlignArea(), items);
+    bool settled = true;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+      placed[i]->ApplyAlignedBounds(bounds[i]);
+      settled = settled && placed[i]->m_bounds == bounds[i];
+    }
+    if (settled) {
+      return;
+    }
   }
 }
 

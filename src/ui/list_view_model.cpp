@@ -4,6 +4,67 @@
 
 namespace orvanta::ui {
 
+void ListItem::Append(std::string_view text) {
+  std::size_t length = text.size();
+  do {
+    auto byte = static_cast<char>(length & 0x7F);
+    length >>= 7;
+    if (length != 0) {
+      byte = static_cast<char>(byte | 0x80);
+    }
+    m_texts.push_back(byte);
+  } while (length != 0);
+  m_texts.append(text);
+  ++m_count;
+}
+
+std::string_view ListItem::Text(int index) const {
+  if (index >= m_count) {
+    return {};
+  }
+  std::size_t at = 0;
+  for (int i = 0;; ++i) {
+    std::size_t length = 0;
+    for (int shift = 0;; shift += 7) {
+      const auto byte = static_cast<unsigned char>(m_texts[at++]);
+      length |= static_cast<std::size_t>(byte & 0x7F) << shift;
+      if ((byte & 0x80) == 0) {
+        break;
+      }
+    }
+    if (i == index) {
+      return std::string_view(m_texts).substr(at, length);
+    }
+    at += length;
+  }
+}
+
+void ListItem::SetCaption(std::string_view caption) {
+  ListItem rebuilt;
+  rebuilt.StateIndex = StateIndex;
+  rebuilt.Append(caption);
+  for (int i = 0; i < SubItemCount(); ++i) {
+    rebuilt.Append(SubItem(i));
+  }
+  *this = std::move(rebuilt);
+}
+
+void ListItem::AddSubItem(std::string_view text) {
+  if (m_count == 0) {
+    Append({});  // the caption, empty until set
+  }
+  Append(text);
+}
+
+void ListItem::ClearSubItems() {
+  std::string caption(Caption());
+  m_texts.clear();
+  m_count = 0;
+  if (!caption.empty()) {
+    Append(caption);
+  }
+}
+
 void ListViewModel::AddColumn(ListColumn column) {
   m_columns.push_back(std::move(column));
   Touch();

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvanta::ui {
@@ -17,10 +19,40 @@ struct ListColumn {
   bool FillsRest = false;  // sizes itself to the width the other columns leave free
 };
 
-struct ListItem {
-  std::string Caption;
-  int StateIndex = -1;                // index into the state image list, -1 = none
-  std::vector<std::string> SubItems;  // texts of columns 1, 2, ...
+// One row: its state image and its texts, the caption (column 0) and the sub-items (columns 1,
+// 2, ...). The texts stand one after another in one string, each behind its length, so a row
+// costs one allocation however many columns it has: a list of runs holds hundreds of
+// thousands of rows.
+class ListItem {
+ public:
+  int StateIndex = -1;  // index into the state image list, -1 = none
+
+  std::string_view Caption() const { return Text(0); }
+  void SetCaption(std::string_view caption);
+  int SubItemCount() const { return m_count > 0 ? m_count - 1 : 0; }
+  // The text of sub-item index (column index + 1); empty beyond the last one.
+  std::string_view SubItem(int index) const {
+    return index < 0 ? std::string_view() : Text(index + 1);
+  }
+  void AddSubItem(std::string_view text);
+  void ClearSubItems();
+  template <typename Iterator>
+  void SetSubItems(Iterator first, Iterator last) {
+    ClearSubItems();
+    for (; first != last; ++first) {
+      AddSubItem(*first);
+    }
+  }
+  void SetSubItems(std::initializer_list<std::string_view> texts) {
+    SetSubItems(texts.begin(), texts.end());
+  }
+
+ private:
+  std::string_view Text(int index) const;
+  void Append(std::string_view text);
+
+  std::string m_texts;  // each text as its length (7 bits a byte, high bit = more) and bytes
+  int m_count = 0;      // texts stored, the caption included once a sub-item is added
 };
 
 // The data of a report-style list view: columns and rows. The list view control paints it;

@@ -180,14 +180,9 @@ void ListView::PaintRow(gfx::Canvas& canvas, int row, bool selected, bool focuse
     } else {
       text = text.Inflate(-kTextMargin, 0);
     }
-    const std::string* value = nullptr;
-    if (c == 0) {
-      value = &item.Caption;
-    } else if (i - 1 < item.SubItems.size()) {
-      value = &item.SubItems[i - 1];
-    }
-    if (value != nullptr && !value->empty() && !text.IsEmpty()) {
-      canvas.DrawText(*value, text, kCellFlags | AlignmentFlag(m_model.Column(c).Alignment));
+    const std::string_view value = c == 0 ? item.Caption() : item.SubItem(c - 1);
+    if (!value.empty() && !text.IsEmpty()) {
+      canvas.DrawText(value, text, kCellFlags | AlignmentFlag(m_model.Column(c).Alignment));
     }
   }
 }

@@ -32,8 +32,8 @@ std::string ReadText(const fs::path& path) {
   return text.str();
 }
 
-// Runs the real program in UTC with the given arguments. Each run has files of its own, since
-// ctest runs tests side by side.
+// Runs the real program in UTC without a display with the given arguments. Each run has files of
+// its own, since ctest runs tests side by side.
 Outcome RunProgram(const std::string& arguments) {
   static int runs = 0;
   const fs::path dir =
@@ -41,7 +41,7 @@ Outcome RunProgram(const std::string& arguments) {
       (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
        std::to_string(++runs));
   fs::create_directories(dir);
-  const std::string command = "TZ=UTC0 '" ORVANTA_PROGRAM "' " + arguments + " >'" +
+  const std::string command = "TZ=UTC0 env -u DISPLAY '" ORVANTA_PROGRAM "' " + arguments + " >'" +
                               (dir / "out").string() + "' 2>'" + (dir / "err").string() +
                               "'; echo $? >'" + (dir / "status").string() + "'";
   EXPECT_EQ(std::system(command.c_str()), 0);
@@ -146,11 +146,22 @@ TEST_F(ReportBinaryTest, NamesTheFileAndTheReasonWhenItIsNoLog) {
   }
 }
 
-TEST(ReportBinary, WithoutReportTheWindowIsNotAvailableYet) {
-  const Outcome outcome = RunProgram("");
-  EXPECT_EQ(outcome.Status, 2);
-  EXPECT_EQ(outcome.Out, "");
-  EXPECT_NE(outcome.Err.find("--report"), std::string::npos);
+TEST(ReportBinary, WithoutADisplayTheWindowModeSuggestsTheReport) {
+  for (const std::string arguments : {"", "/nonexistent/wtmp"}) {
+    const Outcome outcome = RunProgram(arguments);
+    EXPECT_EQ(outcome.Status, 1) << arguments;
+    EXPECT_EQ(outcome.Out, "") << arguments;
+    EXPECT_NE(outcome.Err.find("window"), std::string::npos) << arguments;
+    EXPECT_NE(outcome.Err.find("--report"), std::string::npos) << arguments;
+  }
+}
+
+TEST(ReportBinary, MoreThanOneFileIsAUsageError) {
+  for (const std::string arguments : {"a b", "--report a b"}) {
+    const Outcome outcome = RunProgram(arguments);
+    EXPECT_EQ(outcome.Status, 2) << arguments;
+    EXPECT_NE(outcome.Err.find("usage"), std::string::npos) << arguments;
+  }
 }
 
 }  // namespace

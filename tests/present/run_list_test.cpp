@@ -28,8 +28,13 @@ class RunListTest : public ::testing::Test {
     FillRunList(runs, List, Total);
     std::vector<Row> rows;
     for (int i = 0; i < List.ItemCount(); ++i) {
-      EXPECT_EQ(List.Item(i).Caption, "");
-      rows.push_back({List.Item(i).StateIndex, List.Item(i).SubItems});
+      const ui::ListItem& item = List.Item(i);
+      EXPECT_EQ(item.Caption(), "");
+      std::vector<std::string> texts;
+      for (int c = 0; c < item.SubItemCount(); ++c) {
+        texts.emplace_back(item.SubItem(c));
+      }
+      rows.push_back({item.StateIndex, std::move(texts)});
     }
     return rows;
   }

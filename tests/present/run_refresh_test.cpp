@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "history/sid.h"
+#include "present/run_list.h"
 #include "present/run_report.h"
 #include "support/evt_writer.h"
 #include "support/fakes.h"
@@ -88,6 +89,28 @@ TEST_F(RunRefreshTest, ARefreshReplacesEverything) {
   EXPECT_EQ(FormatRunReport(refresh),
             "开机时间\t关机时间\t运行时长\t登录用户\t信息\n"
             "记录数:0\t天数:0\t总计:0小时\t平均:0(小时/次)\n");
+}
+
+// The main window's refresh fills the window's own list and series and hands each caption to
+// its pane, in pane order.
+TEST_F(RunRefreshTest, ABoundRefreshFillsTheGivenListSeriesAndPanes) {
+  ui::ListViewModel list;
+  SetUpRunListColumns(list);
+  chart::TBarSeries series;
+  RunRefresh refresh(list, series);
+  std::vector<std::pair<int, std::string>> captions;
+  refresh.OnStatusCaption = [&](int pane, const std::string& caption) {
+    captions.emplace_back(pane, caption);
+  };
+  testsupport::FakeEventLog log = LogOf(WorkedExample());
+  refresh.Refresh(log, Accounts);
+  EXPECT_EQ(&refresh.UiLWMsg, &list);
+  EXPECT_EQ(&refresh.Series1, &series);
+  EXPECT_EQ(list.ItemCount(), 4);
+  EXPECT_EQ(series.Count(), 3);
+  EXPECT_EQ(captions,
+            (std::vector<std::pair<int, std::string>>{
+                {0, "记录数:4"}, {1, "天数:3"}, {2, "总计:3小时"}, {3, "平均:0(小时/次)"}}));
 }
 
 }  // namespace

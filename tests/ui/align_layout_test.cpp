@@ -90,5 +90,25 @@ TEST(ControlAlignment, FollowsSizeVisibilityAndAlignChanges) {
   EXPECT_EQ(page.Bounds(), (Rect{0, 0, 400, 300}));
 }
 
+// A strip that grows taller when it gets narrower, as a wrapping toolbar does.
+class WrappingStrip : public Control {
+ protected:
+  void Resized() override { SetSize(Width(), Width() < 300 ? 50 : 25); }
+};
+
+TEST(ControlAlignment, AChildThatResizesItselfWhilePlacedMovesTheOthers) {
+  Control root;
+  root.SetBounds(0, 0, 400, 200);
+  Control& strip = root.Add<WrappingStrip>();
+  strip.SetSize(400, 25);
+  strip.SetAlign(Align::Top);
+  Control& page = root.Add<Control>();
+  page.SetAlign(Align::Client);
+  EXPECT_EQ(page.Bounds(), (Rect{0, 25, 400, 200}));
+  root.SetSize(250, 200);
+  EXPECT_EQ(strip.Bounds(), (Rect{0, 0, 250, 50}));
+  EXPECT_EQ(page.Bounds(), (Rect{0, 50, 250, 200}));
+}
+
 }  // namespace
 }  // namespace orvanta::ui

@@ -38,7 +38,7 @@ struct ListFixture : UiFixture {
     for (int i = 0; i < rows; ++i) {
       ListItem& item = model.AddItem();
       item.StateIndex = 0;
-      item.SubItems = {"boot" + std::to_string(i), "shut", "3 时", "user", "正常关机"};
+      item.SetSubItems({"boot" + std::to_string(i), "shut", "3 时", "user", "正常关机"});
     }
     App.ProcessMessages();
   }
@@ -125,7 +125,7 @@ TEST(ListViewHeader, ClickingAHeaderChangesNothing) {
   f.Host.Click(f.form.Window(), f.FormPoint(100, 8));
   f.Settle();
   EXPECT_EQ(f.list->Selected(), 3);
-  EXPECT_EQ(f.list->Model().Item(0).SubItems[0], "boot0");
+  EXPECT_EQ(f.list->Model().Item(0).SubItem(0), "boot0");
   EXPECT_EQ(f.list->Model().ColumnWidth(1), 150);
 }
 
@@ -250,7 +250,7 @@ TEST(ListViewModelAssignment, AWholeModelAssignedToTheListKeepsItInformed) {
   ListFixture f;
   ListViewModel built = f.list->Model();
   for (int i = 0; i < 50; ++i) {
-    built.AddItem().SubItems = {"row" + std::to_string(i)};
+    built.AddItem().SetSubItems({"row" + std::to_string(i)});
   }
   f.list->Model() = std::move(built);
   f.Log->Clear();

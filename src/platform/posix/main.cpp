@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/posix/report_mode.h"
+#include "platform/posix/window_mode.h"
 
 namespace {
 
@@ -18,20 +19,20 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> args(argv + 1, argv + argc);
-  if (!args.empty() && args[0] == kReportOption) {
-    if (args.size() > 2) {
-      return Usage();
-    }
-    std::optional<std::string> path;
-    if (args.size() == 2) {
-      path.emplace(args[1]);
-    }
-    return orvanta::platform::RunReport(path, stdout, stderr);
+  std::vector<std::string_view> args(argv + 1, argv + argc);
+  const bool report = !args.empty() && args[0] == kReportOption;
+  if (report) {
+    args.erase(args.begin());
   }
   if (args.size() > 1) {
     return Usage();
   }
-  std::fputs("orvanta: the window is not available in this build; use --report [FILE]\n", stderr);
-  return 2;
+  std::optional<std::string> path;
+  if (!args.empty()) {
+    path.emplace(args[0]);
+  }
+  if (report) {
+    return orvanta::platform::RunReport(path, stdout, stderr);
+  }
+  return orvanta::platform::RunWindow(path, stderr);
 }

@@ -42,7 +42,7 @@ struct RunList : RenderFixture {
     for (int i = 0; i < 4; ++i) {
       ListItem& item = m.AddItem();
       item.StateIndex = i >= 2 ? 1 : 0;
-      item.SubItems.assign(rows[i] + 1, rows[i] + 6);
+      item.SetSubItems(rows[i] + 1, rows[i] + 6);
     }
     ShowAndSettle(window);
   }
@@ -126,7 +126,7 @@ TEST(ListViewRender, WheelStepMovesTheRowsUpByFortyEightPixels) {
   RunList f;
   ListViewModel& m = f.list->Model();
   for (int i = 0; i < 100; ++i) {
-    m.AddItem().SubItems = {"2024-01-01 00:00:" + std::to_string(10 + i % 50)};
+    m.AddItem().SetSubItems({"2024-01-01 00:00:" + std::to_string(10 + i % 50)});
   }
   f.App.ProcessMessages();
   const ListViewLayout& layout = f.list->Layout();

@@ -40,8 +40,8 @@ int main() {
   list.Model().AddColumn({.Caption = "值", .Width = 50, .FillsRest = true});
   for (int i = 0; i < 30; ++i) {
     ui::ListItem& item = list.Model().AddItem();
-    item.Caption = "行 " + std::to_string(i);
-    item.SubItems = {std::to_string(i * i)};
+    item.SetCaption("行 " + std::to_string(i));
+    item.SetSubItems({std::to_string(i * i)});
   }
   label.SetFocusControl(&list);
 

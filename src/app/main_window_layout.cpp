@@ -1,0 +1,204 @@
+// The main window's controls: where each one sits and how it is set up. Positions are client
+// pixels of the parent at 96 pixels per inch.
+#include "app/artwork.h"
+#include "app/form_orvanta.h"
+#include "present/run_chart.h"
+#include "present/run_list.h"
+
+namespace orvanta::app {
+
+namespace {
+
+gfx::Font ArialFont(int height, bool bold = false, gfx::Color color = gfx::clWindowText) {
+  gfx::Font font;
+  font.Name = "Arial";
+  font.Height = height;
+  font.Bold = bold;
+  font.TextColor = color;
+  return font;
+}
+
+// A header label of fixed size.
+ui::Label& AddFixedLabel(ui::Control& parent, int left, int top, int width, int height,
+                         const char* caption) {
+  ui::Label& label = parent.Add<ui::Label>();
+  label.SetAutoSize(false);
+  label.SetBounds(left, top, width, height);
+  label.SetCaption(caption);
+  return label;
+}
+
+// The header strip of a page: window-coloured, without bevel, with an icon at (8, 4).
+ui::Panel& AddPageHeader(ui::Control& page, int height, ui::Image*& icon, gfx::Image picture) {
+  ui::Panel& panel = page.Add<ui::Panel>();
+  panel.SetBevelOuter(ui::BevelCut::None);
+  panel.SetColor(gfx::clWindow);
+  panel.SetBounds(0, 0, page.Width(), height);
+  panel.SetAlign(ui::Align::Top);
+  icon = &panel.Add<ui::Image>();
+  icon->SetBounds(8, 4, 32, 32);
+  icon->SetPicture(std::move(picture));
+  return panel;
+}
+
+}  // namespace
+
+void TFormOrvanta::BuildLayout() {
+  SetCaption("Orvanta");
+  SetClientSize(kClientWidth, kClientHeight);
+  SetPosition(ui::FormPosition::DesktopCenter);
+  SetFont(ArialFont(11));
+  SetColor(gfx::clWindow);
+  LoadImages();
+  BuildToolbar();
+  BuildStatusBar();
+  BuildPages();
+}
+
+void TFormOrvanta::LoadImages() {
+  for (ToolbarGlyph glyph : {ToolbarGlyph::Refresh, ToolbarGlyph::Help, ToolbarGlyph::About,
+                             ToolbarGlyph::Upgrade, ToolbarGlyph::HomePage, ToolbarGlyph::Exit}) {
+    ImageList1.Add(PaintToolbarGlyph(glyph));
+  }
+  ImageList2.Add(PaintStateImage(StateImage::Normal));
+  ImageList2.Add(PaintStateImage(StateImage::Abnormal));
+}
+
+controls::TUiToolButton& TFormOrvanta::AddToolButton(const char* caption, int imageIndex,
+                                                     void (TFormOrvanta::*handler)()) {
+  controls::TUiToolButton& button = UiToolbar1->Add<controls::TUiToolButton>();
+  button.SetSize(80, 60);
+  button.SetLayout(controls::blGlyphTop);
+  button.SetShowCaption(true);
+  button.SetVisualStyle(controls::vsGradient);
+  button.SetImageIndex(imageIndex);
+  button.SetFont(ArialFont(11));
+  button.SetCaption(caption);
+  button.OnClick = [this, handler] { (this->*handler)(); };
+  return button;
+}
+
+controls::TUiSpacer& TFormOrvanta::AddSpacer() {
+  controls::TUiSpacer& spacer = UiToolbar1->Add<controls::TUiSpacer>();
+  spacer.SetSize(25, 50);
+  spacer.SetGrooved(true);
+  return spacer;
+}
+
+void TFormOrvanta::BuildToolbar() {
+  UiToolbar1 = &Add<controls::TUiToolbar>();
+  UiToolbar1->Style.BorderOuter = controls::fsGroove;
+  UiToolbar1->Style.BorderInner = controls::fsNone;
+  UiToolbar1->Style.BorderSides = {controls::sdTop, controls::sdBottom};
+  UiToolbar1->Style.BorderWidth = 0;
+  UiToolbar1->Style.VisualStyle = controls::vsGradient;
+  UiToolbar1->Style.GradientColorStyle = controls::gcsSystem;
+  UiToolbar1->Metrics.AutoSize = true;
+  UiToolbar1->SetImages(&ImageList1);
+  UiToolbar1->SetBounds(0, 0, kClientWidth, 60);
+
+  TBRefresh = &AddToolButton("刷新(&R)", 0, &TFormOrvanta::TBRefreshClick);
+  TBRefresh->SetFont(ArialFont(11, false, gfx::clBlack));
+  UiSpacer1 = &AddSpacer();
+  TBHelp = &AddToolButton("帮助(&H)", 1, &TFormOrvanta::TBHelpClick);
+  TBHelp->Hide();
+  TBAbout = &AddToolButton("关于(&A)", 2, &TFormOrvanta::TBAboutClick);
+  UiSpacer2 = &AddSpacer();
+  TBUpdate = &AddToolButton("升级(&U)", 3, &TFormOrvanta::TBUpdateClick);
+  TBHomePage = &AddToolButton("主页(&H)", 4, &TFormOrvanta::TBHomePageClick);
+  UiSpacer3 = &AddSpacer();
+  TBExit = &AddToolButton("退出(&E)", 5, &TFormOrvanta::TBExitClick);
+
+  // Alignment and position go before the caption, so the label keeps its right edge.
+  LabVer = &UiToolbar1->Add<ui::Label>();
+  LabVer->SetAutoSize(false);
+  LabVer->SetAlignment(ui::Alignment::Right);
+  LabVer->SetTransparent(true);
+  LabVer->SetSize(82, 14);
+  LabVer->SetCaption("版本 $V$");
+  UiToolbar1->PlaceControls();
+}
+
+void TFormOrvanta::BuildPages() {
+  UiPageControl1 = &Add<controls::TUiPageControl>();
+  UiPageControl1->BackgroundColor = gfx::cl3DLight;
+  UiPageControl1->TabColors.HighlightBar = gfx::clWindow;
+  UiPageControl1->TextColors.Selected = gfx::clBlue;
+  UiPageControl1->SetFont(ArialFont(11, true));
+  UiPageControl1->SetAlign(ui::Align::Client);
+  TabSheet1 = &UiPageControl1->AddPage("日志");
+  TabSheet2 = &UiPageControl1->AddPage("图表");
+  for (controls::TUiTabSheet* sheet : {TabSheet1, TabSheet2}) {
+    sheet->SetColor(gfx::clWindow);
+    sheet->SetFont(ArialFont(11));
+  }
+  BuildLogPage();
+  BuildChartPage();
+  UiPageControl1->SetTabIndex(0);
+}
+
+void TFormOrvanta::BuildLogPage() {
+  Panel1 = &AddPageHeader(*TabSheet1, 40, Image1, PaintLogPageIcon());
+  Label1 = &AddFixedLabel(*Panel1, 48, 13, 145, 16, "开机/关机日志");
+  Label1->SetFont(ArialFont(13, true, gfx::clBlack));
+  LabTime = &AddFixedLabel(*Panel1, 288, 16, 121, 14, " Windows已运行时间:");
+  LabTimeText = &AddFixedLabel(*Panel1, 416, 16, 233, 14, "");
+  LabTimeText->SetFont(ArialFont(11, false, gfx::clMaroon));
+
+  UiLWMsg = &TabSheet1->Add<ui::ListView>();
+  UiLWMsg->SetBorder(ui::ControlBorder::Flat);
+  UiLWMsg->SetGridLines(true);
+  UiLWMsg->SetHideSelection(false);
+  UiLWMsg->SetColor(gfx::clWhite);
+  gfx::Font listFont;
+  listFont.Name = "MS Sans Serif";
+  listFont.Height = 11;
+  listFont.TextColor = gfx::clBlack;
+  UiLWMsg->SetFont(listFont);
+  UiLWMsg->SetStateImages(&ImageList2);
+  present::SetUpRunListColumns(UiLWMsg->Model());
+  UiLWMsg->SetAlign(ui::Align::Client);
+}
+
+void TFormOrvanta::BuildChartPage() {
+  Panel2 = &AddPageHeader(*TabSheet2, 41, Image2, PaintChartPageIcon());
+  Label2 = &AddFixedLabel(*Panel2, 56, 13, 273, 16, "运行时间图表");
+  Label2->SetFont(ArialFont(13, true, gfx::clBlack));
+
+  Chart1 = &TabSheet2->Add<chart::TChartControl>();
+  chart::TChart& chart = Chart1->Chart();
+  chart.Color = gfx::clWhite;
+  chart.LeftAxis.Title.Caption = "(小时)";
+  Series1 = &chart.AddSeries();
+  present::SetUpRunChartSeries(*Series1);
+  Series1->BarBrush.Color = gfx::clWhite;
+  Series1->BarStyle = chart::TBarStyle::bsCylinder;
+  Series1->Marks.Visible = false;
+  ChartTool1 = &chart.AddTool<chart::TMarksTipTool>();
+  ChartTool1->Style = chart::TSeriesMarksStyle::smsLabelValue;
+  Chart1->SetAlign(ui::Align::Client);
+}
+
+void TFormOrvanta::BuildStatusBar() {
+  UiStatusBar1 = &Add<controls::TUiStatusBar>();
+  UiStatusBar1->SetBounds(0, kClientHeight - 19, kClientWidth, 19);
+  UiClockStatus1 = &UiStatusBar1->Add<controls::TUiClockStatus>();
+  UiClockStatus1->SetBounds(0, 0, 150, 19);
+  UiClockStatus1->SetAlign(ui::Align::Left);
+  UiClockStatus1->Now = [this] {
+    const history::SystemTime t = m_services.Clock.LocalNow();
+    return controls::ClockDateTime{t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second};
+  };
+  UiClockStatus1->UpdateClock();
+  constexpr std::array<int, 4> kPaneWidths = {100, 100, 100, 200};
+  int left = UiClockStatus1->Width();
+  for (std::size_t i = 0; i < UiStatusPanes.size(); ++i) {
+    controls::TUiStatusPane& pane = UiStatusBar1->Add<controls::TUiStatusPane>();
+    pane.SetBounds(left, 0, kPaneWidths[i], 19);
+    pane.SetAlign(ui::Align::Left);
+    left += kPaneWidths[i];
+    UiStatusPanes[i] = &pane;
+  }
+}
+
+}  // namespace orvanta::app

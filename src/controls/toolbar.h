@@ -1,0 +1,41 @@
+#pragma once
+
+#include "controls/panel_painting.h"
+#include "controls/toolbar_layout.h"
+#include "ui/control.h"
+#include "ui/image_list.h"
+
+namespace orvanta::controls {
+
+// A toolbar docked to the window's top: it places its controls itself, in child order, and
+// paints a bordered panel background behind them (a vertical ramp in the gradient style).
+class TUiToolbar : public ui::Control {
+ public:
+  TUiToolbar();
+
+  // Frame and background; the toolbar's own defaults are a groove on the top side and the
+  // XP style. Call Invalidate after changing it.
+  PanelStyle Style;
+  // Placement settings; call PlaceControls after changing them.
+  ToolbarMetrics Metrics;
+
+  // Glyphs for the buttons that have no image list of their own (not owned).
+  const ui::ImageList* Images() const { return m_images; }
+  void SetImages(const ui::ImageList* images);
+
+  // Places the children again (and fits the height to them); runs on every size change and
+  // whenever a button is shown or hidden.
+  void PlaceControls();
+
+  gfx::Rect AlignArea() const override;
+  void Paint(gfx::Canvas& canvas) override;
+
+ protected:
+  void Resized() override { PlaceControls(); }
+
+ private:
+  const ui::ImageList* m_images = nullptr;
+  bool m_placing = false;
+};
+
+}  // namespace orvanta::controls

@@ -1,0 +1,57 @@
+#include "platform/posix/window_mode.h"
+
+#include "app/program.h"
+#include "platform/posix/freetype_glyph_source.h"
+#include "platform/posix/log_file.h"
+#include "platform/posix/posix_account_api.h"
+#include "platform/posix/posix_clock.h"
+#include "platform/posix/posix_shell.h"
+#include "platform/posix/report_mode.h"
+#include "platform/posix/x11_host.h"
+
+namespace orvanta::platform {
+
+int RunWindow(const std::optional<std::string>& named, std::FILE* err) {
+  std::unique_ptr<X11Host> host = X11Host::Connect();
+  if (!host) {
+    std::fprintf(err,
+                 "orvanta: cannot open the window: %s\n"
+                 "orvanta: to print the runs as text instead, run: orvanta --report [FILE]\n",
+                 X11Host::FailureReason().c_str());
+    return 1;
+  }
+  FreeTypeGlyphSource glyphs;
+  PosixClock clock;
+  PosixShell shell;
+  PasswdDirectory users;
+  const std::string path = named.value_or(kDefaultLogPath);
+  const ExpectedLog expected = named ? ExpectedLog::Any : ExpectedLog::Wtmp;
+  // Each refresh reads the file afresh; a failure is told once until the reason changes.
+  std::string lastError;
+  app::PlatformServices services{
+      .Host = *host,
+      .Glyphs = glyphs,
+      .Palette = gfx::SystemPalette::Classic(),
+      .Clock = clock,
+      .Shell = shell,
+      .OpenSystemLog = [&]() -> std::unique_ptr<history::EventLogApi> {
+        OpenedLog opened = OpenLogFile(path, users, expected);
+        if (!opened.Log) {
+          if (opened.Error != lastError) {
+            std::fprintf(err, "orvanta: %s: %s\n", path.c_str(), opened.Error.c_str());
+            std::fflush(err);
+            lastError = opened.Error;
+          }
+          return nullptr;
+        }
+        lastError.clear();
+        return std::move(opened.Log);
+      },
+      .OpenAccounts = [&]() -> std::unique_ptr<history::AccountApi> {
+        return std::make_unique<PosixAccountApi>(users);
+      },
+  };
+  return app::RunProgram(services);
+}
+
+}  // namespace orvanta::platform

@@ -1,0 +1,237 @@
+// The main window's start-up, commands, timers and layout, headless on a canvas with simple
+// text metrics (the layout assertions here do not depend on a font's measurements).
+#include <gtest/gtest.h>
+
+#include "app/form_orvanta.h"
+#include "app/main_window_harness.h"
+#include "support/box_glyph_source.h"
+#include "ui/support/ui_fixture.h"
+
+namespace orvanta::app {
+namespace {
+
+using testing::MainWindowServices;
+
+struct MainWindowTest : ::testing::Test {
+  MainWindowTest() : Fake(Ui.Host, Glyphs) {}
+
+  TFormOrvanta& Create() {
+    Form = std::make_unique<TFormOrvanta>(Ui.App, Fake.Services);
+    Ui.App.SetMainForm(*Form);
+    return *Form;
+  }
+  TFormOrvanta& CreateAndShow() {
+    Create();
+    Ui.ShowAndSettle(*Form);
+    return *Form;
+  }
+  ui::WindowId Window() const { return Form->Window(); }
+  // The centre of a control, form client pixels.
+  static gfx::Point Centre(const ui::Control& c) {
+    const gfx::Rect r = c.BoundsInForm();
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  std::array<std::string, 4> Panes() const {
+    std::array<std::string, 4> captions;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+      captions[i] = Form->UiStatusPanes[i]->Caption();
+    }
+    return captions;
+  }
+
+  testsupport::ScopedLocalBias Bias{0};
+  ui::testing::UiFixture Ui;
+  test::BoxGlyphSource Glyphs;
+  MainWindowServices Fake;
+  std::unique_ptr<TFormOrvanta> Form;
+};
+
+const std::array<std::string, 4> kWorkedExamplePanes = {"记录数:4", "天数:3", "总计:3小时",
+                                                        "平均:0(小时/次)"};
+
+TEST_F(MainWindowTest, CreationFillsEverythingBeforeTheWindowFirstShows) {
+  TFormOrvanta& form = Create();
+  EXPECT_EQ(form.Window(), ui::kNoWindow);
+  EXPECT_EQ(Fake.LogOpenings, 1);
+  EXPECT_EQ(form.UiLWMsg->Model().ItemCount(), 4);
+  EXPECT_EQ(form.Series1->Count(), 3);
+  EXPECT_EQ(form.TotalRunSeconds(), 12600);
+  EXPECT_EQ(Panes(), kWorkedExamplePanes);
+  EXPECT_EQ(form.LabVer->Caption(), "版本 4.0.3");
+  EXPECT_EQ(form.LabTimeText->Caption(), "");
+  EXPECT_EQ(form.UiClockStatus1->Caption(), "2024-03-10 12:34:56");
+  EXPECT_EQ(form.Caption(), "Orvanta");
+  EXPECT_EQ(form.Texts().HomePageAddress, present::kMainWindowTexts.HomePageAddress);
+}
+
+TEST_F(MainWindowTest, TheLocalOffsetIsTakenBeforeTheFirstRefresh) {
+  Fake.Clock.BiasMinutes = 480;
+  TFormOrvanta& form = Create();
+  EXPECT_EQ(history::LocalBiasMinutes(), 480);
+  EXPECT_EQ(form.UiLWMsg->Model().Item(0).SubItem(0), "2024-03-10 17:00:00");
+}
+
+TEST_F(MainWindowTest, RefreshRebuildsInsteadOfAppending) {
+  TFormOrvanta& form = CreateAndShow();
+  Ui.Host.Click(Window(), Centre(*form.TBRefresh));
+  Ui.Host.Click(Window(), Centre(*form.TBRefresh));
+  Ui.App.ProcessMessages();
+  EXPECT_EQ(Fake.LogOpenings, 3);
+  EXPECT_EQ(form.UiLWMsg->Model().ItemCount(), 4);
+  EXPECT_EQ(form.Series1->Count(), 3);
+  EXPECT_EQ(form.Runs().size(), 4u);
+  EXPECT_EQ(Panes(), kWorkedExamplePanes);
+
+  Fake.Records.clear();
+  Ui.Host.Click(Window(), Centre(*form.TBRefresh));
+  Ui.App.ProcessMessages();
+  EXPECT_EQ(form.UiLWMsg->Model().ItemCount(), 0);
+  EXPECT_EQ(form.Series1->Count(), 0);
+  EXPECT_EQ(Panes(),
+            (std::array<std::string, 4>{"记录数:0", "天数:0", "总计:0小时", "平均:0(小时/次)"}));
+}
+
+TEST_F(MainWindowTest, TheUserColumnHidesWhileNoRunHasAUser) {
+  Fake.Records =
+      testing::NewestFirst({{0x80000000u | 6005, testsupport::UnixTime(2024, 5, 1, 8), {}, 0},
+                            {0x80000000u | 6006, testsupport::UnixTime(2024, 5, 1, 9), {}, 0}});
+  TFormOrvanta& form = CreateAndShow();
+  EXPECT_EQ(form.UiLWMsg->Layout().ColumnWidth.at(4), 0);
+  Fake.Records = testing::WorkedExampleRecords();
+  form.TBRefresh->Click();
+  EXPECT_EQ(form.UiLWMsg->Layout().ColumnWidth.at(4), 127);
+}
+
+// Access keys are typed with Alt; H belongs to the visible Home page button, not to the hidden
+// Help button with the same letter.
+TEST_F(MainWindowTest, AccessKeysRunTheirCommands) {
+  struct Case {
+    char32_t Key;
+    std::vector<std::string> Opened;
+    int LogOpenings;
+  };
+  const std::string home(present::kMainWindowTexts.HomePageAddress);
+  const std::string update(present::kMainWindowTexts.UpdatePageAddress);
+  const Case cases[] = {
+      {U'h', {home}, 1}, {U'H', {home}, 1}, {U'u', {update}, 1}, {U'r', {}, 2}, {U'a', {}, 1},
+  };
+  for (const Case& c : cases) {
+    Fake.Shell.Opened.clear();
+    Fake.LogOpenings = 0;
+    Form.reset();
+    CreateAndShow();
+    Ui.Host.Char(Window(), c.Key, ui::kShiftAlt);
+    Ui.App.ProcessMessages();
+    EXPECT_EQ(Fake.Shell.Opened, c.Opened) << static_cast<char>(c.Key);
+    EXPECT_EQ(Fake.LogOpenings, c.LogOpenings) << static_cast<char>(c.Key);
+    EXPECT_FALSE(Ui.App.Terminated());
+  }
+}
+
+TEST_F(MainWindowTest, EnterOrSpaceOnTheFocusedRefreshButtonRefreshes) {
+  TFormOrvanta& form = CreateAndShow();
+  ASSERT_TRUE(form.TBRefresh->SetFocus());
+  Ui.Host.Key(Window(), ui::kVkReturn);
+  Ui.Host.Key(Window(), ui::kVkSpace);
+  Ui.App.ProcessMessages();
+  EXPECT_EQ(Fake.LogOpenings, 3);
+}
+
+TEST_F(MainWindowTest, ExitEndsTheProgram) {
+  TFormOrvanta& form = CreateAndShow();
+  Ui.Host.Click(Window(), Centre(*form.TBExit));
+  Ui.App.ProcessMessages();
+  EXPECT_TRUE(Ui.App.Terminated());
+  EXPECT_FALSE(form.Visible());
+}
+
+TEST_F(MainWindowTest, TheCloseBoxEndsTheProgram) {
+  TFormOrvanta& form = CreateAndShow();
+  Ui.Host.Close(Window());
+  Ui.App.ProcessMessages();
+  EXPECT_TRUE(Ui.App.Terminated());
+  EXPECT_FALSE(form.Visible());
+}
+
+TEST_F(MainWindowTest, TheUptimeLabelAndTheClockPaneFollowTheirTimers) {
+  TFormOrvanta& form = CreateAndShow();
+  EXPECT_EQ(form.LabTimeText->Caption(), "");
+  Fake.Clock.Now.Second = 57;
+  Ui.Host.Advance(500);
+  Ui.App.ProcessMessages();
+  EXPECT_EQ(form.UiClockStatus1->Caption(), "2024-03-10 12:34:57");
+  EXPECT_EQ(form.LabTimeText->Caption(), "");
+  Ui.Host.Advance(500);
+  Ui.App.ProcessMessages();
+  EXPECT_EQ(form.LabTimeText->Caption(), "1 时2 分3 秒");
+  Fake.Clock.UptimeMs = 273'906'999;
+  Ui.Host.Advance(1000);
+  Ui.App.ProcessMessages();
+  EXPECT_EQ(form.LabTimeText->Caption(), "3 天4 时5 分6 秒");
+}
+
+TEST_F(MainWindowTest, ToolbarAndStatusBarPlaceTheirControls) {
+  TFormOrvanta& form = CreateAndShow();
+  struct Case {
+    const ui::Control* Control;
+    gfx::Rect Bounds;  // in the parent
+  };
+  const Case cases[] = {
+      {form.UiToolbar1, {0, 0, 673, 60}},
+      {form.TBRefresh, gfx::Rect::FromSize(4, 0, 80, 60)},
+      {form.UiSpacer1, gfx::Rect::FromSize(84, 5, 25, 50)},
+      {form.TBAbout, gfx::Rect::FromSize(109, 0, 80, 60)},
+      {form.UiSpacer2, gfx::Rect::FromSize(189, 5, 25, 50)},
+      {form.TBUpdate, gfx::Rect::FromSize(214, 0, 80, 60)},
+      {form.TBHomePage, gfx::Rect::FromSize(294, 0, 80, 60)},
+      {form.UiSpacer3, gfx::Rect::FromSize(374, 5, 25, 50)},
+      {form.TBExit, gfx::Rect::FromSize(399, 0, 80, 60)},
+      {form.LabVer, gfx::Rect::FromSize(479, 23, 82, 14)},
+      {form.UiPageControl1, {0, 60, 673, 456}},
+      {form.UiStatusBar1, {0, 456, 673, 475}},
+      {form.UiClockStatus1, {0, 0, 150, 19}},
+      {form.UiStatusPanes[0], {150, 0, 250, 19}},
+      {form.UiStatusPanes[1], {250, 0, 350, 19}},
+      {form.UiStatusPanes[2], {350, 0, 450, 19}},
+      {form.UiStatusPanes[3], {450, 0, 650, 19}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.Control->Bounds(), c.Bounds) << c.Control->Caption();
+  }
+  EXPECT_FALSE(form.TBHelp->Visible());
+}
+
+TEST_F(MainWindowTest, ANarrowWindowWrapsTheToolbarAndTheRestFollows) {
+  TFormOrvanta& form = CreateAndShow();
+  form.SetClientSize(400, 300);
+  Ui.App.ProcessMessages();
+  // 4 + 80 + 25 + 80 + 25 + 80 + 80 = 374 fits 400 - 4; the third spacer starts a second row.
+  EXPECT_EQ(form.UiSpacer3->Left(), 4);
+  EXPECT_EQ(form.UiToolbar1->Height(), 85);
+  EXPECT_EQ(form.UiPageControl1->Bounds(), (gfx::Rect{0, 85, 400, 281}));
+  EXPECT_EQ(form.TabSheet1->Bounds(), form.UiPageControl1->PageRect());
+  EXPECT_EQ(form.Chart1->Chart().GetSize().Width, form.TabSheet2->Width());
+}
+
+TEST_F(MainWindowTest, TabsSwitchPagesByMouseAndKeyboard) {
+  TFormOrvanta& form = CreateAndShow();
+  controls::TUiPageControl& pages = *form.UiPageControl1;
+  EXPECT_TRUE(form.TabSheet1->Visible());
+  EXPECT_FALSE(form.TabSheet2->Visible());
+  const gfx::Rect tab =
+      pages.TabRect(1).Offset(pages.BoundsInForm().Left, pages.BoundsInForm().Top);
+  Ui.Host.Click(Window(), {(tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2});
+  Ui.App.ProcessMessages();
+  EXPECT_EQ(pages.TabIndex(), 1);
+  EXPECT_FALSE(form.TabSheet1->Visible());
+  EXPECT_TRUE(form.Chart1->Showing());
+
+  ASSERT_TRUE(pages.SetFocus());
+  Ui.Host.Key(Window(), ui::kVkRight);  // wraps from the last tab to the first
+  Ui.App.ProcessMessages();
+  EXPECT_EQ(pages.TabIndex(), 0);
+  EXPECT_TRUE(form.UiLWMsg->Showing());
+}
+
+}  // namespace
+}  // namespace orvanta::app

@@ -1,0 +1,120 @@
+#include "controls/page_control.h"
+
+#include <gtest/gtest.h>
+
+#include "controls/page_control_layout.h"
+#include "ui/support/ui_fixture.h"
+
+namespace orvanta::controls {
+namespace {
+
+using gfx::Rect;
+
+TEST(PageControlLayout, TabsCardAndPagesOfTheMainWindow) {
+  // Captions measured 14 high; the minimum is "AAA" wide and 11 high.
+  const gfx::Size tab = TabSize({22, 14}, {24, 11});
+  EXPECT_EQ(tab, (gfx::Size{40, 20}));
+  const gfx::Size sizes[] = {tab, TabSize({30, 14}, {24, 11})};
+  EXPECT_EQ(TabRects(sizes, 20, 673), (std::vector<Rect>{{2, 3, 42, 23}, {44, 3, 90, 23}}));
+  EXPECT_EQ(TabStripHeight(20), 23);
+  EXPECT_EQ(PageArea({673, 396}, 23), (Rect{1, 24, 670, 393}));
+  EXPECT_EQ(CardRect({673, 396}, 23), (Rect{0, 23, 672, 395}));
+  // A tab never gets wider than the control less 4.
+  const gfx::Size wide[] = {{500, 20}};
+  EXPECT_EQ(TabRects(wide, 20, 100).front().Width(), 96);
+}
+
+TEST(PageControlLayout, TheSelectedTabIsLargerWithCutCorners) {
+  const Rect drawn = DrawnTabRect({2, 3, 42, 23}, true);
+  EXPECT_EQ(drawn, (Rect{0, 1, 44, 23}));
+  EXPECT_EQ(DrawnTabRect({2, 3, 42, 23}, false), (Rect{2, 3, 42, 23}));
+  const auto shape = TabShape(drawn);
+  EXPECT_EQ(shape[0], (gfx::Point{0, 23}));
+  EXPECT_EQ(shape[2], (gfx::Point{2, 1}));
+  EXPECT_EQ(shape[4], (gfx::Point{44, 3}));
+}
+
+struct PageControlTest : ::testing::Test {
+  PageControlTest() {
+    window.SetClientSize(300, 200);
+    pages = &window.Add<TUiPageControl>();
+    pages->SetAlign(ui::Align::Client);
+    for (const char* caption : {"One", "Two", "Three"}) {
+      pages->AddPage(caption);
+    }
+    pages->OnChange = [this] { ++changes; };
+    ui.ShowAndSettle(window);
+  }
+  gfx::Point TabCentre(int i) const {
+    const Rect r = pages->TabRect(i);
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  void Key(unsigned key) {
+    ui.Host.Key(window.Window(), key);
+    ui.App.ProcessMessages();
+  }
+
+  ui::testing::UiFixture ui;
+  ui::Form window{ui.App};
+  TUiPageControl* pages = nullptr;
+  int changes = 0;
+};
+
+TEST_F(PageControlTest, OnlyTheActivePageShows) {
+  EXPECT_EQ(pages->TabIndex(), 0);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(pages->Page(i).Bounds(), pages->PageRect()) << i;
+    EXPECT_EQ(pages->Page(i).Visible(), i == 0) << i;
+  }
+  pages->SetTabIndex(2);
+  EXPECT_TRUE(pages->Page(2).Visible());
+  EXPECT_FALSE(pages->Page(0).Visible());
+  EXPECT_EQ(changes, 1);
+}
+
+TEST_F(PageControlTest, AClickSelectsATabAndOnTheSelectedOneTakesTheFocus) {
+  ui.Host.Click(window.Window(), TabCentre(1));
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->TabIndex(), 1);
+  window.SetActiveControl(nullptr);
+  ui.Host.Click(window.Window(), TabCentre(1));
+  ui.App.ProcessMessages();
+  EXPECT_TRUE(pages->Focused());
+  EXPECT_EQ(pages->HotTab(), 1);
+  // The cut-off corner of a tab is not part of it.
+  EXPECT_EQ(pages->TabAt({pages->TabRect(2).Right - 1, pages->TabRect(2).Top}), -1);
+}
+
+TEST_F(PageControlTest, KeysWalkTheTabsAndWrap) {
+  ASSERT_TRUE(pages->SetFocus());
+  struct Step {
+    unsigned Key;
+    int Tab;
+  };
+  const Step steps[] = {{ui::kVkLeft, 2}, {ui::kVkRight, 0}, {ui::kVkDown, 1},
+                        {ui::kVkEnd, 2},  {ui::kVkHome, 0},  {ui::kVkUp, 2}};
+  for (const Step& s : steps) {
+    Key(s.Key);
+    EXPECT_EQ(pages->TabIndex(), s.Tab) << s.Key;
+  }
+  pages->Page(1).SetTabEnabled(false);
+  Key(ui::kVkHome);
+  Key(ui::kVkRight);
+  EXPECT_EQ(pages->TabIndex(), 2);  // the disabled tab is skipped
+}
+
+TEST_F(PageControlTest, TheHotTabFollowsTheMouseAndClearsWhenItLeaves) {
+  ui.Host.MouseMove(window.Window(), TabCentre(2));
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->HotTab(), 2);
+  ui.Host.MouseMove(window.Window(), {150, 150});
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->HotTab(), -1);
+  ui.Host.MouseMove(window.Window(), TabCentre(1));
+  ui.Host.Inject({.Kind = ui::HostEventKind::MouseLeave, .Window = window.Window()});
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->HotTab(), -1);
+}
+
+}  // namespace
+}  // namespace orvanta::controls

@@ -1,0 +1,122 @@
+#!/bin/sh
+# The real program on a fixture log under Xvfb: the rows show with their state images, Alt+R
+# reads the file again, the uptime label ticks, a click on the chart tab shows the bars, and the
+# close box ends the program with status 0. Pixels are read back from screenshots of the
+# window (client pixels: there is no window manager, so the X window is the client area).
+# Exit 77 skips the test where Xvfb, xdotool or ImageMagick is missing.
+# Usage: main_window_e2e.sh ORVANTA FIXTURE-WRITER CLOSE-PROGRAM OUTPUT-DIR
+set -u
+program=$1
+writer=$2
+closer=$3
+out=$4/e2e
+mkdir -p "$out"
+for tool in Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "skip: $tool is not installed"; exit 77; }
+done
+tmp=$(mktemp -d)
+app=""
+trap 'kill $app $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
+fail() {
+  echo "FAIL: $*"
+  [ -f "$tmp/app.log" ] && cat "$tmp/app.log"
+  exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+[ -s "$tmp/display" ] || { echo "Xvfb did not start"; cat "$tmp/xvfb.log"; exit 1; }
+DISPLAY=:$(cat "$tmp/display")
+export DISPLAY
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+log="$tmp/fixture.evt"
+"$writer" "$log" || fail "cannot write the fixture log"
+cp "$log" "$tmp/fixture.saved"
+# The fixture's times are UTC; read them with a local offset of 0.
+TZ=UTC0 "$program" "$log" >"$tmp/app.log" 2>&1 &
+app=$!
+wid=""
+for _ in $(seq 100); do
+  wid=$(xdotool search --name '^Orvanta$' 2>/dev/null | head -n 1)
+  [ -n "$wid" ] && break
+  kill -0 $app 2>/dev/null || break
+  sleep 0.1
+done
+[ -n "$wid" ] || fail "the window did not appear"
+sleep 0.7
+
+n=0
+shot() {
+  n=$((n + 1))
+  shot_file="$out/main_window_$n.png"
+  import -window "$wid" "$shot_file" 2>/dev/null || fail "no screenshot"
+}
+pixel() {  # pixel X Y -> "R G B"
+  convert "$shot_file" -format "%[pixel:p{$1,$2}]" info: | sed 's/[^0-9,]//g; s/,/ /g'
+}
+darkest() {  # darkest W H X Y -> 0 (black) to 1 (white), grey levels of a crop
+  convert "$shot_file" -crop "$1x$2+$3+$4" +repage -colorspace gray -format '%[fx:minima]' info:
+}
+is_green() { set -- $(pixel "$1" "$2"); [ "$2" -gt $(($1 + 60)) ] && [ "$2" -gt $(($3 + 60)) ]; }
+is_orange() { set -- $(pixel "$1" "$2"); [ "$1" -gt $(($2 + 40)) ] && [ "$2" -gt $(($3 + 40)) ]; }
+is_white() { [ "$(pixel "$1" "$2")" = "255 255 255" ]; }
+
+# The log page: four rows, state images green, green, orange, orange; text in row 0.
+image_x=10
+rows="151 168 185 202"
+shot
+set -- $rows
+is_green $image_x $1 || fail "row 0 image is $(pixel $image_x $1)"
+is_green $image_x $2 || fail "row 1 image is $(pixel $image_x $2)"
+is_orange $image_x $3 || fail "row 2 image is $(pixel $image_x $3)"
+is_orange $image_x $4 || fail "row 3 image is $(pixel $image_x $4)"
+[ "$(darkest 100 12 24 145)" = 0 ] || fail "no text in row 0"
+is_white $image_x 219 || fail "a fifth row"
+
+# Alt+R reads the file again: emptied, the rows go; restored, they come back.
+: >"$log"
+xdotool key --window "$wid" alt+r
+sleep 0.7
+shot
+is_white $image_x 151 || fail "rows left after refreshing an empty file"
+grep -q "orvanta: $log: " "$tmp/app.log" || fail "no message about the empty file"
+cp "$tmp/fixture.saved" "$log"
+xdotool key --window "$wid" alt+r
+sleep 0.7
+shot
+is_green $image_x 151 || fail "rows did not come back after Alt+R"
+
+# The uptime label (form pixels 417..650, 100..114) changes within two seconds.
+uptime() { convert "$shot_file" -crop 233x14+417+100 +repage -format '%#' info:; }
+first=$(uptime)
+changed=no
+for _ in 1 2 3 4; do
+  sleep 0.5
+  shot
+  [ "$(uptime)" != "$first" ] && { changed=yes; break; }
+done
+[ $changed = yes ] || fail "the uptime label did not change"
+
+# A click on the chart tab shows the bars; the middle one is the palette's green.
+xdotool mousemove --window "$wid" 64 72 click 1
+sleep 0.7
+shot
+[ "$(pixel 355 300)" = "0 128 0" ] || fail "no green bar on the chart page: $(pixel 355 300)"
+is_white 200 300 || fail "the chart is not white between the bars"
+
+"$closer" "$wid"
+status=1
+for _ in $(seq 50); do
+  if ! kill -0 $app 2>/dev/null; then
+    wait $app
+    status=$?
+    break
+  fi
+  sleep 0.1
+done
+app=""
+cat "$tmp/app.log"
+echo "exit status $status"
+exit $status
