@@ -51,28 +51,32 @@ echo "client area at ($left,$top) in the window: frame $frame, caption $((top - 
 sleep 2
 import -window "$wid" "$shot" || { echo "no screenshot"; exit 1; }
 
-# The number of colours in a rectangle of the client area: 1 is a plain surface, text and
-# pictures bring more.
+# Probes of rectangles of the client area (X Y WIDTH HEIGHT): the number of colours (1 is a
+# plain surface; text and pictures bring more), and the number of pixels for which an fx
+# expression holds.
 colours() {
   convert "$shot" -crop "$3x$4+$((left + $1))+$((top + $2))" +repage -format %k info:
 }
+counted() {
+  convert "$shot" -crop "$3x$4+$((left + $1))+$((top + $2))" +repage -fx "$5" \
+    -format '%[fx:round(mean*w*h)]' info:
+}
 status=0
-probe() {
-  name=$1
-  minimum=$2
-  shift 2
-  n=$(colours "$@")
-  if [ "$n" -ge "$minimum" ]; then
-    echo "$name: $n colours"
+check() {
+  if [ "$2" -ge "$3" ]; then
+    echo "$1: $2"
   else
-    echo "$name: only $n colours in ($1,$2) $3x$4, expected at least $minimum"
+    echo "FAIL $1: $2, expected at least $3"
     status=1
   fi
 }
-probe "toolbar" 16 0 0 673 60
-probe "tabs" 4 0 60 200 20
-probe "status bar" 4 0 456 650 19
-probe "uptime label" 4 416 100 233 14
+# The toolbar's gradient and glyphs, the selected tab's blue caption, dark text in the status
+# bar's run-count pane, and the uptime text in the log page's header.
+check "toolbar colours" "$(colours 0 0 673 60)" 64
+check "blue pixels of the selected tab" "$(counted 0 60 60 22 'b > r + 0.4 ? 1 : 0')" 20
+check "dark pixels of the run-count pane" "$(counted 150 456 100 19 'luma < 0.3 ? 1 : 0')" 20
+check "ink of the uptime label after two seconds" \
+  "$(counted 417 100 233 14 'luma < 0.7 ? 1 : 0')" 20
 
 # The close box: the rightmost caption button.
 xdotool mousemove --window "$wid" $((WIDTH - frame - 10)) $((frame + (top - frame) / 2)) click 1
