@@ -52,8 +52,8 @@ struct TestForm {
     List->Model().AddColumn({.Caption = "信息", .Width = 50, .FillsRest = true});
     for (const char* boot : {"2024-05-01", "2024-05-02", "2024-05-03"}) {
       ui::ListItem& item = List->Model().AddItem();
-      item.Caption = boot;
-      item.SubItems = {"正常关机"};
+      item.SetCaption(boot);
+      item.AddSubItem("正常关机");
     }
     Ticker.SetInterval(100);
     Ticker.OnTimer = [this] { Label->SetCaption(std::to_string(++Ticks) + " ticks"); };
