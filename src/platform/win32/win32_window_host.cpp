@@ -347,9 +347,10 @@ std::optional<ui::HostEvent> Win32WindowHost::WaitEvent(std::int64_t timeoutMs) 
       host.Pending.pop_front();
       return e;
     }
-    // Inside the system's own loop its messages are not ours to take: only what the window
-    // procedure queued is served.
-    if (host.SystemLoops() > 0) {
+    // Inside the system's own loop its messages are not ours to take: the nested pump polls
+    // only what the window procedure queued. A caller that waits is a loop of its own (a
+    // modal window opened meanwhile) and takes the messages, or it would wait for ever.
+    if (timeoutMs == 0 && host.SystemLoops() > 0) {
       return std::nullopt;
     }
     MSG msg{};
