@@ -1,6 +1,7 @@
 // The Win32 window host against the real user32 and gdi32 (Wine on a private X display).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -462,27 +463,40 @@ TEST_F(Win32WindowHostTest, WaitEventEndsWithItsTimeoutOrTheFirstMessage) {
 }
 
 // The system's size loop runs inside the dispatch of the posted size command; meanwhile the
-// host calls the nested pump, and WaitEvent there takes no messages from the loop.
+// host calls the nested pump, whose polls take no messages from the loop. A loop that waits
+// inside the pump (a modal window) takes them, and the pump is not entered again meanwhile.
 TEST_F(Win32WindowHostTest, TheSizeLoopRunsTheNestedPump) {
   const ui::WindowId id = ShowMain();
   const HWND hwnd = Hwnd(id);
   int pumps = 0;
-  bool waitTookNothing = true;
+  int depth = 0;
+  int deepest = 0;
+  bool pollTookAKey = false;
+  std::optional<HostEvent> waited;
   m_host->SetNestedPump([&] {
     ++pumps;
+    deepest = std::max(deepest, ++depth);
+    PostMessageW(hwnd, WM_KEYDOWN, VK_F2, 1);
     while (std::optional<HostEvent> e = m_host->WaitEvent(0)) {
-      waitTookNothing = waitTookNothing && e->Kind != HostEventKind::KeyDown;
+      pollTookAKey = pollTookAKey || e->Kind == HostEventKind::KeyDown;
     }
     if (pumps == 3) {
-      // Escape ends the loop; the loop reads it, not WaitEvent.
+      do {
+        waited = m_host->WaitEvent(1000);
+      } while (waited && waited->Kind != HostEventKind::KeyDown);
+      // Escape ends the size loop; the loop reads it, not WaitEvent.
       PostMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 1);
     }
+    --depth;
   });
   m_host->BeginSizeFromBottomRight(id);
   Drain(500);
   m_host->SetNestedPump(nullptr);
   EXPECT_GE(pumps, 3);
-  EXPECT_TRUE(waitTookNothing);
+  EXPECT_EQ(deepest, 1);
+  EXPECT_FALSE(pollTookAKey);
+  ASSERT_TRUE(waited.has_value());
+  EXPECT_EQ(waited->Key, unsigned{VK_F2});
   EXPECT_EQ(ClientSizeOf(hwnd), (gfx::Size{673, 475}));
 }
 

@@ -42,8 +42,15 @@ struct Win32WindowHost::Impl {
   HostWindow* Find(ui::WindowId window) const;
   void Push(const ui::HostEvent& e) { Pending.push_back(e); }
   std::int64_t TickMs();
-  // Runs the application's nested pump from inside one of the system's own loops.
-  void Pump() { Owner.RunNestedPump(); }
+  // Runs the application's nested pump from inside one of the system's own loops, once at a
+  // time: a loop that the pump starts (a modal window) dispatches the timer that calls it.
+  void Pump() {
+    if (!Pumping) {
+      Pumping = true;
+      Owner.RunNestedPump();
+      Pumping = false;
+    }
+  }
   int SystemLoops() const;
 
   // The window procedure's work for one message of a window; false leaves the message to
@@ -57,6 +64,7 @@ struct Win32WindowHost::Impl {
   ui::WindowId NextId = 1;
   ui::WindowId CaptureWindow = ui::kNoWindow;
   int OwnCaptureChanges = 0;  // inside our own SetCapture or ReleaseCapture
+  bool Pumping = false;
   // GetTickCount64 where the system has it; otherwise the 32-bit count, widened here.
   unsigned long long(__stdcall* TickCount64)() = nullptr;
   DWORD LastTick32 = 0;
