@@ -16,6 +16,9 @@ namespace {
 // the controls do not offer.
 constexpr int kDefaultWheelLines = 3;
 
+// How long WaitEvent sleeps, in milliseconds, when the system cannot wait for messages.
+constexpr DWORD kFailedWaitMs = 10;
+
 // Each host registers its own class, so hosts can come and go (the tests make several).
 std::wstring NextClassName() {
   static unsigned s_count = 0;
@@ -367,7 +370,10 @@ std::optional<ui::HostEvent> Win32WindowHost::WaitEvent(std::int64_t timeoutMs) 
       }
       wait = static_cast<DWORD>(std::min<std::int64_t>(left, INFINITE - 1));
     }
-    MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
+        WAIT_FAILED) {
+      Sleep(std::min<DWORD>(wait, kFailedWaitMs));  // rather than spin
+    }
   }
 }
 
