@@ -500,14 +500,5 @@ TEST_F(Win32WindowHostTest, TheSizeLoopRunsTheNestedPump) {
   EXPECT_EQ(ClientSizeOf(hwnd), (gfx::Size{673, 475}));
 }
 
-TEST_F(Win32WindowHostTest, DesktopAndWheelSettings) {
-  const gfx::Rect desktop = m_host->DesktopRect();
-  EXPECT_FALSE(desktop.IsEmpty());
-  EXPECT_LE(desktop.Right, GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_GE(m_host->WheelScrollLines(), 1);
-  const std::int64_t before = m_host->NowMs();
-  EXPECT_GE(m_host->NowMs(), before);
-}
-
 }  // namespace
 }  // namespace orvanta::platform

@@ -118,10 +118,11 @@ ui::WindowId Win32WindowHost::Open(const ui::WindowSpec& spec) {
   const std::wstring title = Utf8ToWide(spec.Title);
   // WM_NCCREATE stores the state in the window, so the messages sent during creation
   // already find it.
-  CreateWindowExW(style.ExStyle, host.Class.Name(), title.c_str(), style.Style, outer.left,
-                  outer.top, outer.right - outer.left, outer.bottom - outer.top,
-                  owner != nullptr ? owner->Hwnd : nullptr, nullptr, host.Class.Instance(), &w);
-  if (w.Hwnd == nullptr) {
+  const HWND created =
+      CreateWindowExW(style.ExStyle, host.Class.Name(), title.c_str(), style.Style, outer.left,
+                      outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                      owner != nullptr ? owner->Hwnd : nullptr, nullptr, host.Class.Instance(), &w);
+  if (created == nullptr || w.Hwnd != created) {
     return ui::kNoWindow;
   }
   host.Windows.emplace(id, std::move(state));
