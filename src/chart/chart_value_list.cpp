@@ -1,5 +1,6 @@
 #include "chart/chart_value_list.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvanta::chart {
@@ -22,8 +23,10 @@ int TChartValueList::InsertPosition(double value) const {
 }
 
 void TChartValueList::Insert(int index, double value) {
+  // Capacity grows by at least 1,000 entries and at least doubles, so a long series is not
+  // copied over and over while it is filled.
   if (m_values.capacity() == m_values.size()) {
-    m_values.reserve(m_values.size() + 1000);
+    m_values.reserve(m_values.size() + std::max<std::size_t>(1000, m_values.size()));
   }
   m_values.insert(m_values.begin() + index, value);
   m_statsValid = false;

@@ -71,8 +71,8 @@ void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& 
     row.StateIndex = kNormalState;
     const bool hasBoot = history::IsTimeSet(run.BootTime);
     const bool hasShutdown = history::IsTimeSet(run.ShutdownTime);
-    row.AddSubItem(FormatIfSet(run.BootTime));
-    row.AddSubItem(FormatIfSet(run.ShutdownTime));
+    const std::string boot = FormatIfSet(run.BootTime);
+    const std::string shutdown = FormatIfSet(run.ShutdownTime);
     if (hasBoot && hasShutdown) {
       run.InfoText = texts.CleanShutdownText;
       run.RunSeconds = SecondsBetween(run.ShutdownTime, run.BootTime);
@@ -82,12 +82,12 @@ void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& 
       row.StateIndex = kAbnormalState;
       run.InfoText = hasBoot ? texts.AbnormalEndText : texts.MissingBootText;
     }
-    row.AddSubItem(run.RunSeconds > 0 ? FormatDuration(run.RunSeconds, texts) : std::string());
+    const std::string length =
+        run.RunSeconds > 0 ? FormatDuration(run.RunSeconds, texts) : std::string();
     if (noUserSeen && !run.UserName.empty()) {
       noUserSeen = false;
     }
-    row.AddSubItem(run.UserName);
-    row.AddSubItem(run.InfoText);
+    row.SetSubItems({boot, shutdown, length, run.UserName, run.InfoText});
     totalRunSeconds += run.RunSeconds;
   }
   if (noUserSeen) {

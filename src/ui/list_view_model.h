@@ -36,9 +36,15 @@ class ListItem {
   }
   void AddSubItem(std::string_view text);
   void ClearSubItems();
+  // Replaces the sub-items in one allocation.
   template <typename Iterator>
   void SetSubItems(Iterator first, Iterator last) {
+    std::size_t size = m_count > 0 ? Text(0).size() + kMaxLengthBytes : 0;
+    for (Iterator it = first; it != last; ++it) {
+      size += std::string_view(*it).size() + kMaxLengthBytes;
+    }
     ClearSubItems();
+    m_texts.reserve(size + kMaxLengthBytes);
     for (; first != last; ++first) {
       AddSubItem(*first);
     }
@@ -50,6 +56,8 @@ class ListItem {
  private:
   std::string_view Text(int index) const;
   void Append(std::string_view text);
+
+  static constexpr std::size_t kMaxLengthBytes = 10;  // of a 64-bit length, 7 bits a byte
 
   std::string m_texts;  // each text as its length (7 bits a byte, high bit = more) and bytes
   int m_count = 0;      // texts stored, the caption included once a sub-item is added
