@@ -76,30 +76,30 @@ void Form::EnsureWindow() {
     m_screenPos = PlacedPosition();
     m_placed = true;
   }
-  WindowSpec spec;
+  WindowSpec request;
   switch (m_borderStyle) {
     case BorderStyle::Sizeable:
-      spec.Kind = WindowKind::Sizeable;
+      request.Kind = WindowKind::Sizeable;
       break;
     case BorderStyle::Single:
-      spec.Kind = WindowKind::Dialog;
+      request.Kind = WindowKind::Dialog;
       break;
     case BorderStyle::None:
-      spec.Kind = WindowKind::Popup;
+      request.Kind = WindowKind::Popup;
       break;
   }
-  spec.Title = Caption();
-  spec.ClientBounds = gfx::Rect::FromSize(m_screenPos.X, m_screenPos.Y, Width(), Height());
+  request.Title = Caption();
+  request.ClientBounds = gfx::Rect::FromSize(m_screenPos.X, m_screenPos.Y, Width(), Height());
   const Form* owner = m_owner;
   if (m_modal && owner == nullptr && m_app.MainForm() != this) {
     owner = m_app.MainForm();
   }
-  spec.Owner = owner != nullptr ? owner->Window() : kNoWindow;
-  spec.Modal = m_modal;
-  spec.SystemMenu = m_icons.SystemMenu;
-  spec.MinimizeBox = m_icons.Minimize;
-  spec.MaximizeBox = m_icons.Maximize;
-  m_window = m_app.Host().Open(spec);
+  request.Owner = owner != nullptr ? owner->Window() : kNoWindow;
+  request.Modal = m_modal;
+  request.SystemMenu = m_icons.SystemMenu;
+  request.MinimizeBox = m_icons.Minimize;
+  request.MaximizeBox = m_icons.Maximize;
+  m_window = m_app.Host().Open(request);
 }
 
 void Form::Show() {

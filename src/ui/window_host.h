@@ -77,7 +77,7 @@ class WindowHost {
   virtual ~WindowHost() = default;
 
   // Windows. Open creates a hidden window and returns kNoWindow when it cannot.
-  virtual WindowId Open(const WindowSpec& spec) = 0;
+  virtual WindowId Open(const WindowSpec& request) = 0;
   virtual void Show(WindowId window) = 0;  // popups show without being activated
   virtual void Hide(WindowId window) = 0;
   virtual void Destroy(WindowId window) = 0;

@@ -20,10 +20,10 @@ using ui::HostEventKind;
 constexpr gfx::Rect kMainClient = gfx::Rect::FromSize(40, 30, 673, 475);
 
 ui::WindowSpec MainSpec() {
-  ui::WindowSpec spec;
-  spec.Title = "Orvanta";
-  spec.ClientBounds = kMainClient;
-  return spec;
+  ui::WindowSpec request;
+  request.Title = "Orvanta";
+  request.ClientBounds = kMainClient;
+  return request;
 }
 
 class Win32WindowHostTest : public ::testing::Test {
@@ -34,8 +34,8 @@ class Win32WindowHostTest : public ::testing::Test {
   }
 
   // The tests run on a private X display: a window that cannot be made is a failure.
-  ui::WindowId Open(const ui::WindowSpec& spec) {
-    const ui::WindowId id = m_host->Open(spec);
+  ui::WindowId Open(const ui::WindowSpec& request) {
+    const ui::WindowId id = m_host->Open(request);
     if (id == ui::kNoWindow) {
       ADD_FAILURE() << "no window: is there a display?";
     }
@@ -124,12 +124,12 @@ TEST_F(Win32WindowHostTest, EachKindGetsItsFrameAndBoxes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ui::WindowSpec spec;
-    spec.Kind = c.kind;
-    spec.ClientBounds = gfx::Rect::FromSize(100, 100, 422, 347);
-    spec.MinimizeBox = c.minimize;
-    spec.MaximizeBox = c.maximize;
-    const ui::WindowId id = Open(spec);
+    ui::WindowSpec request;
+    request.Kind = c.kind;
+    request.ClientBounds = gfx::Rect::FromSize(100, 100, 422, 347);
+    request.MinimizeBox = c.minimize;
+    request.MaximizeBox = c.maximize;
+    const ui::WindowId id = Open(request);
     ASSERT_NE(id, ui::kNoWindow);
     const auto style = static_cast<DWORD>(GetWindowLongW(Hwnd(id), GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongW(Hwnd(id), GWL_EXSTYLE));
@@ -167,9 +167,9 @@ TEST_F(Win32WindowHostTest, OwnedWindowsAreOwnedAndPopupsNeverActivate) {
 }
 
 TEST_F(Win32WindowHostTest, TitlesRoundTripAsUtf8) {
-  ui::WindowSpec spec = MainSpec();
-  spec.Title = "开机/关机日志";
-  const ui::WindowId id = Open(spec);
+  ui::WindowSpec request = MainSpec();
+  request.Title = "开机/关机日志";
+  const ui::WindowId id = Open(request);
   ASSERT_NE(id, ui::kNoWindow);
   const auto title = [&] {
     wchar_t text[256] = {};

@@ -185,9 +185,9 @@ X11Host::X11Host(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
 
 X11Host::~X11Host() = default;
 
-ui::WindowId X11Host::Open(const ui::WindowSpec& spec) {
+ui::WindowId X11Host::Open(const ui::WindowSpec& request) {
   Impl& x = *m_impl;
-  const bool popup = spec.Kind == ui::WindowKind::Popup;
+  const bool popup = request.Kind == ui::WindowKind::Popup;
   XSetWindowAttributes attrs{};
   attrs.background_pixmap = None;  // we paint every pixel: no flash of a background colour
   attrs.event_mask = ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask |
@@ -195,11 +195,11 @@ ui::WindowId X11Host::Open(const ui::WindowSpec& spec) {
                      FocusChangeMask;
   attrs.override_redirect = popup ? True : False;
   attrs.save_under = popup ? True : False;
-  const int width = std::max(spec.ClientBounds.Width(), 1);
-  const int height = std::max(spec.ClientBounds.Height(), 1);
+  const int width = std::max(request.ClientBounds.Width(), 1);
+  const int height = std::max(request.ClientBounds.Height(), 1);
   const ::Window xid = XCreateWindow(
-      x.Dpy, x.Root, spec.ClientBounds.Left, spec.ClientBounds.Top, static_cast<unsigned>(width),
-      static_cast<unsigned>(height), 0, x.Depth, InputOutput, x.Vis,
+      x.Dpy, x.Root, request.ClientBounds.Left, request.ClientBounds.Top,
+      static_cast<unsigned>(width), static_cast<unsigned>(height), 0, x.Depth, InputOutput, x.Vis,
       CWBackPixmap | CWEventMask | CWOverrideRedirect | CWSaveUnder, &attrs);
   if (xid == 0) {
     return ui::kNoWindow;
@@ -207,16 +207,16 @@ ui::WindowId X11Host::Open(const ui::WindowSpec& spec) {
   const ui::WindowId id = x.NextId++;
   X11WindowState& w = x.Windows[id];
   w.Xid = xid;
-  w.Spec = spec;
+  w.Spec = request;
   w.ClientSize = {width, height};
 
   XSizeHints* size = XAllocSizeHints();
   size->flags = PPosition | PSize | USPosition | USSize;
-  size->x = spec.ClientBounds.Left;
-  size->y = spec.ClientBounds.Top;
+  size->x = request.ClientBounds.Left;
+  size->y = request.ClientBounds.Top;
   size->width = width;
   size->height = height;
-  if (spec.Kind == ui::WindowKind::Dialog) {
+  if (request.Kind == ui::WindowKind::Dialog) {
     size->flags |= PMinSize | PMaxSize;
     size->min_width = size->max_width = width;
     size->min_height = size->max_height = height;
@@ -235,41 +235,41 @@ ui::WindowId X11Host::Open(const ui::WindowSpec& spec) {
   XFree(hints);
   XFree(cls);
 
-  SetTitle(id, spec.Title);
+  SetTitle(id, request.Title);
   if (!popup) {
     Atom protocols[] = {x.Atoms.WmDeleteWindow};
     XSetWMProtocols(x.Dpy, xid, protocols, 1);
   }
   Atom type = popup ? x.Atoms.NetWmWindowTypeTooltip
-              : spec.Kind == ui::WindowKind::Dialog || spec.Owner != ui::kNoWindow
+              : request.Kind == ui::WindowKind::Dialog || request.Owner != ui::kNoWindow
                   ? x.Atoms.NetWmWindowTypeDialog
                   : x.Atoms.NetWmWindowTypeNormal;
   XChangeProperty(x.Dpy, xid, x.Atoms.NetWmWindowType, XA_ATOM, 32, PropModeReplace,
                   reinterpret_cast<unsigned char*>(&type), 1);
-  if (const X11WindowState* owner = x.Find(spec.Owner)) {
+  if (const X11WindowState* owner = x.Find(request.Owner)) {
     XSetTransientForHint(x.Dpy, xid, owner->Xid);
   }
-  if (spec.Modal) {
+  if (request.Modal) {
     Atom modal = x.Atoms.NetWmStateModal;
     XChangeProperty(x.Dpy, xid, x.Atoms.NetWmState, XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<unsigned char*>(&modal), 1);
   }
   if (!popup) {
-    const bool sizeable = spec.Kind == ui::WindowKind::Sizeable;
+    const bool sizeable = request.Kind == ui::WindowKind::Sizeable;
     unsigned long functions = kMwmFuncMove | kMwmFuncClose;
     unsigned long decorations = kMwmDecorBorder | kMwmDecorTitle;
     if (sizeable) {
       functions |= kMwmFuncResize;
       decorations |= kMwmDecorResize;
     }
-    if (spec.SystemMenu) {
+    if (request.SystemMenu) {
       decorations |= kMwmDecorMenu;
     }
-    if (spec.MinimizeBox) {
+    if (request.MinimizeBox) {
       functions |= kMwmFuncMinimize;
       decorations |= kMwmDecorMinimize;
     }
-    if (spec.MaximizeBox && sizeable) {
+    if (request.MaximizeBox && sizeable) {
       functions |= kMwmFuncMaximize;
       decorations |= kMwmDecorMaximize;
     }

@@ -20,7 +20,7 @@ class X11Host final : public ui::WindowHost {
   X11Host(const X11Host&) = delete;
   X11Host& operator=(const X11Host&) = delete;
 
-  ui::WindowId Open(const ui::WindowSpec& spec) override;
+  ui::WindowId Open(const ui::WindowSpec& request) override;
   void Show(ui::WindowId window) override;
   void Hide(ui::WindowId window) override;
   void Destroy(ui::WindowId window) override;

@@ -26,21 +26,21 @@ bool KeyDown(int virtualKey) {
 
 }  // namespace
 
-WindowStyle StyleFor(const ui::WindowSpec& spec) {
-  if (spec.Kind == ui::WindowKind::Popup) {
+WindowStyle StyleFor(const ui::WindowSpec& request) {
+  if (request.Kind == ui::WindowKind::Popup) {
     return {WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE};
   }
   WindowStyle s{WS_OVERLAPPED | WS_CAPTION, 0};
-  if (spec.Kind == ui::WindowKind::Sizeable) {
+  if (request.Kind == ui::WindowKind::Sizeable) {
     s.Style |= WS_THICKFRAME;
   }
-  if (spec.SystemMenu) {
+  if (request.SystemMenu) {
     s.Style |= WS_SYSMENU;
   }
-  if (spec.MinimizeBox) {
+  if (request.MinimizeBox) {
     s.Style |= WS_MINIMIZEBOX;
   }
-  if (spec.MaximizeBox) {
+  if (request.MaximizeBox) {
     s.Style |= WS_MAXIMIZEBOX;
   }
   return s;

@@ -19,7 +19,7 @@ struct WindowStyle {
 
 // The styles of a window of each kind: a sizeable frame, a fixed single frame, or a popup
 // that is never activated (hints). The minimise and maximise boxes follow the WindowSpec.
-WindowStyle StyleFor(const ui::WindowSpec& spec);
+WindowStyle StyleFor(const ui::WindowSpec& request);
 
 // Shift, Ctrl and Alt as they are now for the message being handled.
 ui::ShiftState KeyboardShift();

@@ -102,20 +102,21 @@ HWND Win32WindowHost::NativeWindow(ui::WindowId window) const {
   return w != nullptr ? w->Hwnd : nullptr;
 }
 
-ui::WindowId Win32WindowHost::Open(const ui::WindowSpec& spec) {
+ui::WindowId Win32WindowHost::Open(const ui::WindowSpec& request) {
   Impl& host = *m_impl;
   const ui::WindowId id = host.NextId++;
-  auto state = std::make_unique<HostWindow>(host, id, spec);
+  auto state = std::make_unique<HostWindow>(host, id, request);
   HostWindow& w = *state;
-  w.ClientSize = {std::max(spec.ClientBounds.Width(), 0), std::max(spec.ClientBounds.Height(), 0)};
-  const WindowStyle style = StyleFor(spec);
-  RECT outer{spec.ClientBounds.Left, spec.ClientBounds.Top, spec.ClientBounds.Right,
-             spec.ClientBounds.Bottom};
+  w.ClientSize = {std::max(request.ClientBounds.Width(), 0),
+                  std::max(request.ClientBounds.Height(), 0)};
+  const WindowStyle style = StyleFor(request);
+  RECT outer{request.ClientBounds.Left, request.ClientBounds.Top, request.ClientBounds.Right,
+             request.ClientBounds.Bottom};
   if (!AdjustWindowRectEx(&outer, style.Style, FALSE, style.ExStyle)) {
     return ui::kNoWindow;
   }
-  const HostWindow* owner = host.Find(spec.Owner);
-  const std::wstring title = Utf8ToWide(spec.Title);
+  const HostWindow* owner = host.Find(request.Owner);
+  const std::wstring title = Utf8ToWide(request.Title);
   // WM_NCCREATE stores the state in the window, so the messages sent during creation
   // already find it.
   const HWND created =
@@ -131,7 +132,7 @@ ui::WindowId Win32WindowHost::Open(const ui::WindowSpec& spec) {
   RECT client{};
   if (GetClientRect(w.Hwnd, &client) &&
       (client.right != w.ClientSize.Width || client.bottom != w.ClientSize.Height)) {
-    SetClientBounds(id, spec.ClientBounds);
+    SetClientBounds(id, request.ClientBounds);
   }
   return id;
 }

@@ -23,7 +23,7 @@ class Win32WindowHost final : public ui::WindowHost {
   // an unknown or destroyed window.
   HWND NativeWindow(ui::WindowId window) const;
 
-  ui::WindowId Open(const ui::WindowSpec& spec) override;
+  ui::WindowId Open(const ui::WindowSpec& request) override;
   void Show(ui::WindowId window) override;
   void Hide(ui::WindowId window) override;
   void Destroy(ui::WindowId window) override;

@@ -16,8 +16,8 @@ namespace orvanta::platform {
 // object destroys the window if the system has not already done so (an owner's destruction
 // takes its owned windows along).
 struct HostWindow {
-  HostWindow(Win32WindowHost::Impl& host, ui::WindowId id, const ui::WindowSpec& spec)
-      : Host(host), Id(id), Spec(spec) {}
+  HostWindow(Win32WindowHost::Impl& host, ui::WindowId id, const ui::WindowSpec& request)
+      : Host(host), Id(id), Spec(request) {}
   ~HostWindow();
   HostWindow(const HostWindow&) = delete;
   HostWindow& operator=(const HostWindow&) = delete;

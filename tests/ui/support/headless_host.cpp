@@ -9,12 +9,12 @@ HeadlessHost::WindowState* HeadlessHost::Find(WindowId window) {
   return it != m_windows.end() && !it->second.Destroyed ? &it->second : nullptr;
 }
 
-WindowId HeadlessHost::Open(const WindowSpec& spec) {
+WindowId HeadlessHost::Open(const WindowSpec& request) {
   const WindowId id = m_nextId++;
   WindowState& w = m_windows[id];
-  w.Spec = spec;
-  w.Title = spec.Title;
-  w.Bounds = spec.ClientBounds;
+  w.Spec = request;
+  w.Title = request.Title;
+  w.Bounds = request.ClientBounds;
   return id;
 }
 

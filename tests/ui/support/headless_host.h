@@ -29,7 +29,7 @@ class HeadlessHost : public WindowHost {
   };
 
   // WindowHost.
-  WindowId Open(const WindowSpec& spec) override;
+  WindowId Open(const WindowSpec& request) override;
   void Show(WindowId window) override;
   void Hide(WindowId window) override;
   void Destroy(WindowId window) override;
