@@ -16,20 +16,16 @@ for tool in Xvfb xdotool import convert; do
 done
 tmp=$(mktemp -d)
 app=""
+xvfb=""
 trap 'kill $app $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
+. "$(dirname "$0")/../support/x11_session.sh"
 fail() {
   echo "FAIL: $*"
   [ -f "$tmp/app.log" ] && cat "$tmp/app.log"
   exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-[ -s "$tmp/display" ] || { echo "Xvfb did not start"; cat "$tmp/xvfb.log"; exit 1; }
-DISPLAY=:$(cat "$tmp/display")
-export DISPLAY
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb
 
 log="$tmp/fixture.evt"
 "$writer" "$log" || fail "cannot write the fixture log"
@@ -37,13 +33,7 @@ cp "$log" "$tmp/fixture.saved"
 # The fixture's times are UTC; read them with a local offset of 0.
 TZ=UTC0 "$program" "$log" >"$tmp/app.log" 2>&1 &
 app=$!
-wid=""
-for _ in $(seq 100); do
-  wid=$(xdotool search --name '^Orvanta$' 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  kill -0 $app 2>/dev/null || break
-  sleep 0.1
-done
+wait_for_window '^Orvanta$' 100
 [ -n "$wid" ] || fail "the window did not appear"
 sleep 0.7
 
@@ -106,17 +96,4 @@ shot
 [ "$(pixel 355 300)" = "0 128 0" ] || fail "no green bar on the chart page: $(pixel 355 300)"
 is_white 200 300 || fail "the chart is not white between the bars"
 
-"$closer" "$wid"
-status=1
-for _ in $(seq 50); do
-  if ! kill -0 $app 2>/dev/null; then
-    wait $app
-    status=$?
-    break
-  fi
-  sleep 0.1
-done
-app=""
-cat "$tmp/app.log"
-echo "exit status $status"
-exit $status
+close_and_wait "$closer"

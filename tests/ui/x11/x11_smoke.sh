@@ -11,25 +11,15 @@ for tool in Xvfb xdotool; do
   command -v "$tool" >/dev/null 2>&1 || { echo "skip: $tool is not installed"; exit 77; }
 done
 tmp=$(mktemp -d)
+app=""
+xvfb=""
 trap 'kill $app $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-[ -s "$tmp/display" ] || { echo "Xvfb did not start"; cat "$tmp/xvfb.log"; exit 1; }
-DISPLAY=:$(cat "$tmp/display")
-export DISPLAY
-# The server must answer before the program connects.
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/../../support/x11_session.sh"
+start_xvfb
 
 "$smoke" >"$tmp/app.log" 2>&1 &
 app=$!
-wid=""
-for _ in $(seq 50); do
-  wid=$(xdotool search --name "Orvanta smoke" 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  kill -0 $app 2>/dev/null || break
-  sleep 0.1
-done
+wait_for_window "Orvanta smoke" 50
 [ -n "$wid" ] || {
   echo "the window did not appear"
   cat "$tmp/app.log" "$tmp/xvfb.log"
@@ -49,16 +39,4 @@ if command -v import >/dev/null 2>&1; then
     *) echo "unexpected form background $pixel"; exit 1 ;;
   esac
 fi
-"$closer" "$wid"
-status=1
-for _ in $(seq 50); do
-  if ! kill -0 $app 2>/dev/null; then
-    wait $app
-    status=$?
-    break
-  fi
-  sleep 0.1
-done
-cat "$tmp/app.log"
-echo "exit status $status"
-exit $status
+close_and_wait "$closer"

@@ -1,0 +1,45 @@
+# Shell functions shared by the tests that drive a program on a private Xvfb display.
+# Source it after setting tmp (a scratch folder removed by the caller's trap).
+
+# Starts Xvfb on a free display, exports DISPLAY and waits until the server answers.
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+  xvfb=$!
+  for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+  [ -s "$tmp/display" ] || { echo "Xvfb did not start"; cat "$tmp/xvfb.log"; exit 1; }
+  DISPLAY=:$(cat "$tmp/display")
+  export DISPLAY
+  # The server must answer before a program connects.
+  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# wait_for_window TITLE-PATTERN TENTHS: sets wid to the window of process $app, or leaves it
+# empty when it did not appear in time or the program ended.
+wait_for_window() {
+  wid=""
+  for _ in $(seq "$2"); do
+    wid=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$wid" ] && break
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+  done
+}
+
+# close_and_wait CLOSER: asks window $wid to close as the close box does and waits up to five
+# seconds for process $app; prints its log and exits with its status.
+close_and_wait() {
+  "$1" "$wid"
+  status=1
+  for _ in $(seq 50); do
+    if ! kill -0 "$app" 2>/dev/null; then
+      wait "$app"
+      status=$?
+      break
+    fi
+    sleep 0.1
+  done
+  app=""
+  cat "$tmp/app.log"
+  echo "exit status $status"
+  exit $status
+}
