@@ -31,8 +31,8 @@ enum class TSeriesMarksStyle {
   smsPercentRelative,
 };
 
-// Bar shapes; in a flat chart the first four are all drawn as plain rectangles, and only
-// those are drawn at all.
+// Bar shapes. Only the flat rectangle is built, so every style draws as one; the program's
+// cylinder bars are plain rectangles in a flat chart anyway.
 enum class TBarStyle {
   bsRectangle,
   bsPyramid,

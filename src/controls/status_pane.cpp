@@ -1,33 +1,13 @@
 #include "controls/status_pane.h"
 
-#include <array>
-
 #include "controls/color_math.h"
 #include "controls/frame_drawing.h"
 
 namespace orvanta::controls {
 
-namespace {
-
-// Indexed by frame style, fsNone to fsFlatBold.
-constexpr std::array<int, fsFlatBold + 1> kTextInsets = {
-    0,  // fsNone
-    1,  // fsFlat
-    2,  // fsGroove
-    2,  // fsBump
-    2,  // fsLowered
-    2,  // fsButtonDown
-    2,  // fsRaised
-    2,  // fsButtonUp
-    1,  // fsStatus
-    1,  // fsPopup
-    2,  // fsFlatBold
-};
-
-}  // namespace
-
 int StatusPaneTextInset(TFrameStyle style) {
-  return IsFrameStyle(style) ? kTextInsets[style] : 0;
+  // Text starts just inside the frame.
+  return IsFrameStyle(style) ? kFrameWidths[style] : 0;
 }
 
 TUiCustomStatusPane::TUiCustomStatusPane() {

@@ -6,6 +6,7 @@
 
 #include "chart/chart.h"
 #include "chart/default_palette.h"
+#include "chart_page_setup.h"
 #include "recording_canvas.h"
 
 namespace orvanta::chart {
@@ -34,15 +35,7 @@ TEST(ChartRect, NormalisationNeverTurnsTheRectangleInsideOut) {
 
 class ChartPaintTest : public testing::Test {
  protected:
-  ChartPaintTest() {
-    m_chart.Color = gfx::clWhite;
-    m_chart.LeftAxis.Title.Caption = "(小时)";
-    m_chart.SetSize({669, 328});
-    m_series.ColorEachPoint = true;
-    m_series.BarBrush.Color = gfx::clWhite;
-    m_series.BarStyle = TBarStyle::bsCylinder;
-    m_series.Marks.Visible = false;
-  }
+  ChartPaintTest() { SetUpAsChartPage(m_chart, m_series); }
 
   RecordingCanvas Paint() {
     RecordingCanvas canvas({669, 328});

@@ -8,6 +8,7 @@
 
 #include "chart/chart.h"
 #include "chart/marks_tip_tool.h"
+#include "chart_page_setup.h"
 #include "gfx/png_writer.h"
 #include "gfx/raster_canvas.h"
 #include "support/box_glyph_source.h"
@@ -26,15 +27,7 @@ constexpr gfx::Pixel kYellow = 0xFFFF00;
 // exactly known size (em 11: line cell 11 high, digits 5 wide, "W" and CJK 11 wide).
 class ChartRenderTest : public testing::Test {
  protected:
-  ChartRenderTest() {
-    m_chart.Color = gfx::clWhite;
-    m_chart.LeftAxis.Title.Caption = "(小时)";
-    m_chart.SetSize({669, 328});
-    m_series.ColorEachPoint = true;
-    m_series.BarBrush.Color = gfx::clWhite;
-    m_series.BarStyle = TBarStyle::bsCylinder;
-    m_series.Marks.Visible = false;
-  }
+  ChartRenderTest() { SetUpAsChartPage(m_chart, m_series); }
 
   void Paint(const std::string& name) {
     m_bitmap.Resize(669, 328, 0x123456);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chart/chart.h"
+#include "chart_page_setup.h"
 #include "gfx/png_writer.h"
 #include "gfx/raster_canvas.h"
 #include "platform/posix/freetype_glyph_source.h"
@@ -15,14 +16,7 @@ namespace {
 // probes check only what does not depend on the font's shapes.
 class ChartSceneTest : public testing::Test {
  protected:
-  ChartSceneTest() {
-    m_chart.Color = gfx::clWhite;
-    m_chart.LeftAxis.Title.Caption = "(小时)";
-    m_chart.SetSize({669, 328});
-    m_series.ColorEachPoint = true;
-    m_series.BarBrush.Color = gfx::clWhite;
-    m_series.Marks.Visible = false;
-  }
+  ChartSceneTest() { SetUpAsChartPage(m_chart, m_series); }
 
   void Paint(const std::string& name) {
     m_bitmap.Resize(669, 328);
