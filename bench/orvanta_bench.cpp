@@ -6,6 +6,7 @@
 //   orvanta_bench refresh FILE             refresh timings, records per second, peak memory
 //   orvanta_bench versus-last FILE         our refresh and `last -x -f FILE`, side by side
 //
+// Like the program, the bench first reserves heap for the file's size (timed and printed apart).
 // With ORVANTA_BENCH_FIRST_STEPS set, refresh also prints the steps of the first refresh of the
 // process, which pays for growing the heap.
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "history/event_log_reader.h"
+#include "platform/posix/heap_reserve.h"
 #include "platform/posix/log_file.h"
 #include "platform/posix/posix_account_api.h"
 #include "present/run_chart.h"
@@ -137,8 +139,18 @@ void PrintSteps(const std::string& path, present::RunRefresh& refresh) {
       Seconds(t1 - t0), Seconds(t2 - t1), Seconds(t3 - t2), Seconds(t4 - t3), Seconds(t5 - t4));
 }
 
+// What the program does at its start for a log file, before its first refresh.
+void ReserveHeapAsTheProgramDoes(const std::string& path) {
+  const Clock::time_point start = Clock::now();
+  const std::size_t reserved = platform::ReserveHeapForLog(path);
+  std::printf("  heap reserve       %.1f MB in %.3f ms\n", reserved / 1e6,
+              Seconds(Clock::now() - start) * 1e3);
+}
+
 int Refresh(const std::string& path) {
   const std::uint64_t fileSize = std::filesystem::file_size(path);
+  std::printf("refresh %s\n", path.c_str());
+  ReserveHeapAsTheProgramDoes(path);
   present::RunRefresh refresh;
   std::vector<RefreshResult> results;
   if (std::getenv("ORVANTA_BENCH_FIRST_STEPS") != nullptr) {
@@ -150,11 +162,11 @@ int Refresh(const std::string& path) {
   const std::uint64_t peak = PeakResidentBytes();
   const std::size_t records = CountRecords(path);
   const double median = MedianWall(results);
-  std::printf("refresh %s\n", path.c_str());
   std::printf("  file size          %.1f MB, %zu records, %zu runs\n", fileSize / 1e6, records,
               results.back().Runs);
-  std::printf("  first refresh      %.3f s (cpu %.3f s)\n", results.front().Seconds,
-              results.front().CpuSeconds);
+  const double first = results.front().Seconds;
+  std::printf("  first refresh      %.3f s (cpu %.3f s; target < 0.300 s: %s)\n", first,
+              results.front().CpuSeconds, first < 0.3 ? "met" : "MISSED");
   std::printf("  median of %d        %.3f s (cpu %.3f s; target < 0.300 s: %s)\n", kRounds, median,
               MedianCpu(results), median < 0.3 ? "met" : "MISSED");
   std::printf("  records per second %.0f\n", records / median);
@@ -165,6 +177,8 @@ int Refresh(const std::string& path) {
 }
 
 int VersusLast(const std::string& path) {
+  std::printf("wtmp %s\n", path.c_str());
+  ReserveHeapAsTheProgramDoes(path);
   const std::vector<RefreshResult> results = RefreshRounds(path);
   const double ours = MedianWall(results);
   const std::string command = "last -x -f '" + path + "' > /dev/null";
@@ -178,7 +192,7 @@ int VersusLast(const std::string& path) {
     lastTimes.push_back(Seconds(Clock::now() - start));
   }
   const double last = Median(lastTimes);
-  std::printf("wtmp %s (%zu runs)\n", path.c_str(), results.back().Runs);
+  std::printf("  runs               %zu\n", results.back().Runs);
   std::printf("  orvanta refresh    %.3f s (median of %d, cpu %.3f s)\n", ours, kRounds,
               MedianCpu(results));
   std::printf("  last -x -f FILE    %.3f s (median of 3)\n", last);

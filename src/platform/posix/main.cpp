@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/posix/heap_reserve.h"
 #include "platform/posix/report_mode.h"
 #include "platform/posix/window_mode.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
   if (!args.empty()) {
     path.emplace(args[0]);
   }
+  orvanta::platform::ReserveHeapForLog(path.value_or(orvanta::platform::kDefaultLogPath));
   if (report) {
     return orvanta::platform::RunReport(path, stdout, stderr);
   }
