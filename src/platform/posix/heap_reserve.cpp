@@ -14,6 +14,9 @@
 #endif
 
 namespace orvanta::platform {
+
+#if defined(__GLIBC__) && !defined(ORVANTA_FOREIGN_MALLOC)
+
 namespace {
 
 constexpr std::uintptr_t kPageSize = 4096;
@@ -29,7 +32,6 @@ std::uintptr_t PageUp(std::uintptr_t address) {
 }  // namespace
 
 std::size_t ReserveHeap(std::size_t bytes) {
-#if defined(__GLIBC__) && !defined(ORVANTA_FOREIGN_MALLOC)
   if (bytes < kMinHeapReserve) {
     return 0;
   }
@@ -53,11 +55,15 @@ std::size_t ReserveHeap(std::size_t bytes) {
   // Without transparent huge pages this fails and the reserve still saves the heap's growth.
   ::madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
   return after - start;
-#else
-  (void)bytes;
-  return 0;
-#endif
 }
+
+#else
+
+std::size_t ReserveHeap(std::size_t) {
+  return 0;
+}
+
+#endif
 
 std::size_t ReserveHeapForLog(const std::string& path) {
   struct stat info {};
