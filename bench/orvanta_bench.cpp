@@ -10,6 +10,7 @@
 // With ORVANTA_BENCH_FIRST_STEPS set, refresh also prints the steps of the first refresh of the
 // process, which pays for growing the heap.
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "history/event_log_reader.h"
+#include "platform/posix/evt_file_log.h"
 #include "platform/posix/heap_reserve.h"
 #include "platform/posix/log_file.h"
 #include "platform/posix/posix_account_api.h"
@@ -147,6 +149,22 @@ void ReserveHeapAsTheProgramDoes(const std::string& path) {
               Seconds(Clock::now() - start) * 1e3);
 }
 
+// The refresh time has its target on .evt logs; wtmp logs are measured against `last`.
+bool IsEvtFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::array<std::uint8_t, 8> start{};
+  file.read(reinterpret_cast<char*>(start.data()), start.size());
+  return file.gcount() == static_cast<std::streamsize>(start.size()) &&
+         platform::EvtFileLog::HasSignature(start);
+}
+
+std::string TimeTarget(bool applies, double seconds) {
+  if (!applies) {
+    return "";
+  }
+  return std::string("; target < 0.300 s: ") + (seconds < 0.3 ? "met" : "MISSED");
+}
+
 int Refresh(const std::string& path) {
   const std::uint64_t fileSize = std::filesystem::file_size(path);
   std::printf("refresh %s\n", path.c_str());
@@ -165,10 +183,11 @@ int Refresh(const std::string& path) {
   std::printf("  file size          %.1f MB, %zu records, %zu runs\n", fileSize / 1e6, records,
               results.back().Runs);
   const double first = results.front().Seconds;
-  std::printf("  first refresh      %.3f s (cpu %.3f s; target < 0.300 s: %s)\n", first,
-              results.front().CpuSeconds, first < 0.3 ? "met" : "MISSED");
-  std::printf("  median of %d        %.3f s (cpu %.3f s; target < 0.300 s: %s)\n", kRounds, median,
-              MedianCpu(results), median < 0.3 ? "met" : "MISSED");
+  const bool targeted = IsEvtFile(path);
+  std::printf("  first refresh      %.3f s (cpu %.3f s%s)\n", first, results.front().CpuSeconds,
+              TimeTarget(targeted, first).c_str());
+  std::printf("  median of %d        %.3f s (cpu %.3f s%s)\n", kRounds, median, MedianCpu(results),
+              TimeTarget(targeted, median).c_str());
   std::printf("  records per second %.0f\n", records / median);
   std::printf("  peak memory        %.1f MB = %.2f x file size (target < 2: %s)\n", peak / 1e6,
               static_cast<double>(peak) / fileSize, peak < 2 * fileSize ? "met" : "MISSED");
