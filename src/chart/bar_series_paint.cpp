@@ -20,7 +20,9 @@ void TBarSeries::CalcBarSize(int categoryAxisSize, double categoryRange) {
   } else {
     double slot = AutoBarSize ? RoundHalfEven(categoryAxisSize / (categoryRange + 2))
                               : static_cast<double>(categoryAxisSize / m_slotCount);
-    m_barSize = std::max(RoundToInt(BarWidthPercent * 0.01 * slot) / m_barSeriesCount, 0);
+    // Percent times slot is exact, so a bar of exactly x.5 pixels rounds to even as it should;
+    // 0.01 has no exact binary value and would tip some halves upwards.
+    m_barSize = std::max(RoundToInt(BarWidthPercent * slot / 100.0) / m_barSeriesCount, 0);
     if (m_barSize % 2 != 0) {
       ++m_barSize;  // even, so that half a bar stands on each side of its position
     }

@@ -46,6 +46,20 @@ TEST(BarSize, NinePointsOnSixHundredTwentyPixels) {
   EXPECT_EQ(s.BarBounds(0).Width(), 45);  // the bar and its right outline
 }
 
+TEST(BarSize, AnExactHalfRoundsToEven) {
+  // Slots of 15, 35 and 55 pixels give 10.5, 24.5 and 38.5: rounded to 10, 24 and 38.
+  struct Case {
+    int Points;
+    int Pixels;
+    int BarSize;
+  };
+  for (Case c : {Case{40, 620, 10}, Case{9, 350, 24}, Case{9, 550, 38}}) {
+    TBarSeries s = WithValues(std::vector<double>(c.Points, 1.0));
+    LayOut(s, 0, 0, c.Pixels, 300);
+    EXPECT_EQ(s.BarSize(), c.BarSize) << c.Points << " points on " << c.Pixels << " pixels";
+  }
+}
+
 TEST(BarSize, OnePointStandsInTheMiddleBetweenTwoMargins) {
   TBarSeries s = WithValues({3});
   LayOut(s, 0, 0, 400, 300);

@@ -63,4 +63,9 @@ std::optional<std::string> PasswdDirectory::NameOf(std::uint32_t uid) {
   return name;
 }
 
+void PasswdDirectory::Forget() {
+  m_uids.clear();
+  m_names.clear();
+}
+
 }  // namespace orvanta::platform

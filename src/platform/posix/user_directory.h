@@ -16,12 +16,14 @@ class UserDirectory {
   virtual std::optional<std::string> NameOf(std::uint32_t uid) = 0;
 };
 
-// The passwd database. Answers are remembered for the directory's life, so a log with
-// thousands of logins asks the name service once per user, not once per event.
+// The passwd database. Answers are remembered until Forget, so a log with thousands of logins
+// asks the name service once per user, not once per event.
 class PasswdDirectory final : public UserDirectory {
  public:
   std::optional<std::uint32_t> UidOf(std::string_view name) override;
   std::optional<std::string> NameOf(std::uint32_t uid) override;
+  // Drops every remembered answer: accounts may have been added or renamed since.
+  void Forget();
 
  private:
   std::unordered_map<std::string, std::optional<std::uint32_t>> m_uids;

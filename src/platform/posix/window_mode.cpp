@@ -35,6 +35,7 @@ int RunWindow(const std::optional<std::string>& named, std::FILE* err) {
       .Clock = clock,
       .Shell = shell,
       .OpenSystemLog = [&]() -> std::unique_ptr<history::EventLogApi> {
+        users.Forget();  // each refresh sees the accounts as they are now
         OpenedLog opened = OpenLogFile(path, users, expected);
         if (!opened.Log) {
           if (opened.Error != lastError) {
