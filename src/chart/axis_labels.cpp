@@ -185,10 +185,11 @@ bool TextLabelSpacing::Accept(int pos, int width) {
     m_prevHalf = width / 2;
     return true;
   }
-  int size = width;
-  if (m_separation != 0) {
-    size += static_cast<int>(std::trunc(size * 0.02 * m_separation));
+  if (m_separation == 0) {
+    return true;  // no separation asked for: every label is drawn, crowded or not
   }
+  int size = width;
+  size += static_cast<int>(std::trunc(size * 0.02 * m_separation));
   size /= 2;
   bool clear = pos >= m_prevPos ? pos - size >= m_prevPos + m_prevHalf
                                 : pos + size <= m_prevPos - m_prevHalf;

@@ -48,8 +48,13 @@ int AxisScale::ValueToPos(double value) const {
   if (std::isnan(offset)) {
     offset = 0;
   }
-  double pos = Horizontal ? StartPos + offset : EndPos - offset;
-  return RoundToInt(std::clamp(pos, -kMaxPixelPos, kMaxPixelPos));
+  // Only the offset from the axis end is rounded: an odd end and an offset of x.5 must give
+  // the even-rounded offset, not the even-rounded position.
+  const int origin = Horizontal ? StartPos : EndPos;
+  const double pos =
+      std::clamp(Horizontal ? origin + offset : origin - offset, -kMaxPixelPos, kMaxPixelPos);
+  const double rounded = RoundHalfEven(Horizontal ? pos - origin : origin - pos);
+  return RoundToInt(Horizontal ? origin + rounded : origin - rounded);
 }
 
 double AxisScale::PosToValue(double pos) const {

@@ -155,6 +155,13 @@ TEST(TextLabelSpacing, SkipsLabelsThatWouldCrowdThePreviousOne) {
   EXPECT_TRUE(spacing.Accept(177, 70));
 }
 
+TEST(TextLabelSpacing, WithoutSeparationEveryLabelIsDrawn) {
+  TextLabelSpacing spacing(0);
+  for (int pos : {100, 101, 90, 100}) {
+    EXPECT_TRUE(spacing.Accept(pos, 70)) << pos;
+  }
+}
+
 TEST(MinorTickPositions, SplitsEachGapAndContinuesBeyondTheEnds) {
   std::vector<int> ticks{100, 140, 180};
   EXPECT_EQ(MinorTickPositions(ticks, 3, 0, 300),

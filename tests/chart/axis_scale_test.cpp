@@ -28,6 +28,13 @@ TEST(AxisScale, MapsValuesOntoPixelsRoundingHalvesToEven) {
   EXPECT_EQ(v.ValueToPos(1), 108);  // 107.5
 }
 
+TEST(AxisScale, TheOffsetIsRoundedNotThePosition) {
+  // An odd axis end: 21 + Round(2.5) = 23, where Round(23.5) would give 24.
+  EXPECT_EQ(MakeScale(true, 0, 2, 21, 26).ValueToPos(1), 23);
+  // The chart page's left axis 0..4 on 14..293: 293 - Round(139.5) = 153.
+  EXPECT_EQ(MakeScale(false, 0, 4, 14, 293).ValueToPos(2), 153);
+}
+
 TEST(AxisScale, PositionsGiveBackTheirValues) {
   AxisScale h = MakeScale(true, -2, 8, 50, 550);
   AxisScale v = MakeScale(false, -2, 8, 50, 550);
