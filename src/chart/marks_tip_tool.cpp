@@ -1,8 +1,32 @@
 #include "chart/marks_tip_tool.h"
 
 #include "chart/chart.h"
+#include "ui/application.h"
+#include "ui/hint_controller.h"
 
 namespace orvanta::chart {
+
+int TMarksTipTool::MouseDelay() const {
+  const ui::Application* app = ui::Application::Current();
+  return app != nullptr ? app->HintPause() : ui::kDefaultHintPause;
+}
+
+void TMarksTipTool::SetMouseDelay(int ms) {
+  if (ui::Application* app = ui::Application::Current()) {
+    app->SetHintPause(ms);
+  }
+}
+
+int TMarksTipTool::HideDelay() const {
+  const ui::Application* app = ui::Application::Current();
+  return app != nullptr ? app->HintHidePause() : ui::kDefaultHintHidePause;
+}
+
+void TMarksTipTool::SetHideDelay(int ms) {
+  if (ui::Application* app = ui::Application::Current()) {
+    app->SetHintHidePause(ms);
+  }
+}
 
 void TMarksTipTool::SetMouseAction(TMarkToolMouseAction action) {
   if (action != m_mouseAction) {

@@ -22,6 +22,13 @@ class TMarksTipTool final : public TChartTool {
   // May change the text before it is offered.
   std::function<void(TMarksTipTool& sender, std::string& text)> OnGetText;
 
+  // The application's hint pauses in milliseconds, read and written through: every hint of
+  // the program shares them.
+  int MouseDelay() const;
+  void SetMouseDelay(int ms);
+  int HideDelay() const;
+  void SetHideDelay(int ms);
+
   TMarkToolMouseAction MouseAction() const { return m_mouseAction; }
   void SetMouseAction(TMarkToolMouseAction action);
   void SetActive(bool active) override;

@@ -12,6 +12,10 @@ class Application;
 class Control;
 class HintWindow;
 
+// Milliseconds before a hint shows, and how long it stays.
+inline constexpr int kDefaultHintPause = 500;
+inline constexpr int kDefaultHintHidePause = 2500;
+
 // Shows a control's hint: after the hint pause with the pointer over the control, next to the
 // pointer; hidden after the hide pause, when the pointer leaves the control, on a click or a
 // key, or on request. A hint that timed out or was cancelled comes back only when the pointer
@@ -49,8 +53,8 @@ class HintController {
   void HideWindow();
 
   Application& m_app;
-  int m_pause = 500;
-  int m_hidePause = 2500;
+  int m_pause = kDefaultHintPause;
+  int m_hidePause = kDefaultHintHidePause;
   State m_state = State::Idle;
   Control* m_control = nullptr;
   gfx::Point m_at;            // where the pointer is: screen pixels, or form pixels

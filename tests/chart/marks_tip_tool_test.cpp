@@ -7,6 +7,7 @@
 
 #include "chart/chart.h"
 #include "recording_canvas.h"
+#include "ui/support/ui_fixture.h"
 
 namespace orvanta::chart {
 namespace {
@@ -141,6 +142,21 @@ TEST_F(MarksTipToolTest, WorksWithoutAHintWindow) {
   EXPECT_EQ(m_chart.Hint, "2024-05-03 13.583");
   Move(1, 1);
   EXPECT_EQ(m_chart.Hint, "");
+}
+
+TEST(MarksTipToolDelays, AreTheApplicationsHintPauses) {
+  TChart chart;
+  TMarksTipTool& tool = chart.AddTool<TMarksTipTool>();
+  EXPECT_EQ(tool.MouseDelay(), 500);  // no application yet: the defaults
+  EXPECT_EQ(tool.HideDelay(), 2500);
+  ui::testing::UiFixture ui;
+  tool.SetMouseDelay(800);
+  tool.SetHideDelay(4000);
+  EXPECT_EQ(ui.App.HintPause(), 800);
+  EXPECT_EQ(ui.App.HintHidePause(), 4000);
+  ui.App.SetHintPause(300);
+  EXPECT_EQ(tool.MouseDelay(), 300);
+  EXPECT_EQ(tool.HideDelay(), 4000);
 }
 
 }  // namespace
