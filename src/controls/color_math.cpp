@@ -28,9 +28,26 @@ double RoundHalfEven(double x) {
   return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-unsigned ChannelFromUnit(double value) {
-  double clamped = std::clamp(value, 0.0, 1.0);
-  return static_cast<unsigned>(RoundHalfEven(clamped * 255.0));
+// p / q rounded to the nearest integer, ties to the even neighbour; q > 0. The colour
+// conversions work in exact fractions so that a true half is seen as one: in floating point,
+// 42.5 may come out as 42.500000001 and round up.
+std::int64_t RoundFractionHalfEven(std::int64_t p, std::int64_t q) {
+  std::int64_t quotient = p / q;
+  std::int64_t remainder = p % q;
+  if (remainder < 0) {
+    --quotient;  // towards minus infinity
+    remainder += q;
+  }
+  if (2 * remainder > q || (2 * remainder == q && quotient % 2 != 0)) {
+    ++quotient;
+  }
+  return quotient;
+}
+
+// A channel given as the fraction c / scale of full intensity, limited to 0..1, in 0..255.
+unsigned ChannelFromFraction(std::int64_t c, std::int64_t scale) {
+  return static_cast<unsigned>(
+      RoundFractionHalfEven(std::clamp<std::int64_t>(c, 0, scale) * 255, scale));
 }
 
 // Lightness units are ints, but callers may pass any amount: clamp in a wider type first.
@@ -46,74 +63,83 @@ Color ResolveRgb(Color color, const gfx::SystemPalette& palette) {
 
 Hsl HslFromColor(Color color, const gfx::SystemPalette& palette) {
   Color rgb = ResolveRgb(color, palette);
-  double r = gfx::GetRValue(rgb) / 255.0;
-  double g = gfx::GetGValue(rgb) / 255.0;
-  double b = gfx::GetBValue(rgb) / 255.0;
-  double max = std::max({r, g, b});
-  double min = std::min({r, g, b});
-  double l = (max + min) / 2.0;
-  double h = 0.0;
-  double s = 0.0;
-  if (max != min) {
-    double d = max - min;
-    s = l < 0.5 ? d / (max + min) : d / (2.0 - max - min);
-    if (r == max) {
-      h = (g - b) / d;
-    } else if (g == max) {
-      h = 2.0 + (b - r) / d;
-    } else {
-      h = 4.0 + (r - g) / d;
-    }
-    h /= 6.0;
-    if (h < 0.0) {
-      h += 1.0;
-    }
+  // Channels in 0..255; each of H, S and L is a fraction times 240, kept exact.
+  const std::int64_t r = gfx::GetRValue(rgb);
+  const std::int64_t g = gfx::GetGValue(rgb);
+  const std::int64_t b = gfx::GetBValue(rgb);
+  const std::int64_t max = std::max({r, g, b});
+  const std::int64_t min = std::min({r, g, b});
+  // L = (max + min) / 2 of full intensity: 240 (max + min) / 510.
+  const int l = static_cast<int>(RoundFractionHalfEven(240 * (max + min), 510));
+  if (max == min) {
+    return {0, 0, l};
   }
-  return {static_cast<int>(RoundHalfEven(h * 240.0)), static_cast<int>(RoundHalfEven(s * 240.0)),
-          static_cast<int>(RoundHalfEven(l * 240.0))};
+  const std::int64_t d = max - min;
+  // S = d / (max + min) below half lightness, d / (2 - max - min) from it on.
+  const std::int64_t sDenominator = max + min < 255 ? max + min : 510 - max - min;
+  const int s = static_cast<int>(RoundFractionHalfEven(240 * d, sDenominator));
+  // H in sixths of the circle: (g - b) / d, 2 + (b - r) / d or 4 + (r - g) / d; times 240 / 6.
+  std::int64_t hNumerator = 0;
+  if (r == max) {
+    hNumerator = 40 * (g - b);
+  } else if (g == max) {
+    hNumerator = 40 * (2 * d + b - r);
+  } else {
+    hNumerator = 40 * (4 * d + r - g);
+  }
+  if (hNumerator < 0) {
+    hNumerator += 240 * d;
+  }
+  return {static_cast<int>(RoundFractionHalfEven(hNumerator, d)), s, l};
 }
 
 Color ColorFromHsl(Hsl hsl) {
-  // Hue divides by 239, so H = 239 and H = 240 reach 6h >= 6: they continue the last sector
-  // (towards red) rather than wrapping, and the channel limits keep the result in range.
-  double h = std::clamp(hsl.H, 0, 240) / 239.0;
-  double s = std::clamp(hsl.S, 0, 240) / 240.0;
-  double l = hsl.L / 240.0;
-  double v = l < 0.5 ? l * (1.0 + s) : l + s - l * s;
-  if (v <= 0.0) {
+  // h = H / 239, s = S / 240, l = L / 240, all kept exact: v and m as multiples of 1 / 240^2,
+  // the channels as multiples of 1 / (240^2 * 239).
+  const std::int64_t h = std::clamp(hsl.H, 0, 240);
+  const std::int64_t s = std::clamp(hsl.S, 0, 240);
+  const std::int64_t l = hsl.L;
+  const std::int64_t v = l < 120 ? l * (240 + s) : 240 * l + 240 * s - l * s;
+  if (v <= 0) {
     return gfx::clBlack;
   }
-  double m = 2.0 * l - v;
-  int sector = std::min(static_cast<int>(6.0 * h), 5);
-  double f = 6.0 * h - sector;
-  double step = v * ((v - m) / v) * f;
-  double up = m + step;
-  double down = v - step;
+  const std::int64_t m = 480 * l - v;
+  // Hue divides by 239, so H = 239 and H = 240 reach 6h >= 6: they continue the last sector
+  // (towards red) rather than wrapping, and the channel limits keep the result in range.
+  const std::int64_t sector = std::min<std::int64_t>(6 * h / 239, 5);
+  const std::int64_t f = 6 * h - 239 * sector;  // the fraction f, times 239
+  const std::int64_t step = (v - m) * f;        // v ((v - m) / v) f, times 240^2 * 239
+  const std::int64_t top = v * 239;
+  const std::int64_t bottom = m * 239;
+  const std::int64_t up = bottom + step;
+  const std::int64_t down = top - step;
   struct Channels {
-    double R, G, B;
+    std::int64_t R, G, B;
   };
   Channels c{};
   switch (sector) {
     case 0:
-      c = {v, up, m};
+      c = {top, up, bottom};
       break;
     case 1:
-      c = {down, v, m};
+      c = {down, top, bottom};
       break;
     case 2:
-      c = {m, v, up};
+      c = {bottom, top, up};
       break;
     case 3:
-      c = {m, down, v};
+      c = {bottom, down, top};
       break;
     case 4:
-      c = {up, m, v};
+      c = {up, bottom, top};
       break;
     default:
-      c = {v, m, down};
+      c = {top, bottom, down};
       break;
   }
-  return gfx::RGB(ChannelFromUnit(c.R), ChannelFromUnit(c.G), ChannelFromUnit(c.B));
+  constexpr std::int64_t kScale = 240 * 240 * 239;
+  return gfx::RGB(ChannelFromFraction(c.R, kScale), ChannelFromFraction(c.G, kScale),
+                  ChannelFromFraction(c.B, kScale));
 }
 
 Color TintColor(Color color, int amount, const gfx::SystemPalette& palette) {

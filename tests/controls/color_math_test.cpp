@@ -64,6 +64,13 @@ TEST(ColorFromHsl, RoundsChannelHalvesToEven) {
   EXPECT_EQ(ColorFromHsl({0, 0, 24}), RGB(26, 26, 26));
 }
 
+TEST(ColorMath, TrueHalvesRoundToEvenWhereFloatingPointWouldTipThem) {
+  // Exact values 42.5, 182.5 and 8.5 (for the shade: HSL 140,240,124 back to RGB).
+  EXPECT_EQ(ColorFromHsl({204, 48, 50}), RGB(64, 42, 61));
+  EXPECT_EQ(HslFromColor(RGB(205, 187, 219), kClassic), (Hsl{182, 74, 191}));
+  EXPECT_EQ(ShadeColor(RGB(51, 153, 255), 20, kClassic), RGB(8, 128, 255));
+}
+
 TEST(ColorFromHsl, LimitsOutOfRangeValues) {
   EXPECT_EQ(ColorFromHsl({0, 0, 255}), RGB(255, 255, 255));
   EXPECT_EQ(ColorFromHsl({0, 0, -5}), RGB(0, 0, 0));
