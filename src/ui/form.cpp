@@ -48,34 +48,34 @@ gfx::Point Form::FormClientToScreen(gfx::Point p) const {
   return {p.X + m_screenPos.X, p.Y + m_screenPos.Y};
 }
 
-gfx::Point Form::PlacedPosition() const {
+gfx::Point Form::PlacedPosition(const WindowSpec& request) const {
   const gfx::Rect desktop = m_app.Host().DesktopRect();
+  // The whole window is centred, frame included; the result is where its client area goes.
+  const gfx::Rect frame = m_app.Host().FrameMargins(request);
+  const int outerWidth = Width() + frame.Left + frame.Right;
+  const int outerHeight = Height() + frame.Top + frame.Bottom;
   gfx::Rect around = desktop;
   if (m_position == FormPosition::OwnerFormCenter) {
     const Form* owner = m_owner != nullptr ? m_owner : m_app.MainForm();
     if (owner != nullptr && owner != this && owner->Visible()) {
       const gfx::Point origin = owner->FormClientToScreen({0, 0});
-      around = gfx::Rect::FromSize(origin.X, origin.Y, owner->Width(), owner->Height());
+      const gfx::Rect ownerFrame = m_app.Host().FrameMargins(owner->WindowRequest());
+      around = {origin.X - ownerFrame.Left, origin.Y - ownerFrame.Top,
+                origin.X + owner->Width() + ownerFrame.Right,
+                origin.Y + owner->Height() + ownerFrame.Bottom};
     }
   } else if (m_position != FormPosition::DesktopCenter) {
     return m_screenPos;
   }
-  gfx::Point p{around.Left + (around.Width() - Width()) / 2,
-               around.Top + (around.Height() - Height()) / 2};
+  gfx::Point p{around.Left + (around.Width() - outerWidth) / 2,
+               around.Top + (around.Height() - outerHeight) / 2};
   // Keep the top-left corner on the desktop so the caption stays reachable.
-  p.X = std::max(desktop.Left, std::min(p.X, desktop.Right - Width()));
-  p.Y = std::max(desktop.Top, std::min(p.Y, desktop.Bottom - Height()));
-  return p;
+  p.X = std::max(desktop.Left, std::min(p.X, desktop.Right - outerWidth));
+  p.Y = std::max(desktop.Top, std::min(p.Y, desktop.Bottom - outerHeight));
+  return {p.X + frame.Left, p.Y + frame.Top};
 }
 
-void Form::EnsureWindow() {
-  if (m_window != kNoWindow) {
-    return;
-  }
-  if (!m_placed) {
-    m_screenPos = PlacedPosition();
-    m_placed = true;
-  }
+WindowSpec Form::WindowRequest() const {
   WindowSpec request;
   switch (m_borderStyle) {
     case BorderStyle::Sizeable:
@@ -89,7 +89,6 @@ void Form::EnsureWindow() {
       break;
   }
   request.Title = Caption();
-  request.ClientBounds = gfx::Rect::FromSize(m_screenPos.X, m_screenPos.Y, Width(), Height());
   const Form* owner = m_owner;
   if (m_modal && owner == nullptr && m_app.MainForm() != this) {
     owner = m_app.MainForm();
@@ -99,6 +98,19 @@ void Form::EnsureWindow() {
   request.SystemMenu = m_icons.SystemMenu;
   request.MinimizeBox = m_icons.Minimize;
   request.MaximizeBox = m_icons.Maximize;
+  return request;
+}
+
+void Form::EnsureWindow() {
+  if (m_window != kNoWindow) {
+    return;
+  }
+  WindowSpec request = WindowRequest();
+  if (!m_placed) {
+    m_screenPos = PlacedPosition(request);
+    m_placed = true;
+  }
+  request.ClientBounds = gfx::Rect::FromSize(m_screenPos.X, m_screenPos.Y, Width(), Height());
   m_window = m_app.Host().Open(request);
 }
 

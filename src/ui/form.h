@@ -100,7 +100,8 @@ class Form : public Control {
 
  private:
   void EnsureWindow();
-  gfx::Point PlacedPosition() const;
+  WindowSpec WindowRequest() const;  // all but the client bounds
+  gfx::Point PlacedPosition(const WindowSpec& request) const;
   void HandleKeyDown(const HostEvent& e);
   void HandleKeyUp(const HostEvent& e);
   void HandleChar(const HostEvent& e);

@@ -94,6 +94,13 @@ class WindowHost {
   virtual gfx::Point ClientToScreen(WindowId window, gfx::Point client) = 0;
   // The part of the screen where windows are placed (the work area), in screen pixels.
   virtual gfx::Rect DesktopRect() = 0;
+  // How far the frame of a window so requested reaches beyond its client area on each side
+  // (Left, Top, Right, Bottom in pixels), so that the whole window can be centred. Hosts whose
+  // window manager draws the frame cannot know it and leave it at zero.
+  virtual gfx::Rect FrameMargins(const WindowSpec& request) {
+    (void)request;
+    return {};
+  }
 
   // Copies Area (client pixels) of a painted frame of the whole client area to the screen.
   virtual void Present(WindowId window, const gfx::Bitmap& frame, const gfx::Rect& area) = 0;

@@ -229,6 +229,25 @@ TEST(MainForm, ClosingItEndsRun) {
   EXPECT_EQ(state.Bounds, gfx::Rect::FromSize((1024 - 673) / 2, (768 - 475) / 2, 673, 475));
 }
 
+TEST(MainForm, TheWholeWindowIsCentredFrameIncluded) {
+  UiFixture f;
+  f.Host.Frame = {4, 26, 4, 4};  // outer 681 x 505 around a client of 673 x 475
+  Form main(f.App);
+  main.SetClientSize(673, 475);
+  main.SetPosition(FormPosition::DesktopCenter);
+  f.ShowAndSettle(main);
+  EXPECT_EQ(f.Host.State(main.Window()).Bounds,
+            gfx::Rect::FromSize((1024 - 681) / 2 + 4, (768 - 505) / 2 + 26, 673, 475));
+
+  Form dialog(f.App);
+  dialog.SetClientSize(201, 101);
+  dialog.SetPosition(FormPosition::OwnerFormCenter);
+  f.ShowAndSettle(dialog);
+  // Centred over the main window's outer rectangle, (171, 131) to (852, 636).
+  EXPECT_EQ(f.Host.State(dialog.Window()).Bounds,
+            gfx::Rect::FromSize(171 + (681 - 209) / 2 + 4, 131 + (505 - 131) / 2 + 26, 201, 101));
+}
+
 TEST(MainForm, OnCloseMayRefuse) {
   UiFixture f;
   Form main(f.App);

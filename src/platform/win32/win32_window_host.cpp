@@ -245,6 +245,15 @@ gfx::Rect Win32WindowHost::DesktopRect() {
   return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+gfx::Rect Win32WindowHost::FrameMargins(const ui::WindowSpec& request) {
+  const WindowStyle style = StyleFor(request);
+  RECT outer{0, 0, 0, 0};
+  if (!AdjustWindowRectEx(&outer, style.Style, FALSE, style.ExStyle)) {
+    return {};
+  }
+  return {-outer.left, -outer.top, outer.right, outer.bottom};
+}
+
 void Win32WindowHost::Present(ui::WindowId window, const gfx::Bitmap& frame,
                               const gfx::Rect& area) {
   const HostWindow* w = m_impl->Find(window);

@@ -34,6 +34,7 @@ class Win32WindowHost final : public ui::WindowHost {
   bool IsMaximized(ui::WindowId window) override;
   gfx::Point ClientToScreen(ui::WindowId window, gfx::Point client) override;
   gfx::Rect DesktopRect() override;
+  gfx::Rect FrameMargins(const ui::WindowSpec& request) override;
   void Present(ui::WindowId window, const gfx::Bitmap& frame, const gfx::Rect& area) override;
   void SetCapture(ui::WindowId window) override;
   void ReleaseCapture() override;

@@ -42,6 +42,7 @@ class HeadlessHost : public WindowHost {
   }
   gfx::Point ClientToScreen(WindowId window, gfx::Point client) override;
   gfx::Rect DesktopRect() override { return Desktop; }
+  gfx::Rect FrameMargins(const WindowSpec&) override { return Frame; }
   void Present(WindowId window, const gfx::Bitmap& frame, const gfx::Rect& area) override;
   void SetCapture(WindowId window) override { CaptureWindow = window; }
   void ReleaseCapture() override { CaptureWindow = kNoWindow; }
@@ -81,6 +82,7 @@ class HeadlessHost : public WindowHost {
   std::function<void()> OnIdle;
 
   gfx::Rect Desktop{0, 0, 1024, 768};
+  gfx::Rect Frame;  // frame margins: none unless a test sets them
   int WheelLines = 3;
   std::int64_t Now = 1000;
   WindowId CaptureWindow = kNoWindow;
