@@ -22,10 +22,10 @@ int ClampToInt(std::int64_t v) {
 }  // namespace
 
 int EdgeCrossingColumn(std::int64_t x0, std::int64_t y0, std::int64_t dx, std::int64_t dy, int y) {
-  // The edge's x at the row centre, less half a pixel, rounded up:
-  // x0 + (y + 0.5 - y0) * dx / dy - 0.5, scaled by 2 * dy to stay in integers.
-  const std::int64_t num = 2 * x0 * dy + (2 * (y - y0) + 1) * dx - dy;
-  return ClampToInt(CeilDiv(num, 2 * dy));
+  // The edge's x at row y, rounded up: x0 + (y - y0) * dx / dy, scaled by dy to stay in
+  // integers.
+  const std::int64_t num = x0 * dy + (y - y0) * dx;
+  return ClampToInt(CeilDiv(num, dy));
 }
 
 PolygonScanner::PolygonScanner(std::span<const Point> points) {

@@ -8,10 +8,11 @@
 
 namespace orvanta::gfx {
 
-// Scan conversion of polygons by the alternate (even-odd) rule with the pixel-centre
-// convention: pixel (x, y) is inside when its centre (x + 0.5, y + 0.5) is. An edge takes part
-// in the rows whose centres lie in its half-open vertical extent, so shared vertices count once
-// and horizontal edges never count. The polygon is closed implicitly.
+// Scan conversion of polygons by the alternate (even-odd) rule. Integer coordinates name pixels,
+// as they do for lines: pixel (x, y) is inside when the point (x, y) is, points on a left or
+// top edge included and on a right or bottom edge left out. An edge takes part in the rows of
+// its half-open vertical extent, so shared vertices count once and horizontal edges never
+// count. The polygon is closed implicitly.
 //
 // Crossings are returned as pixel columns: in a row, the pixels inside are those with an odd
 // number of crossings at or left of them, that is [c0, c1), [c2, c3), ... once sorted.
@@ -47,8 +48,8 @@ class PolygonScanner {
   Rect m_bounds;
 };
 
-// First pixel column whose centre lies at or right of the edge a-b at row y; the row must lie
-// in the edge's vertical extent.
+// First pixel column at or right of the edge at row y; the row must lie in the edge's vertical
+// extent.
 int EdgeCrossingColumn(std::int64_t x0, std::int64_t y0, std::int64_t dx, std::int64_t dy, int y);
 
 template <typename Emit>

@@ -92,6 +92,18 @@ TEST_F(ShapeTest, PolygonWithPenCoversItsRightAndBottomEdges) {
             Rows({"........", ".#####..", ".#ooo#..", ".#ooo#..", ".#####..", "........"}));
 }
 
+TEST_F(ShapeTest, SlantedEdgesCutBothCornersAlike) {
+  // A tab: corners cut diagonally by 2 pixels. Integer points name pixels, so the fill follows
+  // the same diagonal on both sides and stays inside the tab's one-pixel outline.
+  Reset(12, 6);
+  const std::vector<Point> tab{{1, 5}, {1, 3}, {3, 1}, {8, 1}, {10, 3}, {10, 5}};
+  Canvas().SetPen({clBlack, 1, PenStyle::Clear});
+  Canvas().SetBrush({clBlack, BrushStyle::Solid});
+  Canvas().Polygon(tab);
+  EXPECT_EQ(Picture(), Rows({"............", "...#####....", "..#######...", ".#########..",
+                             ".#########..", "............"}));
+}
+
 TEST_F(ShapeTest, PolygonFillsByTheAlternateRule) {
   Reset(12, 12);
   // Two overlapping squares as one path: their overlap is crossed twice and stays empty.
