@@ -61,6 +61,11 @@ ListViewMetrics ListView::Metrics() const {
 }
 
 void ListView::ModelChanged() {
+  if (m_model.Clearings() != m_seenClearings) {
+    m_seenClearings = m_model.Clearings();
+    m_selected = -1;
+    m_scrollY = 0;
+  }
   // Filling calls this once per row: only the first call of a batch does any work.
   if (m_layoutDirty) {
     return;
@@ -212,6 +217,10 @@ void ListView::MouseUp(const MouseEvent& e) {
   }
 }
 
+void ListView::CaptureLost() {
+  m_sizingColumn = -1;  // a divider drag ends with the mouse taken away
+}
+
 CursorKind ListView::CursorAt(gfx::Point p) const {
   if (m_sizingColumn >= 0 || (!m_layoutDirty && m_layout.DividerAt(p, m_scrollX) >= 0)) {
     return CursorKind::SizeWE;
@@ -238,12 +247,18 @@ void ListView::KeyDown(KeyEvent& e) {
     case kVkDown:
       row = row < 0 ? 0 : row + 1;
       break;
-    case kVkPrior:
-      row = row < 0 ? 0 : row - std::max(page - 1, 1);
+    case kVkPrior: {
+      // First to the top whole row of the page, then a page further.
+      const int top = (m_scrollY + m_layout.RowHeight - 1) / m_layout.RowHeight;
+      row = row < 0 ? 0 : (row > top ? top : row - std::max(page - 1, 1));
       break;
-    case kVkNext:
-      row = row < 0 ? 0 : row + std::max(page - 1, 1);
+    }
+    case kVkNext: {
+      // First to the bottom whole row of the page, then a page further.
+      const int bottom = (m_scrollY + m_layout.ViewRect.Height()) / m_layout.RowHeight - 1;
+      row = row < 0 ? 0 : (row < bottom ? bottom : row + std::max(page - 1, 1));
       break;
+    }
     case kVkHome:
       row = 0;
       break;

@@ -63,6 +63,7 @@ class ListView : public Control {
   void MouseDown(const MouseEvent& e) override;
   void MouseMove(const MouseEvent& e) override;
   void MouseUp(const MouseEvent& e) override;
+  void CaptureLost() override;
   void MouseWheel(WheelEvent& e) override;
   void KeyDown(KeyEvent& e) override;
   CursorKind CursorAt(gfx::Point p) const override;
@@ -97,6 +98,7 @@ class ListView : public Control {
   int m_scrollX = 0;
   int m_scrollY = 0;
   int m_sizingColumn = -1;  // a header divider being dragged
+  std::uint64_t m_seenClearings = 0;
   int m_sizingStartX = 0;
   int m_sizingStartWidth = 0;
   int m_paintedFirst = 0;

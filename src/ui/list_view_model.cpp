@@ -91,6 +91,7 @@ void ListViewModel::SetColumnMaxWidth(int index, int maxWidth) {
 
 void ListViewModel::ClearItems() {
   m_items.clear();
+  ++m_clearings;
   Touch();
 }
 

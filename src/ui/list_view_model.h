@@ -112,6 +112,9 @@ class ListViewModel {
 
   // Bumped by every change, so a view can tell whether it must lay out and repaint.
   std::uint64_t Revision() const { return m_revision; }
+  // Bumped by ClearItems, so a view drops its selection and scrolls back to the top: the rows
+  // that follow are other rows, whatever their number.
+  std::uint64_t Clearings() const { return m_clearings; }
   void Touch() {
     ++m_revision;
     if (m_onChange) {
@@ -126,6 +129,7 @@ class ListViewModel {
   std::vector<ListColumn> m_columns;
   std::vector<ListItem> m_items;
   std::uint64_t m_revision = 0;
+  std::uint64_t m_clearings = 0;
 };
 
 }  // namespace orvanta::ui

@@ -104,9 +104,33 @@ void MouseRouter::Up(MouseButton button, ShiftState shift, gfx::Point p) {
   Track(p);
 }
 
+namespace {
+
+// Whether control is inside (or is) ancestor.
+bool IsWithin(const Control* control, const Control* ancestor) {
+  for (const Control* c = control; c != nullptr; c = c->Parent()) {
+    if (c == ancestor) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 void MouseRouter::Track(gfx::Point p) {
   m_last = p;
-  SetHover(Under(p), p);
+  Control* hover = Under(p);
+  if (m_capture != nullptr) {
+    // While a control holds the mouse, controls outside its line hear nothing: the pointer
+    // counts as over the nearest of the capturing control and its parents that holds it.
+    Control* line = m_capture;
+    while (line != nullptr && !IsWithin(hover, line)) {
+      line = line->Parent();
+    }
+    hover = line;
+  }
+  SetHover(hover, p);
   m_form.OwnerApp().Hints().MouseOver(m_hover, p);
   UpdateCursor(p);
 }

@@ -105,6 +105,17 @@ TEST(ListViewLayout, MaximumWidthLimitsUserSizing) {
   EXPECT_EQ(f.list->Model().ColumnWidth(1), 170);
 }
 
+TEST(ListViewLayout, ADividerDragEndsWhenTheMouseIsTakenAway) {
+  ListFixture f;
+  const gfx::Point divider = f.FormPoint(1 + 168, 8);
+  f.Host.MouseDown(f.form.Window(), divider);
+  f.Host.MouseMove(f.form.Window(), {divider.X + 10, divider.Y});
+  f.Host.Inject({.Kind = HostEventKind::CaptureLost, .Window = f.form.Window()});
+  f.Host.MouseMove(f.form.Window(), {divider.X + 30, divider.Y});
+  f.Settle();
+  EXPECT_EQ(f.list->Model().ColumnWidth(1), 160);
+}
+
 TEST(ListViewHeader, CaptionSitsAtTheTopOfItsTextRectangleWithAnEllipsis) {
   ListFixture f;
   const DrawLog::Text* caption = f.Log->FindText("开机时间");
@@ -157,10 +168,12 @@ TEST(ListViewInput, KeyboardMovesTheSelectionAndKeepsItInView) {
     int Selected;
     int ScrollY;
   };
+  // Rows of 17 pixels in a view of 265: 15 whole rows. Page Down goes to the page's last whole
+  // row first and pages on from there; Page Up likewise to its first whole row.
   const Step steps[] = {
-      {kVkDown, 0, 0},   {kVkDown, 1, 0}, {kVkNext, 15, 7},   {kVkNext, 29, 29 * 17 + 17 - 265},
-      {kVkUp, 28, 245},  {kVkHome, 0, 0}, {kVkEnd, 99, 1435}, {kVkPrior, 85, 1435},
-      {kVkUp, 84, 1428},
+      {kVkDown, 0, 0},   {kVkDown, 1, 0},      {kVkNext, 14, 0},   {kVkNext, 28, 29 * 17 - 265},
+      {kVkUp, 27, 228},  {kVkHome, 0, 0},      {kVkEnd, 99, 1435}, {kVkPrior, 85, 1435},
+      {kVkUp, 84, 1428}, {kVkPrior, 70, 1190},
   };
   for (const Step& s : steps) {
     f.Host.Key(f.form.Window(), s.Key);
@@ -169,6 +182,20 @@ TEST(ListViewInput, KeyboardMovesTheSelectionAndKeepsItInView) {
     EXPECT_EQ(f.list->Selected(), s.Selected);
     EXPECT_EQ(f.list->ScrollY(), s.ScrollY);
   }
+}
+
+TEST(ListViewInput, EmptyingTheListDropsTheSelectionAndScrollsToTheTop) {
+  // A refresh empties and refills the list: the row under the old selection is another run.
+  ListFixture f;
+  f.Fill(100);
+  f.list->SetFocus();
+  f.Host.Key(f.form.Window(), kVkEnd);
+  f.Settle();
+  ASSERT_EQ(f.list->Selected(), 99);
+  f.list->Model().ClearItems();
+  f.Fill(100);
+  EXPECT_EQ(f.list->Selected(), -1);
+  EXPECT_EQ(f.list->ScrollY(), 0);
 }
 
 TEST(ListViewInput, ClickingARowSelectsItAndTakesTheFocus) {
