@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,9 @@ class ByteWriter {
   void Zeros(std::size_t count) { m_bytes.insert(m_bytes.end(), count, 0); }
   void AlignTo4() { Zeros((4 - m_bytes.size() % 4) % 4); }
   void PatchU32(std::size_t offset, std::uint32_t v) {
+    if (offset > m_bytes.size() || m_bytes.size() - offset < 4) {
+      throw std::out_of_range("PatchU32 beyond the bytes written");
+    }
     for (int i = 0; i < 4; ++i) {
       m_bytes[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
     }
