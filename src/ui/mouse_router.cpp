@@ -104,28 +104,15 @@ void MouseRouter::Up(MouseButton button, ShiftState shift, gfx::Point p) {
   Track(p);
 }
 
-namespace {
-
-// Whether control is inside (or is) ancestor.
-bool IsWithin(const Control* control, const Control* ancestor) {
-  for (const Control* c = control; c != nullptr; c = c->Parent()) {
-    if (c == ancestor) {
-      return true;
-    }
-  }
-  return false;
-}
-
-}  // namespace
-
 void MouseRouter::Track(gfx::Point p) {
   m_last = p;
   Control* hover = Under(p);
   if (m_capture != nullptr) {
     // While a control holds the mouse, controls outside its line hear nothing: the pointer
     // counts as over the nearest of the capturing control and its parents that holds it.
+    const std::vector<Control*> under = ChainOf(hover);
     Control* line = m_capture;
-    while (line != nullptr && !IsWithin(hover, line)) {
+    while (line != nullptr && !Contains(under, line)) {
       line = line->Parent();
     }
     hover = line;
