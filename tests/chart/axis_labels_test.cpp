@@ -72,6 +72,30 @@ TEST(LabelIncrement, FractionalRangeGetsFractionalStepWithoutTrailingZeros) {
                                       "0"}));
 }
 
+// The first label is the range's top cut down to a whole number of steps, in double precision:
+// where the quotient falls just below a whole number, the top label is one step lower. Builds
+// that kept excess precision in registers cut differently, so these pin the double results.
+TEST(LabelIncrement, FractionalTopsAreCutInDoublePrecision) {
+  struct Case {
+    double Max;
+    double Step;
+    const char* Top;
+    std::size_t Count;
+  };
+  FixedMeasurer measurer(14);
+  for (Case c : {Case{0.9, 0.1, "0.9", 10}, Case{0.3, 0.02, "0.3", 16}, Case{0.7, 0.05, "0.65", 14},
+                 Case{0.6, 0.05, "0.55", 12}, Case{2.3, 0.2, "2.2", 12}, Case{1.4, 0.1, "1.3", 14},
+                 Case{0.035, 0.005, "0.035", 8}, Case{4.35, 0.5, "4", 9}}) {
+    AxisScale s = VerticalScale(0, c.Max, 0, 250);
+    const double step = LabelIncrement(s, {}, measurer, std::nullopt);
+    EXPECT_DOUBLE_EQ(step, c.Step) << c.Max;
+    const std::vector<AxisLabel> labels = ValueLabels(s, {}, step);
+    ASSERT_FALSE(labels.empty()) << c.Max;
+    EXPECT_EQ(labels.front().Text, c.Top) << c.Max;
+    EXPECT_EQ(labels.size(), c.Count) << c.Max;
+  }
+}
+
 TEST(LabelIncrement, LargeRangesTakeWholeSteps) {
   struct Case {
     double Max;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <optional>
 
 #include "history/local_time.h"
 
@@ -87,17 +88,31 @@ TEST(DateTime, FormatsThePatterns) {
 }
 
 // The C library's UTC calendar is an independent oracle for every event second.
+// The C library's calendar with 64-bit seconds on every build: a 32-bit Windows time_t ends in
+// 2038, while event times run to 2106.
+std::optional<std::tm> UtcCalendar(std::int64_t seconds) {
+#ifdef _WIN32
+  const __time64_t time = seconds;
+  const std::tm* utc = _gmtime64(&time);
+  return utc ? std::optional<std::tm>(*utc) : std::nullopt;
+#else
+  static_assert(sizeof(std::time_t) >= 8, "the oracle needs 64-bit seconds");
+  const std::time_t time = static_cast<std::time_t>(seconds);
+  std::tm utc{};
+  return gmtime_r(&time, &utc) ? std::optional<std::tm>(utc) : std::nullopt;
+#endif
+}
+
 TEST(DateTime, EventTimesFormatAsTheCLibraryDoes) {
   for (std::uint64_t t = 0; t <= 0xFFFFFFFFull; t += 7'777'777) {
     const std::uint64_t seconds = t + (t % 86400);
     if (seconds > 0xFFFFFFFFull) {
       break;
     }
-    const std::time_t time = static_cast<std::time_t>(seconds);
-    std::tm* utc = std::gmtime(&time);
-    ASSERT_NE(utc, nullptr);
+    const std::optional<std::tm> utc = UtcCalendar(static_cast<std::int64_t>(seconds));
+    ASSERT_TRUE(utc.has_value()) << seconds;
     char expected[32];
-    std::strftime(expected, sizeof expected, "%Y-%m-%d %H:%M:%S", utc);
+    std::strftime(expected, sizeof expected, "%Y-%m-%d %H:%M:%S", &*utc);
     EXPECT_EQ(FormatDateTime(EventTimeToDateTime(static_cast<std::uint32_t>(seconds), 0)), expected)
         << seconds;
   }

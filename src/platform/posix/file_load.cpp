@@ -1,0 +1,116 @@
+#include "platform/posix/file_load.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <new>
+
+namespace orvanta::platform {
+namespace {
+
+using sources::ByteBuffer;
+using sources::FileLoad;
+
+// Closes the descriptor however the load ends.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : m_fd(fd) {}
+  ~FileDescriptor() {
+    if (m_fd >= 0) {
+      ::close(m_fd);
+    }
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int Get() const { return m_fd; }
+
+ private:
+  int m_fd;
+};
+
+FileLoad Failure(std::string reason) {
+  return {ByteBuffer(), std::move(reason)};
+}
+
+// A read-only mapping of a file, unmapped with the buffer that borrows its bytes.
+class Mapping final : public sources::ByteOwner {
+ public:
+  Mapping(void* address, std::size_t length) : m_address(address), m_length(length) {}
+  ~Mapping() override { ::munmap(m_address, m_length); }
+  Mapping(const Mapping&) = delete;
+  Mapping& operator=(const Mapping&) = delete;
+
+ private:
+  void* m_address;
+  std::size_t m_length;
+};
+
+// The first size bytes of an open file, mapped read-only; empty when it cannot be mapped.
+ByteBuffer MapFile(int fd, std::size_t size) {
+  // Populated at once: the readers touch every page, and one call beats a fault per page.
+  void* address = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+  if (address == MAP_FAILED) {
+    return {};
+  }
+  return ByteBuffer::Borrowed({static_cast<const std::uint8_t*>(address), size},
+                              std::make_unique<Mapping>(address, size));
+}
+
+}  // namespace
+
+sources::FileLoad LoadFile(const std::string& path) {
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.Get() < 0) {
+    return Failure(std::strerror(errno));
+  }
+  struct stat info {};
+  if (::fstat(fd.Get(), &info) != 0) {
+    return Failure(std::strerror(errno));
+  }
+  if (S_ISDIR(info.st_mode)) {
+    return Failure(std::strerror(EISDIR));
+  }
+  if (!S_ISREG(info.st_mode)) {
+    return Failure("not a regular file");
+  }
+  if (info.st_size == 0) {
+    return {ByteBuffer{}, {}};  // whether that is a log is for the reader of the bytes to say
+  }
+  const auto size = static_cast<std::size_t>(info.st_size);
+  if (ByteBuffer mapped = MapFile(fd.Get(), size); mapped.Size() == size) {
+    // A file cut shorter while it was mapped would fault on its lost pages; such a file is
+    // being rewritten and is read from a copy instead.
+    struct stat after {};
+    if (::fstat(fd.Get(), &after) == 0 && after.st_size == info.st_size) {
+      return {std::move(mapped), {}};
+    }
+  }
+  ByteBuffer bytes;
+  try {
+    bytes = ByteBuffer(size);
+  } catch (const std::bad_alloc&) {
+    return Failure("file too large to read");
+  }
+  std::size_t done = 0;
+  while (done < bytes.Size()) {
+    const ssize_t n = ::read(fd.Get(), bytes.Data() + done, bytes.Size() - done);
+    if (n < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return Failure(std::strerror(errno));
+    }
+    if (n == 0) {
+      break;  // the file shrank since it was measured
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  bytes.Shrink(done);
+  return {std::move(bytes), {}};
+}
+
+}  // namespace orvanta::platform

@@ -1,0 +1,241 @@
+#include "sources/evt_file_log.h"
+
+#include <algorithm>
+#include <array>
+
+#include "history/byte_reader.h"
+#include "history/event_record.h"
+#include "sources/record_read_check.h"
+
+namespace orvanta::sources {
+namespace {
+
+constexpr std::size_t kHeaderSize = 0x30;
+constexpr std::size_t kFixedPart = history::kEventRecordFixedSize;
+constexpr std::uint32_t kEndOfFileSize = 0x28;
+constexpr std::uint32_t kPaddingWord = 0x00000027;
+constexpr std::array<std::uint32_t, 4> kEndOfFileSignature = {0x11111111, 0x22222222, 0x33333333,
+                                                              0x44444444};
+constexpr std::uint32_t kFlagDirty = 0x1;
+
+// Header fields.
+constexpr std::size_t kHeaderSizeField = 0;
+constexpr std::size_t kSignatureField = 4;
+constexpr std::size_t kStartOffsetField = 16;
+constexpr std::size_t kEndOffsetField = 20;
+constexpr std::size_t kFlagsField = 36;
+
+// Fields of the end-of-file record.
+constexpr std::size_t kEofBeginRecord = 20;
+constexpr std::size_t kEofCurrentRecordNumber = 28;
+constexpr std::size_t kEofSizeEnd = 36;
+
+std::size_t RingSizeOf(std::size_t fileSize) {
+  return fileSize > kHeaderSize ? (fileSize - kHeaderSize) / 4 * 4 : 0;
+}
+
+}  // namespace
+
+EvtFileLog::EvtFileLog(ByteBuffer bytes) : m_bytes(std::move(bytes)) {
+  m_valid = !Check(m_bytes.Span()).has_value();
+  if (!m_valid) {
+    return;
+  }
+  m_ringSize = RingSizeOf(m_bytes.Size());
+  FindEnd();
+  if (!m_endOfFile) {
+    WalkForward();
+  }
+}
+
+bool EvtFileLog::HasSignature(std::span<const std::uint8_t> bytes) {
+  return history::ByteReader(bytes).U32(kSignatureField) == history::kEventLogSignature;
+}
+
+std::optional<std::string> EvtFileLog::Check(std::span<const std::uint8_t> bytes) {
+  history::ByteReader header(bytes);
+  if (!HasSignature(bytes)) {
+    return "not an event log file";
+  }
+  if (bytes.size() < kHeaderSize) {
+    return "truncated event log header";
+  }
+  if (header.U32(kHeaderSizeField) != kHeaderSize) {
+    return "damaged event log header";
+  }
+  if (RingSizeOf(bytes.size()) < kEndOfFileSize + kFixedPart) {
+    return "truncated event log";
+  }
+  return std::nullopt;
+}
+
+std::uint32_t EvtFileLog::Word(std::size_t index) const {
+  if (index >= m_ringSize) {
+    index %= m_ringSize;
+  }
+  history::ByteReader file(m_bytes.Span());
+  if (index + 4 <= m_ringSize) {
+    return file.U32(kHeaderSize + index).value_or(0);
+  }
+  // A word split by the end of the ring continues after the header.
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < 4; ++i) {
+    const std::size_t at = kHeaderSize + (index + i) % m_ringSize;
+    value |= static_cast<std::uint32_t>(file.U8(at).value_or(0)) << (8 * i);
+  }
+  return value;
+}
+
+std::optional<std::size_t> EvtFileLog::RingIndexOf(std::uint32_t fileOffset) const {
+  if (fileOffset < kHeaderSize || fileOffset - kHeaderSize >= m_ringSize || fileOffset % 4 != 0) {
+    return std::nullopt;
+  }
+  return fileOffset - kHeaderSize;
+}
+
+std::optional<EvtFileLog::EndOfFile> EvtFileLog::ReadEndOfFileAt(std::size_t index) const {
+  if (Word(index) != kEndOfFileSize || Word(index + kEofSizeEnd) != kEndOfFileSize) {
+    return std::nullopt;
+  }
+  for (std::size_t i = 0; i < kEndOfFileSignature.size(); ++i) {
+    if (Word(index + 4 + 4 * i) != kEndOfFileSignature[i]) {
+      return std::nullopt;
+    }
+  }
+  return EndOfFile{index, RingIndexOf(Word(index + kEofBeginRecord)),
+                   Word(index + kEofCurrentRecordNumber)};
+}
+
+void EvtFileLog::FindEnd() {
+  history::ByteReader header(m_bytes.Span());
+  const bool dirty = (header.U32(kFlagsField).value_or(0) & kFlagDirty) != 0;
+  // A clean header points at the end-of-file record; a dirty one may not, and then the ring
+  // is searched for it. Of several, the one that counts the most records is the newest.
+  if (std::optional<std::size_t> end = RingIndexOf(header.U32(kEndOffsetField).value_or(0));
+      end && !dirty) {
+    if (std::optional<EndOfFile> found = ReadEndOfFileAt(*end)) {
+      m_endOfFile = found;
+      return;
+    }
+  }
+  for (std::size_t index = 0; index < m_ringSize; index += 4) {
+    if (Word(index) != kEndOfFileSize || Word(index + 4) != kEndOfFileSignature[0]) {
+      continue;
+    }
+    std::optional<EndOfFile> found = ReadEndOfFileAt(index);
+    if (found && (!m_endOfFile || found->CurrentRecordNumber > m_endOfFile->CurrentRecordNumber)) {
+      m_endOfFile = found;
+    }
+  }
+}
+
+void EvtFileLog::WalkForward() {
+  history::ByteReader header(m_bytes.Span());
+  std::optional<std::size_t> start = RingIndexOf(header.U32(kStartOffsetField).value_or(0));
+  if (!start) {
+    return;
+  }
+  std::size_t index = *start;
+  std::size_t walked = 0;
+  while (walked < m_ringSize) {
+    if (Word(index) == kPaddingWord && index != 0) {
+      walked += m_ringSize - index;
+      index = 0;
+      continue;
+    }
+    const std::uint32_t length = Word(index);
+    if (length < kFixedPart || length % 4 != 0 || length > history::kMaxEventRecordSize ||
+        walked + length > m_ringSize || Word(index + 4) != history::kEventLogSignature ||
+        Word(index + length - 4) != length) {
+      break;
+    }
+    m_forwardRecords.push_back({index, length});
+    walked += length;
+    index = (index + length) % m_ringSize;
+    if (index == *start) {
+      break;
+    }
+  }
+}
+
+std::optional<EvtFileLog::Record> EvtFileLog::RecordBefore(std::size_t position) {
+  if (m_endOfFile->Oldest && position == *m_endOfFile->Oldest) {
+    return std::nullopt;
+  }
+  std::size_t end = position;
+  std::size_t skipped = 0;
+  if (end == 0) {
+    // The older record ends at the end of the file, before any padding there.
+    end = m_ringSize;
+    while (end >= 4 && Word(end - 4) == kPaddingWord) {
+      end -= 4;
+      skipped += 4;
+    }
+    if (end == 0) {
+      return std::nullopt;
+    }
+  }
+  const std::uint32_t length = Word(end - 4);  // the older record's closing length
+  if (length < kFixedPart || length % 4 != 0 || length > history::kMaxEventRecordSize ||
+      m_walked + skipped + length > m_ringSize - kEndOfFileSize) {
+    return std::nullopt;
+  }
+  const std::size_t start = end >= length ? end - length : end + m_ringSize - length;
+  if (Word(start) != length || Word(start + 4) != history::kEventLogSignature) {
+    return std::nullopt;
+  }
+  m_walked += skipped + length;
+  return Record{start, length};
+}
+
+bool EvtFileLog::Open() {
+  if (!m_valid) {
+    m_lastError = kErrorInvalidHandle;
+    return false;
+  }
+  m_open = true;
+  m_walked = 0;
+  m_next.reset();
+  m_forwardNext = m_forwardRecords.size();
+  if (m_endOfFile) {
+    m_next = RecordBefore(m_endOfFile->Position);
+  } else if (m_forwardNext > 0) {
+    m_next = m_forwardRecords[--m_forwardNext];
+  }
+  return true;
+}
+
+bool EvtFileLog::Read(std::uint32_t flags, std::uint32_t /*recordOffset*/,
+                      std::span<std::uint8_t> buffer, std::uint32_t& bytesRead,
+                      std::uint32_t& bytesNeeded) {
+  bytesRead = 0;
+  m_lastError =
+      CheckRecordRead(m_open, flags, m_next ? std::optional(m_next->Length) : std::nullopt,
+                      buffer.size(), bytesNeeded);
+  if (m_lastError != 0) {
+    return false;
+  }
+  const Record record = *m_next;
+  // The record may run past the end of the file and continue after the header.
+  const std::span<const std::uint8_t> ring = m_bytes.Span().subspan(kHeaderSize, m_ringSize);
+  const std::size_t first = std::min<std::size_t>(record.Length, m_ringSize - record.Start);
+  std::copy_n(ring.begin() + static_cast<std::ptrdiff_t>(record.Start), first, buffer.begin());
+  std::copy_n(ring.begin(), record.Length - first,
+              buffer.begin() + static_cast<std::ptrdiff_t>(first));
+  bytesRead = record.Length;
+
+  m_next.reset();
+  if (m_endOfFile) {
+    m_next = RecordBefore(record.Start);
+  } else if (m_forwardNext > 0) {
+    m_next = m_forwardRecords[--m_forwardNext];
+  }
+  return true;
+}
+
+void EvtFileLog::Close() {
+  m_open = false;
+  m_next.reset();
+}
+
+}  // namespace orvanta::sources

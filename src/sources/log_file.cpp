@@ -1,0 +1,34 @@
+#include "sources/log_file.h"
+
+#include "sources/evt_file_log.h"
+#include "sources/wtmp_log.h"
+
+namespace orvanta::sources {
+
+OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users, ExpectedLog expected) {
+  if (bytes.Size() == 0) {
+    if (expected == ExpectedLog::Wtmp) {
+      return {std::make_unique<WtmpLog>(std::move(bytes), users), {}};
+    }
+    return {nullptr, "empty file"};
+  }
+  if (EvtFileLog::HasSignature(bytes.Span())) {
+    if (std::optional<std::string> reason = EvtFileLog::Check(bytes.Span())) {
+      return {nullptr, std::move(*reason)};
+    }
+    return {std::make_unique<EvtFileLog>(std::move(bytes)), {}};
+  }
+  if (WtmpLog::Recognize(bytes.Span())) {
+    return {std::make_unique<WtmpLog>(std::move(bytes), users), {}};
+  }
+  return {nullptr, "not an event log or wtmp file"};
+}
+
+OpenedLog LogFromFile(FileLoad load, UserDirectory& users, ExpectedLog expected) {
+  if (!load.Error.empty()) {
+    return {nullptr, std::move(load.Error)};
+  }
+  return LogFromBytes(std::move(load.Bytes), users, expected);
+}
+
+}  // namespace orvanta::sources
