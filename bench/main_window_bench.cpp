@@ -11,10 +11,10 @@
 
 #include "app/program.h"
 #include "controls/shell.h"
+#include "platform/posix/file_load.h"
 #include "platform/posix/freetype_glyph_source.h"
-#include "platform/posix/log_file.h"
-#include "platform/posix/posix_account_api.h"
 #include "platform/posix/posix_clock.h"
+#include "sources/unix_account_api.h"
 
 namespace {
 
@@ -86,11 +86,10 @@ double StartToFirstFrameMs() {
       .Shell = shell,
       .OpenSystemLog = [&]() -> std::unique_ptr<history::EventLogApi> {
         // An empty login record file: an empty history.
-        return platform::LogFromBytes(platform::ByteBuffer(), users, platform::ExpectedLog::Wtmp)
-            .Log;
+        return sources::LogFromBytes(sources::ByteBuffer(), users, sources::ExpectedLog::Wtmp).Log;
       },
       .OpenAccounts = [&]() -> std::unique_ptr<history::AccountApi> {
-        return std::make_unique<platform::PosixAccountApi>(users);
+        return std::make_unique<sources::UnixAccountApi>(users);
       },
   };
   if (app::RunProgram(services) != 0 || !host.FirstFrame) {

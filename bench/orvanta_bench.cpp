@@ -21,14 +21,14 @@
 #include <vector>
 
 #include "history/event_log_reader.h"
-#include "platform/posix/evt_file_log.h"
+#include "platform/posix/file_load.h"
 #include "platform/posix/heap_reserve.h"
-#include "platform/posix/log_file.h"
-#include "platform/posix/posix_account_api.h"
 #include "present/run_chart.h"
 #include "present/run_list.h"
 #include "present/run_refresh.h"
 #include "present/run_statistics.h"
+#include "sources/evt_file_log.h"
+#include "sources/unix_account_api.h"
 #include "support/byte_writer.h"
 #include "support/event_mix.h"
 
@@ -65,12 +65,12 @@ RefreshResult TimedRefresh(const std::string& path, present::RunRefresh& refresh
   const Clock::time_point start = Clock::now();
   const std::clock_t cpuStart = std::clock();
   platform::PasswdDirectory users;
-  platform::OpenedLog opened = platform::OpenLogFile(path, users);
+  sources::OpenedLog opened = platform::OpenLogFile(path, users);
   if (!opened.Log) {
     std::fprintf(stderr, "orvanta_bench: %s: %s\n", path.c_str(), opened.Error.c_str());
     std::exit(1);
   }
-  platform::PosixAccountApi accounts(users);
+  sources::UnixAccountApi accounts(users);
   refresh.Refresh(*opened.Log, accounts);
   return {Seconds(Clock::now() - start),
           static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC, refresh.Runs.size()};
@@ -78,7 +78,7 @@ RefreshResult TimedRefresh(const std::string& path, present::RunRefresh& refresh
 
 std::size_t CountRecords(const std::string& path) {
   platform::PasswdDirectory users;
-  platform::OpenedLog opened = platform::OpenLogFile(path, users);
+  sources::OpenedLog opened = platform::OpenLogFile(path, users);
   std::size_t count = 0;
   if (opened.Log) {
     history::ReadSystemLog(*opened.Log, [&count](std::span<const std::uint8_t>) { ++count; });
@@ -121,11 +121,11 @@ double MedianCpu(const std::vector<RefreshResult>& results) {
 void PrintSteps(const std::string& path, present::RunRefresh& refresh) {
   Clock::time_point t0 = Clock::now();
   platform::PasswdDirectory users;
-  platform::OpenedLog opened = platform::OpenLogFile(path, users);
+  sources::OpenedLog opened = platform::OpenLogFile(path, users);
   if (!opened.Log) {
     return;
   }
-  platform::PosixAccountApi accounts(users);
+  sources::UnixAccountApi accounts(users);
   Clock::time_point t1 = Clock::now();
   history::RebuildRuns(refresh.Runs, *opened.Log, accounts);
   Clock::time_point t2 = Clock::now();
@@ -155,7 +155,7 @@ bool IsEvtFile(const std::string& path) {
   std::array<std::uint8_t, 8> start{};
   file.read(reinterpret_cast<char*>(start.data()), start.size());
   return file.gcount() == static_cast<std::streamsize>(start.size()) &&
-         platform::EvtFileLog::HasSignature(start);
+         sources::EvtFileLog::HasSignature(start);
 }
 
 std::string TimeTarget(bool applies, double seconds) {

@@ -6,15 +6,15 @@
 #include <string>
 
 #include "history/event_log_api.h"
-#include "platform/posix/posix_account_api.h"
-#include "platform/posix/user_directory.h"
+#include "platform/posix/passwd_directory.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
+#include "sources/unix_account_api.h"
 
 namespace orvanta::fuzz {
 
 // A fixed user table, so fuzzing never waits for the name service.
-class FixedUsers final : public platform::UserDirectory {
+class FixedUsers final : public sources::UserDirectory {
  public:
   std::optional<std::uint32_t> UidOf(std::string_view name) override {
     if (name == "root") {
@@ -39,7 +39,7 @@ class FixedUsers final : public platform::UserDirectory {
 // Runs the whole refresh on the log and checks what must hold whatever the bytes were.
 inline void RefreshAndCheck(history::EventLogApi& log) {
   FixedUsers users;
-  platform::PosixAccountApi accounts(users);
+  sources::UnixAccountApi accounts(users);
   present::RunRefresh refresh;
   refresh.Refresh(log, accounts);
   std::int64_t sum = 0;

@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -61,5 +63,12 @@ struct FileLoad {
   ByteBuffer Bytes;
   std::string Error;
 };
+
+// Reads a file of a measured size into memory in chunks. read fills the front of the span it is
+// given and returns how many bytes it put there, 0 at the end of the file, or nothing after
+// setting the error's text. A file that shrank since it was measured keeps what was read.
+using ChunkReader =
+    std::function<std::optional<std::size_t>(std::span<std::uint8_t> into, std::string& error)>;
+FileLoad ReadWhole(std::size_t size, const ChunkReader& read);
 
 }  // namespace orvanta::sources

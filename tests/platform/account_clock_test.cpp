@@ -6,8 +6,9 @@
 
 #include "history/local_time.h"
 #include "history/sid.h"
-#include "platform/posix/posix_account_api.h"
+#include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
+#include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
 namespace {
@@ -17,9 +18,9 @@ struct AccountCase {
   std::optional<std::string> Name;
 };
 
-TEST(PosixAccountApi, NamesWellKnownAccountsAndUnixUsers) {
+TEST(UnixAccountApi, NamesWellKnownAccountsAndUnixUsers) {
   PasswdDirectory users;
-  PosixAccountApi accounts(users);
+  sources::UnixAccountApi accounts(users);
   const std::array<AccountCase, 9> cases = {{
       {history::MakeSid(5, {18}), "SYSTEM"},
       {history::MakeSid(5, {19}), "LOCAL SERVICE"},

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "history/sid.h"
-#include "platform/posix/posix_account_api.h"
-#include "platform/posix/user_directory.h"
+#include "platform/posix/passwd_directory.h"
+#include "sources/unix_account_api.h"
 #include "support/byte_writer.h"
 #include "support/evt_writer.h"
 #include "support/fakes.h"
@@ -92,8 +92,8 @@ TEST_F(ReportBinaryTest, PrintsTheWorkedExampleFromAnEventLogFile) {
   wrapped.FileSize = 1400;
   wrapped.FirstRecordOffset = 1200;
   wrapped.DirtyHeader = true;
-  const auto events = testsupport::WorkedExampleEvents(history::EncodeSid(UnixUserSid(0)),
-                                                       history::EncodeSid(UnixUserSid(1)));
+  const auto events = testsupport::WorkedExampleEvents(history::EncodeSid(sources::UnixUserSid(0)),
+                                                       history::EncodeSid(sources::UnixUserSid(1)));
   const std::string path = Fixture("worked.evt", testsupport::WriteEvtFile(events, wrapped));
   const Outcome outcome = RunProgram("--report '" + path + "'");
   EXPECT_EQ(outcome.Status, 0);

@@ -12,64 +12,17 @@ arch=$2
 prefixRoot=$3
 program=$4
 out=$5
-for tool in xdotool import convert; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skip: $tool is not installed"; exit 77; }
-done
-"$wineRun" --check="$arch" || { echo "skip: Wine cannot run $arch programs here"; exit 77; }
-[ -n "${DISPLAY:-}" ] || { echo "no X display: run this under run-on-xvfb"; exit 1; }
-
 clientWidth=673
 clientHeight=475
 log=$out/wine_window_smoke.log
 shot=$out/wine_window_smoke.png
-
-# Frames drawn by Wine rather than left to a window manager (there is none).
-"$wineRun" --arch="$arch" --prefix-root="$prefixRoot" reg add 'HKCU\Software\Wine\X11 Driver' \
-  /v Decorated /d N /f >/dev/null 2>&1 || { echo "could not configure the Wine prefix"; exit 1; }
-
-"$wineRun" --prefix-root="$prefixRoot" "$program" >"$log" 2>&1 &
-app=$!
-trap 'kill $app 2>/dev/null' EXIT
-wid=""
-for _ in $(seq 600); do
-  wid=$(xdotool search --name '^Orvanta$' 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  kill -0 $app 2>/dev/null || break
-  sleep 0.1
-done
-[ -n "$wid" ] || { echo "the main window did not appear"; cat "$log"; exit 1; }
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-echo "main window: outer ${WIDTH}x${HEIGHT} at $X,$Y"
-# The sizeable frame is as wide on the left, the right and the bottom; the caption is on top.
-frame=$(((WIDTH - clientWidth) / 2))
-left=$frame
-top=$((HEIGHT - clientHeight - frame))
-[ "$frame" -gt 0 ] && [ "$top" -gt "$frame" ] || {
-  echo "the window is not a $clientWidth x $clientHeight client area in a frame"; exit 1; }
-echo "client area at ($left,$top) in the window: frame $frame, caption $((top - frame))"
+. "$(dirname "$0")/wine_window.sh"
+wine_window_setup
+start_program "$program"
 
 sleep 2
 import -window "$wid" "$shot" || { echo "no screenshot"; exit 1; }
 
-# Probes of rectangles of the client area (X Y WIDTH HEIGHT): the number of colours (1 is a
-# plain surface; text and pictures bring more), and the number of pixels for which an fx
-# expression holds.
-colours() {
-  convert "$shot" -crop "$3x$4+$((left + $1))+$((top + $2))" +repage -format %k info:
-}
-counted() {
-  convert "$shot" -crop "$3x$4+$((left + $1))+$((top + $2))" +repage -fx "$5" \
-    -format '%[fx:round(mean*w*h)]' info:
-}
-status=0
-check() {
-  if [ "$2" -ge "$3" ]; then
-    echo "$1: $2"
-  else
-    echo "FAIL $1: $2, expected at least $3"
-    status=1
-  fi
-}
 # The toolbar's gradient and glyphs, the selected tab's blue caption, dark text in the status
 # bar's run-count pane, and the uptime text in the log page's header.
 check "toolbar colours" "$(colours 0 0 673 60)" 64
@@ -97,26 +50,4 @@ check "dark pixels of the run-count pane at the new bottom while sizing" \
 check "light pixels of the run-count pane at the new bottom while sizing" \
   "$(counted 150 $paneTop 100 19 'luma > 0.7 ? 1 : 0')" 1000
 sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-
-# The close box: the rightmost caption button.
-xdotool mousemove --window "$wid" $((WIDTH - frame - 10)) $((frame + (top - frame) / 2)) click 1
-exitStatus=""
-for _ in $(seq 150); do
-  if ! kill -0 $app 2>/dev/null; then
-    wait $app
-    exitStatus=$?
-    break
-  fi
-  sleep 0.1
-done
-trap - EXIT
-if [ -z "$exitStatus" ]; then
-  echo "the program did not end after the close box was clicked"
-  kill $app 2>/dev/null
-  cat "$log"
-  exit 1
-fi
-echo "exit status $exitStatus"
-[ "$exitStatus" -eq 0 ] || { cat "$log"; exit 1; }
-exit $status
+close_and_exit

@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <new>
 
 namespace orvanta::platform {
 namespace {
@@ -89,28 +88,19 @@ sources::FileLoad LoadFile(const std::string& path) {
       return {std::move(mapped), {}};
     }
   }
-  ByteBuffer bytes;
-  try {
-    bytes = ByteBuffer(size);
-  } catch (const std::bad_alloc&) {
-    return Failure("file too large to read");
-  }
-  std::size_t done = 0;
-  while (done < bytes.Size()) {
-    const ssize_t n = ::read(fd.Get(), bytes.Data() + done, bytes.Size() - done);
-    if (n < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return Failure(std::strerror(errno));
-    }
-    if (n == 0) {
-      break;  // the file shrank since it was measured
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  bytes.Shrink(done);
-  return {std::move(bytes), {}};
+  return sources::ReadWhole(
+      size, [&fd](std::span<std::uint8_t> into, std::string& error) -> std::optional<std::size_t> {
+        for (;;) {
+          const ssize_t n = ::read(fd.Get(), into.data(), into.size());
+          if (n >= 0) {
+            return static_cast<std::size_t>(n);
+          }
+          if (errno != EINTR) {
+            error = std::strerror(errno);
+            return std::nullopt;
+          }
+        }
+      });
 }
 
 }  // namespace orvanta::platform

@@ -1,11 +1,12 @@
 #include "platform/posix/report_mode.h"
 
 #include "history/local_time.h"
-#include "platform/posix/log_file.h"
-#include "platform/posix/posix_account_api.h"
+#include "platform/posix/file_load.h"
+#include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
+#include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
 
@@ -15,12 +16,13 @@ int RunReport(const std::optional<std::string>& named, std::FILE* out, std::FILE
 
   PasswdDirectory users;
   const std::string path = named.value_or(kDefaultLogPath);
-  OpenedLog opened = OpenLogFile(path, users, named ? ExpectedLog::Any : ExpectedLog::Wtmp);
+  sources::OpenedLog opened =
+      OpenLogFile(path, users, named ? sources::ExpectedLog::Any : sources::ExpectedLog::Wtmp);
   if (!opened.Log) {
     std::fprintf(err, "orvanta: %s: %s\n", path.c_str(), opened.Error.c_str());
     return 1;
   }
-  PosixAccountApi accounts(users);
+  sources::UnixAccountApi accounts(users);
   present::RunRefresh refresh;
   refresh.Refresh(*opened.Log, accounts);
   const std::string report = present::FormatRunReport(refresh);

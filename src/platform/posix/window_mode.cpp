@@ -1,13 +1,14 @@
 #include "platform/posix/window_mode.h"
 
 #include "app/program.h"
+#include "platform/posix/file_load.h"
 #include "platform/posix/freetype_glyph_source.h"
-#include "platform/posix/log_file.h"
-#include "platform/posix/posix_account_api.h"
+#include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
 #include "platform/posix/posix_shell.h"
 #include "platform/posix/report_mode.h"
 #include "platform/posix/x11_host.h"
+#include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
 
@@ -25,7 +26,8 @@ int RunWindow(const std::optional<std::string>& named, std::FILE* err) {
   PosixShell shell;
   PasswdDirectory users;
   const std::string path = named.value_or(kDefaultLogPath);
-  const ExpectedLog expected = named ? ExpectedLog::Any : ExpectedLog::Wtmp;
+  const sources::ExpectedLog expected =
+      named ? sources::ExpectedLog::Any : sources::ExpectedLog::Wtmp;
   // Each refresh reads the file afresh; a failure is told once until the reason changes.
   std::string lastError;
   app::PlatformServices services{
@@ -36,7 +38,7 @@ int RunWindow(const std::optional<std::string>& named, std::FILE* err) {
       .Shell = shell,
       .OpenSystemLog = [&]() -> std::unique_ptr<history::EventLogApi> {
         users.Forget();  // each refresh sees the accounts as they are now
-        OpenedLog opened = OpenLogFile(path, users, expected);
+        sources::OpenedLog opened = OpenLogFile(path, users, expected);
         if (!opened.Log) {
           if (opened.Error != lastError) {
             std::fprintf(err, "orvanta: %s: %s\n", path.c_str(), opened.Error.c_str());
@@ -49,7 +51,7 @@ int RunWindow(const std::optional<std::string>& named, std::FILE* err) {
         return std::move(opened.Log);
       },
       .OpenAccounts = [&]() -> std::unique_ptr<history::AccountApi> {
-        return std::make_unique<PosixAccountApi>(users);
+        return std::make_unique<sources::UnixAccountApi>(users);
       },
   };
   return app::RunProgram(services);

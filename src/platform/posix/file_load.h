@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "sources/byte_buffer.h"
+#include "sources/log_file.h"
+#include "sources/user_directory.h"
+
+namespace orvanta::platform {
+
+// Reads a regular file whole: maps it (no copy; the log files are read at their full size in
+// one pass) or, where it cannot be mapped, reads it into memory. A directory, a file that
+// cannot be opened or read, or one too large for memory gives the reason instead.
+sources::FileLoad LoadFile(const std::string& path);
+
+// Loads and recognises a log file.
+inline sources::OpenedLog OpenLogFile(const std::string& path, sources::UserDirectory& users,
+                                      sources::ExpectedLog expected = sources::ExpectedLog::Any) {
+  return sources::LogFromFile(LoadFile(path), users, expected);
+}
+
+}  // namespace orvanta::platform

@@ -1,0 +1,61 @@
+// Saved log files read through the Windows file seam.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/win32/win32_file_load.h"
+#include "sources/logged_user_directory.h"
+#include "support/record_reading.h"
+
+namespace orvanta::platform {
+namespace {
+
+const std::string kScratch = ORVANTA_BINARY_DIR "/file-load-test";
+
+struct LoadCase {
+  const char* Name;
+  std::string Path;
+  bool Loads;
+  std::size_t Size;
+};
+
+TEST(Win32FileLoad, LoadsFilesWholeAndNamesWhatFails) {
+  std::filesystem::create_directories(kScratch);
+  std::ofstream(kScratch + "/empty.bin", std::ios::binary).close();
+  std::ofstream(kScratch + "/abc.bin", std::ios::binary) << "abc";
+  const LoadCase cases[] = {
+      {"three bytes", kScratch + "/abc.bin", true, 3},
+      {"empty", kScratch + "/empty.bin", true, 0},
+      {"missing", kScratch + "/missing.bin", false, 0},
+      {"directory", kScratch, false, 0},
+  };
+  for (const LoadCase& c : cases) {
+    const sources::FileLoad load = LoadFile(c.Path);
+    EXPECT_EQ(load.Error.empty(), c.Loads) << c.Name << ": " << load.Error;
+    EXPECT_EQ(load.Bytes.Size(), c.Size) << c.Name;
+  }
+  const sources::FileLoad abc = LoadFile(kScratch + "/abc.bin");
+  EXPECT_EQ(std::string(abc.Bytes.Span().begin(), abc.Bytes.Span().end()), "abc");
+}
+
+// The shared samples lie beside the clone; a worktree keeps its clone one level deeper.
+TEST(Win32FileLoad, OpensASavedSystemLog) {
+  std::string path;
+  for (const char* dir :
+       {ORVANTA_SOURCE_DIR "/../shared/samples/", ORVANTA_SOURCE_DIR "/../../shared/samples/"}) {
+    if (std::filesystem::exists(std::string(dir) + "xp-SysEvent.Evt")) {
+      path = std::string(dir) + "xp-SysEvent.Evt";
+    }
+  }
+  if (path.empty()) {
+    GTEST_SKIP() << "the samples are not there";
+  }
+  sources::LoggedUserDirectory users;
+  sources::OpenedLog opened = OpenLogFile(path, users);
+  ASSERT_TRUE(opened.Log) << opened.Error;
+  EXPECT_EQ(testsupport::ReadRecords(*opened.Log).size(), 6063u);
+}
+
+}  // namespace
+}  // namespace orvanta::platform
