@@ -13,6 +13,7 @@
 #include "controls/shell.h"
 #include "platform/posix/file_load.h"
 #include "platform/posix/freetype_glyph_source.h"
+#include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
 #include "sources/unix_account_api.h"
 

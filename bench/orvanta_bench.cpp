@@ -23,6 +23,7 @@
 #include "history/event_log_reader.h"
 #include "platform/posix/file_load.h"
 #include "platform/posix/heap_reserve.h"
+#include "platform/posix/passwd_directory.h"
 #include "present/run_chart.h"
 #include "present/run_list.h"
 #include "present/run_refresh.h"
