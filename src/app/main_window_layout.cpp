@@ -46,7 +46,7 @@ ui::Panel& AddPageHeader(ui::Control& page, int height, ui::Image*& icon, gfx::I
 void TFormOrvanta::BuildLayout() {
   SetCaption("Orvanta");
   SetClientSize(kClientWidth, kClientHeight);
-  SetPosition(ui::FormPosition::DesktopCenter);
+  SetPlacement(ui::FormPlacement::DesktopCenter);
   SetFont(ArialFont(11));
   SetColor(gfx::clWindow);
   LoadImages();

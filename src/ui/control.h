@@ -64,7 +64,7 @@ class Control {
   void SetBounds(int left, int top, int width, int height) {
     SetBounds(gfx::Rect::FromSize(left, top, width, height));
   }
-  void SetPosition(int left, int top) { SetBounds(left, top, Width(), Height()); }
+  void MoveTo(int left, int top) { SetBounds(left, top, Width(), Height()); }
   void SetSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
   int Left() const { return m_bounds.Left; }
   int Top() const { return m_bounds.Top; }
@@ -89,7 +89,8 @@ class Control {
   // State.
   bool Visible() const { return m_visible; }
   void SetVisible(bool visible);
-  void Show() { SetVisible(true); }
+  // A form also brings its window forward when it is shown already.
+  virtual void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
   bool Showing() const;  // this control and all its ancestors are visible, up to a shown form
   bool Enabled() const { return m_enabled; }

@@ -55,7 +55,7 @@ gfx::Point Form::PlacedPosition(const WindowSpec& request) const {
   const int outerWidth = Width() + frame.Left + frame.Right;
   const int outerHeight = Height() + frame.Top + frame.Bottom;
   gfx::Rect around = desktop;
-  if (m_position == FormPosition::OwnerFormCenter) {
+  if (m_placement == FormPlacement::OwnerFormCenter) {
     const Form* owner = m_owner != nullptr ? m_owner : m_app.MainForm();
     if (owner != nullptr && owner != this && owner->Visible()) {
       const gfx::Point origin = owner->FormClientToScreen({0, 0});
@@ -64,7 +64,7 @@ gfx::Point Form::PlacedPosition(const WindowSpec& request) const {
                 origin.X + owner->Width() + ownerFrame.Right,
                 origin.Y + owner->Height() + ownerFrame.Bottom};
     }
-  } else if (m_position != FormPosition::DesktopCenter) {
+  } else if (m_placement != FormPlacement::DesktopCenter) {
     return m_screenPos;
   }
   gfx::Point p{around.Left + (around.Width() - outerWidth) / 2,
@@ -121,18 +121,15 @@ void Form::Show() {
     }
     return;
   }
-  EnsureWindow();
   SetVisible(true);
-}
-
-void Form::Hide() {
-  SetVisible(false);
 }
 
 void Form::VisibleChanged() {
   if (Visible()) {
     m_dirty = ClientRect();
     m_framePainted = false;
+    // Every way of showing passes here, so the window exists whoever showed the form.
+    EnsureWindow();
     if (m_activeControl == nullptr || !m_activeControl->CanFocus()) {
       m_activeControl = NextTabStop(*this, nullptr, true);
     }

@@ -12,7 +12,8 @@ namespace orvanta::ui {
 class Application;
 
 enum class BorderStyle { Sizeable, Single, None };
-enum class FormPosition { Designed, DesktopCenter, OwnerFormCenter };
+// Where a form's window goes when it is first shown.
+enum class FormPlacement { Designed, DesktopCenter, OwnerFormCenter };
 enum class CloseAction { None, Hide };
 
 enum ModalResult : int { kMrNone = 0, kMrOk = 1, kMrCancel = 2 };
@@ -42,15 +43,15 @@ class Form : public Control {
   void SetBorderStyle(BorderStyle style) { m_borderStyle = style; }
   const BorderIcons& GetBorderIcons() const { return m_icons; }
   void SetBorderIcons(const BorderIcons& icons) { m_icons = icons; }
-  FormPosition Position() const { return m_position; }
-  void SetPosition(FormPosition position) { m_position = position; }
+  FormPlacement Placement() const { return m_placement; }
+  void SetPlacement(FormPlacement placement) { m_placement = placement; }
   gfx::Point ScreenPosition() const { return m_screenPos; }  // client top-left, screen pixels
   void SetScreenPosition(gfx::Point p);
   void SetClientSize(int width, int height);
   gfx::Point FormClientToScreen(gfx::Point p) const;
 
-  void Show();
-  void Hide();
+  // Creates the window on the first show; showing a shown form activates its window.
+  void Show() override;
   // Asks to close: OnClose may refuse. A modal form ends its modal loop; the main form ends the
   // application; any other form hides.
   void Close();
@@ -113,7 +114,7 @@ class Form : public Control {
   Form* m_owner = nullptr;
   BorderStyle m_borderStyle = BorderStyle::Sizeable;
   BorderIcons m_icons;
-  FormPosition m_position = FormPosition::Designed;
+  FormPlacement m_placement = FormPlacement::Designed;
   gfx::Point m_screenPos{0, 0};
   bool m_placed = false;
   bool m_modal = false;

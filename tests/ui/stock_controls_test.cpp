@@ -22,7 +22,7 @@ struct StockFixture : UiFixture {
 TEST(Label, AutoSizeFitsTheTextAndKeepsTheAlignedEdge) {
   StockFixture f;
   Label& left = f.form.Add<Label>();
-  left.SetPosition(48, 13);
+  left.MoveTo(48, 13);
   left.SetCaption("开机/关机日志");
   EXPECT_EQ(left.Bounds(), Rect::FromSize(48, 13, 7 * 5, 13));
   Label& right = f.form.Add<Label>();
@@ -49,7 +49,7 @@ TEST(Label, PaintsItsBackgroundUnlessTransparentAndStripsTheMarker) {
   f.form.SetColor(gfx::clWhite);
   Label& label = f.form.Add<Label>();
   label.SetCaption("刷新(&R)");
-  label.SetPosition(10, 10);
+  label.MoveTo(10, 10);
   f.ShowAndSettle(f.form);
   const DrawLog::Text* text = f.Log->FindText("刷新(R)");
   ASSERT_NE(text, nullptr);
