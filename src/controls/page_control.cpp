@@ -26,14 +26,40 @@ TUiPageControl::TUiPageControl() {
 TUiTabSheet& TUiPageControl::AddPage(std::string caption) {
   TUiTabSheet& page = Add<TUiTabSheet>();
   page.SetCaption(std::move(caption));
-  m_pages.push_back(&page);
+  return page;
+}
+
+void TUiPageControl::ChildAdded(ui::Control& child) {
+  auto* page = dynamic_cast<TUiTabSheet*>(&child);
+  if (page == nullptr) {
+    return;
+  }
+  m_pages.push_back(page);
+  page->SetOwner(this);
   if (m_tabIndex < 0) {
-    m_tabIndex = 0;
+    m_tabIndex = PageCount() - 1;
+    page->Show();
   } else {
-    page.Hide();
+    page->Hide();
   }
   UpdateTabs();
-  return page;
+}
+
+void TUiPageControl::ChildRemoved(ui::Control& child) {
+  const auto it = std::find(m_pages.begin(), m_pages.end(), &child);
+  if (it == m_pages.end()) {
+    return;
+  }
+  const int removed = static_cast<int>(it - m_pages.begin());
+  (*it)->SetOwner(nullptr);
+  m_pages.erase(it);
+  m_hotTab = -1;
+  if (removed < m_tabIndex) {
+    --m_tabIndex;  // the same page stays selected
+  } else if (removed == m_tabIndex) {
+    Select(std::min(removed, PageCount() - 1));
+  }
+  UpdateTabs();
 }
 
 TUiTabSheet* TUiPageControl::ActivePage() const {
@@ -44,9 +70,12 @@ void TUiPageControl::SetTabIndex(int index) {
   if (index < 0 || index >= PageCount()) {
     index = -1;
   }
-  if (index == m_tabIndex) {
-    return;
+  if (index != m_tabIndex) {
+    Select(index);
   }
+}
+
+void TUiPageControl::Select(int index) {
   m_tabIndex = index;
   // The new page shows before the old one hides, so the focus can stay on the control.
   if (TUiTabSheet* page = ActivePage()) {

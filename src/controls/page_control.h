@@ -27,7 +27,7 @@ struct TUiTextColors {
 // along its top; the card casts a soft shadow to the right and below. A left click on a tab, or
 // the arrow keys, Home and End while the control has the focus, switch the page. The control's
 // font is the tabs' font; each page has its own.
-class TUiPageControl : public ui::Control {
+class TUiPageControl : public ui::Control, private TabSheetOwner {
  public:
   static constexpr gfx::Color kHotTrackColor = gfx::RGB(240, 155, 20);
 
@@ -42,7 +42,8 @@ class TUiPageControl : public ui::Control {
   bool ShowFocusRect = true;
   gfx::Color FlatColor = gfx::clBtnShadow;  // every outline
 
-  // Pages, in tab order. A new page is hidden unless it is the first.
+  // Pages, in tab order: the sheets among the children. A new page is hidden unless no page
+  // is selected; removing the selected page selects the one that takes its place.
   TUiTabSheet& AddPage(std::string caption);
   int PageCount() const { return static_cast<int>(m_pages.size()); }
   TUiTabSheet& Page(int index) const { return *m_pages.at(static_cast<std::size_t>(index)); }
@@ -54,8 +55,6 @@ class TUiPageControl : public ui::Control {
   std::function<void()> OnChange;
 
   int HotTab() const { return m_hotTab; }
-  // The pointer moved onto a page: no tab is under it any more.
-  void ClearHotTab() { SetHotTab(-1); }
   // Geometry, client pixels.
   int RowHeight() const { return m_rowHeight; }
   int StripHeight() const;
@@ -77,8 +76,13 @@ class TUiPageControl : public ui::Control {
   void Resized() override { UpdateTabs(); }
   void FontChanged() override { UpdateTabs(); }
   void FormChanged() override { UpdateTabs(); }
+  void ChildAdded(ui::Control& child) override;
+  void ChildRemoved(ui::Control& child) override;
 
  private:
+  void SheetCaptionChanged() override { UpdateTabs(); }
+  void SheetEntered() override { SetHotTab(-1); }
+  void Select(int index);  // shows the page at index (or none for -1), hides the others
   void SetHotTab(int index);
   void InvalidateStrip();
   bool Selectable(int index) const;

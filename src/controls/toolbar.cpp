@@ -19,6 +19,18 @@ void TUiToolbar::SetImages(const ui::ImageList* images) {
   Invalidate();
 }
 
+void TUiToolbar::ChildAdded(ui::Control& child) {
+  if (auto* button = dynamic_cast<TUiToolButton*>(&child)) {
+    button->SetOwner(this);
+  }
+}
+
+void TUiToolbar::ChildRemoved(ui::Control& child) {
+  if (auto* button = dynamic_cast<TUiToolButton*>(&child)) {
+    button->SetOwner(nullptr);
+  }
+}
+
 gfx::Rect TUiToolbar::AlignArea() const {
   return PanelInnerRect(ClientRect(), Style);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/panel_painting.h"
+#include "controls/tool_button.h"
 #include "controls/toolbar_layout.h"
 #include "ui/control.h"
 #include "ui/image_list.h"
@@ -9,7 +10,7 @@ namespace orvanta::controls {
 
 // A toolbar docked to the window's top: it places its controls itself, in child order, and
 // paints a bordered panel background behind them (a vertical ramp in the gradient style).
-class TUiToolbar : public ui::Control {
+class TUiToolbar : public ui::Control, private ToolButtonOwner {
  public:
   TUiToolbar();
 
@@ -32,8 +33,13 @@ class TUiToolbar : public ui::Control {
 
  protected:
   void Resized() override { PlaceControls(); }
+  void ChildAdded(ui::Control& child) override;
+  void ChildRemoved(ui::Control& child) override;
 
  private:
+  const ui::ImageList* ButtonImages() const override { return m_images; }
+  void ButtonVisibilityChanged() override { PlaceControls(); }
+
   const ui::ImageList* m_images = nullptr;
   bool m_placing = false;
 };

@@ -43,6 +43,7 @@ Control& Control::Insert(std::unique_ptr<Control> child) {
     Realign();
   }
   ref.Invalidate();
+  ChildAdded(ref);
   return ref;
 }
 
@@ -63,6 +64,7 @@ std::unique_ptr<Control> Control::Remove(Control& child) {
   if (owned->m_align != Align::None) {
     Realign();
   }
+  ChildRemoved(*owned);
   return owned;
 }
 

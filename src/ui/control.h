@@ -198,6 +198,11 @@ class Control {
   virtual void VisibleChanged() {}
   // The control was put on a form or taken off one (measuring becomes possible).
   virtual void FormChanged() {}
+  // A child was inserted (after it is in place) or removed (after it is detached; it is still
+  // alive, owned by whoever called Remove). Children destroyed with their parent are not
+  // reported.
+  virtual void ChildAdded(Control& /*child*/) {}
+  virtual void ChildRemoved(Control& /*child*/) {}
   // Runs before each paint of the form, for every showing control: the last moment to lay
   // out (it may still invalidate).
   virtual void PrepareToPaint() {}

@@ -116,5 +116,37 @@ TEST_F(PageControlTest, TheHotTabFollowsTheMouseAndClearsWhenItLeaves) {
   EXPECT_EQ(pages->HotTab(), -1);
 }
 
+// Removing a sheet takes its tab away; the control paints and takes clicks on what is left.
+TEST_F(PageControlTest, ARemovedPageLeavesNoTabBehind) {
+  struct Case {
+    int Selected;
+    int Removed;
+    int SelectedAfter;  // the index of the page selected afterwards
+    int ChangesAfter;   // OnChange calls by the removal
+  };
+  for (Case c : {Case{1, 1, 1, 1}, Case{2, 2, 1, 1}, Case{2, 0, 1, 0}, Case{0, 2, 0, 0}}) {
+    pages->SetTabIndex(c.Selected);
+    changes = 0;
+    TUiTabSheet* kept = &pages->Page(c.SelectedAfter + (c.Removed <= c.SelectedAfter ? 1 : 0));
+    std::unique_ptr<ui::Control> gone = pages->Remove(pages->Page(c.Removed));
+    ASSERT_NE(gone, nullptr);
+    EXPECT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(pages->TabIndex(), c.SelectedAfter) << c.Removed;
+    EXPECT_EQ(pages->ActivePage(), kept);
+    EXPECT_TRUE(kept->Visible());
+    EXPECT_EQ(changes, c.ChangesAfter);
+    EXPECT_TRUE(pages->TabRect(2).IsEmpty());
+    ui.App.ProcessMessages();  // paints what is left
+    const int other = 1 - c.SelectedAfter;
+    ui.Host.Click(window.Window(), TabCentre(other));
+    ui.App.ProcessMessages();
+    EXPECT_EQ(pages->TabIndex(), other);
+    gone->SetCaption("Renamed");  // no longer tells the control
+    pages->Insert(std::move(gone));
+    EXPECT_EQ(pages->PageCount(), 3);
+    EXPECT_FALSE(pages->Page(2).Visible());
+  }
+}
+
 }  // namespace
 }  // namespace orvanta::controls
