@@ -15,6 +15,9 @@ enum class BorderStyle { Sizeable, Single, None };
 // Where a form's window goes when it is first shown.
 enum class FormPlacement { Designed, DesktopCenter, OwnerFormCenter };
 enum class CloseAction { None, Hide };
+// Why a form forgets a control: it is being destroyed, or it became unreachable (hidden,
+// disabled or removed from the tree).
+enum class ControlGone { Destroyed, Unreachable };
 
 enum ModalResult : int { kMrNone = 0, kMrOk = 1, kMrCancel = 2 };
 
@@ -90,8 +93,8 @@ class Form : public Control {
   // Called by the application and the controls.
   void HandleHostEvent(const HostEvent& e);
   MouseRouter& Mouse() { return m_mouse; }
-  void ForgetControl(const Control& control);  // a control is being destroyed
-  void ControlHidden(const Control& control);  // hidden, disabled or removed
+  // Drops every reference to the control's subtree: mouse, hint and focus.
+  void ForgetControl(const Control& control, ControlGone how);
   void SetInputEnabled(bool enabled);
 
  protected:
