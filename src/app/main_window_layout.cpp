@@ -9,11 +9,14 @@ namespace orvanta::app {
 
 namespace {
 
-gfx::Font ArialFont(int height, bool bold = false, gfx::Color color = gfx::clWindowText) {
+enum class Weight { Regular, Bold };
+
+gfx::Font ArialFont(int height, Weight weight = Weight::Regular,
+                    gfx::Color color = gfx::clWindowText) {
   gfx::Font font;
   font.Name = "Arial";
   font.Height = height;
-  font.Bold = bold;
+  font.Bold = weight == Weight::Bold;
   font.TextColor = color;
   return font;
 }
@@ -98,7 +101,7 @@ void TFormOrvanta::BuildToolbar() {
   UiToolbar1->SetBounds(0, 0, kClientWidth, 60);
 
   TBRefresh = &AddToolButton("刷新(&R)", 0, &TFormOrvanta::TBRefreshClick);
-  TBRefresh->SetFont(ArialFont(11, false, gfx::clBlack));
+  TBRefresh->SetFont(ArialFont(11, Weight::Regular, gfx::clBlack));
   UiSpacer1 = &AddSpacer();
   TBHelp = &AddToolButton("帮助(&H)", 1, &TFormOrvanta::TBHelpClick);
   TBHelp->Hide();
@@ -124,7 +127,7 @@ void TFormOrvanta::BuildPages() {
   UiPageControl1->BackgroundColor = gfx::cl3DLight;
   UiPageControl1->TabColors.HighlightBar = gfx::clWindow;
   UiPageControl1->TextColors.Selected = gfx::clBlue;
-  UiPageControl1->SetFont(ArialFont(11, true));
+  UiPageControl1->SetFont(ArialFont(11, Weight::Bold));
   UiPageControl1->SetAlign(ui::Align::Client);
   TabSheet1 = &UiPageControl1->AddPage("日志");
   TabSheet2 = &UiPageControl1->AddPage("图表");
@@ -140,10 +143,10 @@ void TFormOrvanta::BuildPages() {
 void TFormOrvanta::BuildLogPage() {
   Panel1 = &AddPageHeader(*TabSheet1, 40, Image1, PaintLogPageIcon());
   Label1 = &AddFixedLabel(*Panel1, 48, 13, 145, 16, "开机/关机日志");
-  Label1->SetFont(ArialFont(13, true, gfx::clBlack));
+  Label1->SetFont(ArialFont(13, Weight::Bold, gfx::clBlack));
   LabTime = &AddFixedLabel(*Panel1, 288, 16, 121, 14, " Windows已运行时间:");
   LabTimeText = &AddFixedLabel(*Panel1, 416, 16, 233, 14, "");
-  LabTimeText->SetFont(ArialFont(11, false, gfx::clMaroon));
+  LabTimeText->SetFont(ArialFont(11, Weight::Regular, gfx::clMaroon));
 
   UiLWMsg = &TabSheet1->Add<ui::ListView>();
   UiLWMsg->SetBorder(ui::ControlBorder::Flat);
@@ -163,7 +166,7 @@ void TFormOrvanta::BuildLogPage() {
 void TFormOrvanta::BuildChartPage() {
   Panel2 = &AddPageHeader(*TabSheet2, 41, Image2, PaintChartPageIcon());
   Label2 = &AddFixedLabel(*Panel2, 56, 13, 273, 16, "运行时间图表");
-  Label2->SetFont(ArialFont(13, true, gfx::clBlack));
+  Label2->SetFont(ArialFont(13, Weight::Bold, gfx::clBlack));
 
   Chart1 = &TabSheet2->Add<chart::TChartControl>();
   chart::TChart& chart = Chart1->Chart();

@@ -105,7 +105,7 @@ gfx::Rect TUiPageControl::TabRect(int index) const {
 int TUiPageControl::TabAt(gfx::Point p) const {
   // The selected tab lies on top of its neighbours.
   auto hit = [&](int i) {
-    const auto shape = TabShape(DrawnTabRect(TabRect(i), i == m_tabIndex));
+    const auto shape = TabShape(DrawnTabRect(TabRect(i), StateOf(i)));
     return gfx::Region::FromPolygon(shape).Contains(p);
   };
   if (m_tabIndex >= 0 && hit(m_tabIndex)) {
@@ -240,7 +240,7 @@ void TUiPageControl::Paint(gfx::Canvas& canvas) {
 
 void TUiPageControl::PaintTab(gfx::Canvas& canvas, int index) {
   const bool selected = index == m_tabIndex;
-  const gfx::Rect drawn = DrawnTabRect(TabRect(index), selected);
+  const gfx::Rect drawn = DrawnTabRect(TabRect(index), StateOf(index));
   const auto shape = TabShape(drawn);
   const gfx::Color outline = AdjustFlatColor(FlatColor, 0, canvas.Palette());
   {
@@ -303,7 +303,7 @@ void TUiPageControl::PaintCard(gfx::Canvas& canvas) {
   line(0, bottom, right, bottom);
   // The top is open under the selected tab, so tab and card make one shape.
   if (m_tabIndex >= 0 && m_tabIndex < static_cast<int>(m_tabs.size())) {
-    const gfx::Rect sel = DrawnTabRect(TabRect(m_tabIndex), true);
+    const gfx::Rect sel = DrawnTabRect(TabRect(m_tabIndex), TabState::Selected);
     line(0, top, std::max(sel.Left, 0), top);
     line(std::min(sel.Right - 1, right), top, right, top);
   } else {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/page_control_layout.h"
 #include "controls/tab_sheet.h"
 #include "ui/control.h"
 
@@ -86,6 +87,9 @@ class TUiPageControl : public ui::Control, private TabSheetOwner {
   void SetHotTab(int index);
   void InvalidateStrip();
   bool Selectable(int index) const;
+  TabState StateOf(int index) const {
+    return index == m_tabIndex ? TabState::Selected : TabState::Unselected;
+  }
   int NextSelectable(int from, int step) const;
   void PaintTab(gfx::Canvas& canvas, int index);
   void PaintCard(gfx::Canvas& canvas);

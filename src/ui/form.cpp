@@ -46,7 +46,7 @@ void Form::VisibleChanged() {
     // Every way of showing passes here, so the window exists whoever showed the form.
     EnsureWindow();
     if (m_activeControl == nullptr || !m_activeControl->CanFocus()) {
-      m_activeControl = NextTabStop(*this, nullptr, true);
+      m_activeControl = NextTabStop(*this, nullptr, TabDirection::Forward);
     }
     m_app.Host().Show(m_window);
     m_app.RequestPaint();

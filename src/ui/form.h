@@ -4,6 +4,7 @@
 
 #include "gfx/bitmap.h"
 #include "ui/control.h"
+#include "ui/focus_order.h"
 #include "ui/mouse_router.h"
 #include "ui/window_host.h"
 
@@ -72,7 +73,7 @@ class Form : public Control {
   Control* ActiveControl() const { return m_activeControl; }
   void SetActiveControl(Control* control) { FocusControl(control); }
   bool FocusControl(Control* control);
-  bool SelectNext(bool forward);
+  bool SelectNext(TabDirection direction);
   bool WindowActive() const { return m_windowActive; }
   bool InputEnabled() const { return m_inputEnabled; }
 

@@ -28,8 +28,8 @@ bool Form::FocusControl(Control* control) {
   return true;
 }
 
-bool Form::SelectNext(bool forward) {
-  Control* next = NextTabStop(*this, m_activeControl, forward);
+bool Form::SelectNext(TabDirection direction) {
+  Control* next = NextTabStop(*this, m_activeControl, direction);
   return next != nullptr && FocusControl(next);
 }
 
@@ -39,7 +39,7 @@ void Form::SetWindowActive(bool active) {
   }
   m_windowActive = active;
   if (active && (m_activeControl == nullptr || !m_activeControl->CanFocus())) {
-    m_activeControl = NextTabStop(*this, nullptr, true);
+    m_activeControl = NextTabStop(*this, nullptr, TabDirection::Forward);
   }
   if (m_activeControl != nullptr) {
     m_activeControl->DispatchFocusChanged(active);
@@ -54,7 +54,7 @@ void Form::HandleKeyDown(const HostEvent& host) {
   const bool plainTab =
       e.Key == kVkTab && !HasShift(e.Shift, kShiftCtrl) && !HasShift(e.Shift, kShiftAlt);
   if (plainTab && (target->Style() & kCsWantsTab) == 0) {
-    SelectNext(!HasShift(e.Shift, kShiftShift));
+    SelectNext(HasShift(e.Shift, kShiftShift) ? TabDirection::Backward : TabDirection::Forward);
     return;
   }
   // The focus control sees Enter and Escape first (a focused button clicks); what it leaves

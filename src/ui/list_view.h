@@ -81,7 +81,10 @@ class ListView : public Control {
   void InvalidateRow(int row);
   void PaintHeader(gfx::Canvas& canvas);
   void PaintRows(gfx::Canvas& canvas);
-  void PaintRow(gfx::Canvas& canvas, int row, bool selected, bool focused);
+  // How a row shows the selection: not at all, in the highlight colours while the list has the
+  // focus, in the button face while it has not.
+  enum class RowHighlight { None, Focused, Unfocused };
+  void PaintRow(gfx::Canvas& canvas, int row, RowHighlight highlight);
 
   ListViewModel m_model;
   ScrollBar* m_vbar;  // children, owned by the tree

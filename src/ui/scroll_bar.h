@@ -10,6 +10,8 @@
 namespace orvanta::ui {
 
 enum class ScrollBarKind { Horizontal, Vertical };
+// The arrow buttons at the two ends: up or left, down or right.
+enum class ScrollArrow { First, Second };
 enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbTrack, ThumbPosition, EndScroll };
 
 // A classic scroll bar: two arrow buttons, a dithered track and a raised thumb. The range runs
@@ -44,7 +46,7 @@ class ScrollBar : public Control {
   std::function<void(ScrollCode, int)> OnScroll;
 
   // Geometry in client pixels.
-  gfx::Rect ArrowRect(bool first) const;
+  gfx::Rect ArrowRect(ScrollArrow arrow) const;
   gfx::Rect TrackRect() const;
   gfx::Rect ThumbRect() const;  // empty when nothing scrolls
 
@@ -68,7 +70,7 @@ class ScrollBar : public Control {
   void Scroll(ScrollCode code, int position);
   void Repeat();
   void EndPress();
-  void PaintArrow(gfx::Canvas& canvas, bool first);
+  void PaintArrow(gfx::Canvas& canvas, ScrollArrow arrow);
   void PaintTrack(gfx::Canvas& canvas, const gfx::Rect& track);
 
   ScrollBarKind m_kind;

@@ -25,9 +25,9 @@ TEST(PageControlLayout, TabsCardAndPagesOfTheMainWindow) {
 }
 
 TEST(PageControlLayout, TheSelectedTabIsLargerWithCutCorners) {
-  const Rect drawn = DrawnTabRect({2, 3, 42, 23}, true);
+  const Rect drawn = DrawnTabRect({2, 3, 42, 23}, TabState::Selected);
   EXPECT_EQ(drawn, (Rect{0, 1, 44, 23}));
-  EXPECT_EQ(DrawnTabRect({2, 3, 42, 23}, false), (Rect{2, 3, 42, 23}));
+  EXPECT_EQ(DrawnTabRect({2, 3, 42, 23}, TabState::Unselected), (Rect{2, 3, 42, 23}));
   const auto shape = TabShape(drawn);
   EXPECT_EQ(shape[0], (gfx::Point{0, 23}));
   EXPECT_EQ(shape[2], (gfx::Point{2, 1}));

@@ -41,9 +41,9 @@ TEST(FocusOrder, TabVisitsStopsInTabOrderAndWraps) {
   c.SetTabOrder(-1);
   f.ShowAndSettle(f.form);
   EXPECT_EQ(TabList(f.form), (std::vector<Control*>{&first, &a, &c, &b}));
-  EXPECT_EQ(NextTabStop(f.form, &b, true), &first);
-  EXPECT_EQ(NextTabStop(f.form, &first, false), &b);
-  EXPECT_EQ(NextTabStop(f.form, nullptr, true), &first);
+  EXPECT_EQ(NextTabStop(f.form, &b, TabDirection::Forward), &first);
+  EXPECT_EQ(NextTabStop(f.form, &first, TabDirection::Backward), &b);
+  EXPECT_EQ(NextTabStop(f.form, nullptr, TabDirection::Forward), &first);
   panel.SetEnabled(false);
   EXPECT_EQ(TabList(f.form), (std::vector<Control*>{&first, &a}));
 }

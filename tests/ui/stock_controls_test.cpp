@@ -115,8 +115,8 @@ TEST(ScrollBar, GeometryFollowsRangePageAndPosition) {
   bar.SetBounds(0, 0, 16, 200);
   bar.SetParams(0, 999, 100, 0);
   EXPECT_EQ(bar.MaxPosition(), 900);
-  EXPECT_EQ(bar.ArrowRect(true), (Rect{0, 0, 16, 16}));
-  EXPECT_EQ(bar.ArrowRect(false), (Rect{0, 184, 16, 200}));
+  EXPECT_EQ(bar.ArrowRect(ScrollArrow::First), (Rect{0, 0, 16, 16}));
+  EXPECT_EQ(bar.ArrowRect(ScrollArrow::Second), (Rect{0, 184, 16, 200}));
   EXPECT_EQ(bar.ThumbRect(), (Rect{0, 16, 16, 32}));
   bar.SetPosition(5000);
   EXPECT_EQ(bar.Position(), 900);
@@ -126,7 +126,7 @@ TEST(ScrollBar, GeometryFollowsRangePageAndPosition) {
   EXPECT_TRUE(bar.ThumbRect().IsEmpty());
   ScrollBar& flat = f.form.Add<ScrollBar>(ScrollBarKind::Horizontal);
   flat.SetBounds(0, 0, 20, 16);  // too short for two whole arrows
-  EXPECT_EQ(flat.ArrowRect(true), (Rect{0, 0, 10, 16}));
+  EXPECT_EQ(flat.ArrowRect(ScrollArrow::First), (Rect{0, 0, 10, 16}));
   EXPECT_TRUE(flat.TrackRect().IsEmpty());
 }
 
