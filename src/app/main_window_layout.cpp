@@ -90,13 +90,17 @@ controls::TUiSpacer& TFormOrvanta::AddSpacer() {
 
 void TFormOrvanta::BuildToolbar() {
   UiToolbar1 = &Add<controls::TUiToolbar>();
-  UiToolbar1->Style.BorderOuter = controls::fsGroove;
-  UiToolbar1->Style.BorderInner = controls::fsNone;
-  UiToolbar1->Style.BorderSides = {controls::sdTop, controls::sdBottom};
-  UiToolbar1->Style.BorderWidth = 0;
-  UiToolbar1->Style.VisualStyle = controls::vsGradient;
-  UiToolbar1->Style.GradientColorStyle = controls::gcsSystem;
-  UiToolbar1->Metrics.AutoSize = true;
+  controls::PanelStyle look = UiToolbar1->Look();
+  look.BorderOuter = controls::fsGroove;
+  look.BorderInner = controls::fsNone;
+  look.BorderSides = {controls::sdTop, controls::sdBottom};
+  look.BorderWidth = 0;
+  look.VisualStyle = controls::vsGradient;
+  look.GradientColorStyle = controls::gcsSystem;
+  UiToolbar1->SetLook(look);
+  controls::ToolbarMetrics metrics = UiToolbar1->Metrics();
+  metrics.AutoSize = true;
+  UiToolbar1->SetMetrics(metrics);
   UiToolbar1->SetImages(&ImageList1);
   UiToolbar1->SetBounds(0, 0, kClientWidth, 60);
 
@@ -124,9 +128,13 @@ void TFormOrvanta::BuildToolbar() {
 
 void TFormOrvanta::BuildPages() {
   UiPageControl1 = &Add<controls::TUiPageControl>();
-  UiPageControl1->BackgroundColor = gfx::cl3DLight;
-  UiPageControl1->TabColors.HighlightBar = gfx::clWindow;
-  UiPageControl1->TextColors.Selected = gfx::clBlue;
+  UiPageControl1->SetBackgroundColor(gfx::cl3DLight);
+  controls::TUiTabColors tabColors = UiPageControl1->TabColors();
+  tabColors.HighlightBar = gfx::clWindow;
+  UiPageControl1->SetTabColors(tabColors);
+  controls::TUiTextColors textColors = UiPageControl1->TextColors();
+  textColors.Selected = gfx::clBlue;
+  UiPageControl1->SetTextColors(textColors);
   UiPageControl1->SetFont(ArialFont(11, Weight::Bold));
   UiPageControl1->SetAlign(ui::Align::Client);
   TabSheet1 = &UiPageControl1->AddPage("日志");

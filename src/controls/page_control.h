@@ -14,6 +14,7 @@ struct TUiTabColors {
   gfx::Color HighlightBar = gfx::clHighlight;
   gfx::Color Unselected = gfx::clWindow;  // top of an unselected tab's ramp
   gfx::Color Shadow = gfx::clBtnFace;     // its bottom
+  friend bool operator==(const TUiTabColors&, const TUiTabColors&) = default;
 };
 
 struct TUiTextColors {
@@ -21,6 +22,7 @@ struct TUiTextColors {
   gfx::Color Unselected = gfx::clBtnText;
   gfx::Color DisabledHighlight = gfx::clBtnHighlight;
   gfx::Color DisabledShadow = gfx::clBtnShadow;
+  friend bool operator==(const TUiTextColors&, const TUiTextColors&) = default;
 };
 
 // Pages under one row of rounded-corner tabs. The selected tab is white and a little larger and
@@ -34,14 +36,17 @@ class TUiPageControl : public ui::Control, private TabSheetOwner {
 
   TUiPageControl();
 
-  gfx::Color BackgroundColor = gfx::clBtnFace;  // behind the tabs
-  TUiTabColors TabColors;
-  TUiTextColors TextColors;
-  bool HotTrack = true;
-  gfx::Color HotTrackColor = kHotTrackColor;
-  bool UseGradients = true;
-  bool ShowFocusRect = true;
-  gfx::Color FlatColor = gfx::clBtnShadow;  // every outline
+  // The look; each setter repaints.
+  void SetBackgroundColor(gfx::Color color);  // behind the tabs
+  const TUiTabColors& TabColors() const { return m_tabColors; }
+  void SetTabColors(const TUiTabColors& colors);
+  const TUiTextColors& TextColors() const { return m_textColors; }
+  void SetTextColors(const TUiTextColors& colors);
+  void SetHotTrack(bool hotTrack);  // off also clears the hot tab
+  void SetHotTrackColor(gfx::Color color);
+  void SetUseGradients(bool useGradients);
+  void SetShowFocusRect(bool show);
+  void SetFlatColor(gfx::Color color);  // every outline
 
   // Pages, in tab order: the sheets among the children. A new page is hidden unless no page
   // is selected; removing the selected page selects the one that takes its place.
@@ -94,6 +99,18 @@ class TUiPageControl : public ui::Control, private TabSheetOwner {
   void PaintTab(gfx::Canvas& canvas, int index);
   void PaintCard(gfx::Canvas& canvas);
 
+  // Sets a look property and repaints when it changed.
+  template <class T>
+  void ChangeLook(T& property, const T& value);
+
+  gfx::Color m_backgroundColor = gfx::clBtnFace;
+  TUiTabColors m_tabColors;
+  TUiTextColors m_textColors;
+  bool m_hotTrack = true;
+  gfx::Color m_hotTrackColor = kHotTrackColor;
+  bool m_useGradients = true;
+  bool m_showFocusRect = true;
+  gfx::Color m_flatColor = gfx::clBtnShadow;
   std::vector<TUiTabSheet*> m_pages;  // children, owned by the tree
   std::vector<gfx::Rect> m_tabs;
   int m_rowHeight = 20;

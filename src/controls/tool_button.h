@@ -29,13 +29,10 @@ class TUiToolButton : public ui::Control {
   TUiToolButton();
 
   // The glyph list; null takes the toolbar's (not owned).
-  const ui::ImageList* Images() const { return m_images; }
   void SetImages(const ui::ImageList* images);
-  int ImageIndex() const { return m_imageIndex; }
   void SetImageIndex(int index);
   TButtonLayout Layout() const { return m_layout; }
   void SetLayout(TButtonLayout layout);
-  bool ShowCaption() const { return m_showCaption; }
   void SetShowCaption(bool show);
   TUiVisualStyle VisualStyle() const { return m_visualStyle; }
   void SetVisualStyle(TUiVisualStyle style);

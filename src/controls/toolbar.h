@@ -15,13 +15,14 @@ class TUiToolbar : public ui::Control, private ToolButtonOwner {
   TUiToolbar();
 
   // Frame and background; the toolbar's own defaults are a groove on the top side and the
-  // XP style. Call Invalidate after changing it.
-  PanelStyle Style;
-  // Placement settings; call PlaceControls after changing them.
-  ToolbarMetrics Metrics;
+  // XP style. Setting it repaints and places the aligned children again.
+  const PanelStyle& Look() const { return m_look; }
+  void SetLook(const PanelStyle& look);
+  // Placement settings; setting them places the controls again.
+  const ToolbarMetrics& Metrics() const { return m_metrics; }
+  void SetMetrics(const ToolbarMetrics& metrics);
 
   // Glyphs for the buttons that have no image list of their own (not owned).
-  const ui::ImageList* Images() const { return m_images; }
   void SetImages(const ui::ImageList* images);
 
   // Places the children again (and fits the height to them); runs on every size change and
@@ -40,6 +41,8 @@ class TUiToolbar : public ui::Control, private ToolButtonOwner {
   const ui::ImageList* ButtonImages() const override { return m_images; }
   void ButtonVisibilityChanged() override { PlaceControls(); }
 
+  PanelStyle m_look;
+  ToolbarMetrics m_metrics;
   const ui::ImageList* m_images = nullptr;
   bool m_placing = false;
 };

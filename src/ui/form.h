@@ -45,7 +45,6 @@ class Form : public Control {
   void SetOwner(Form* owner) { m_owner = owner; }
   BorderStyle GetBorderStyle() const { return m_borderStyle; }
   void SetBorderStyle(BorderStyle style) { m_borderStyle = style; }
-  const BorderIcons& GetBorderIcons() const { return m_icons; }
   void SetBorderIcons(const BorderIcons& icons) { m_icons = icons; }
   FormPlacement Placement() const { return m_placement; }
   void SetPlacement(FormPlacement placement) { m_placement = placement; }
@@ -62,7 +61,6 @@ class Form : public Control {
   // Shows the form over its owner (or the main form) and runs a nested message loop until the
   // form closes or sets a modal result; the other forms take no input meanwhile.
   int ShowModal();
-  bool IsModal() const { return m_modal; }
   int GetModalResult() const { return m_modalResult; }
   void SetModalResult(int result) { m_modalResult = result; }
 

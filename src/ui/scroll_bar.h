@@ -37,7 +37,6 @@ class ScrollBar : public Control {
   int Position() const { return m_position; }
   int MaxPosition() const;
   bool Scrollable() const { return MaxPosition() > m_min; }
-  int SmallChange() const { return m_smallChange; }
   void SetSmallChange(int change) { m_smallChange = change > 0 ? change : 1; }
   int LargeChange() const { return m_largeChange > 0 ? m_largeChange : (m_page > 0 ? m_page : 1); }
   void SetLargeChange(int change) { m_largeChange = change; }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "controls/page_control_layout.h"
 #include "ui/support/ui_fixture.h"
 
@@ -114,6 +116,36 @@ TEST_F(PageControlTest, TheHotTabFollowsTheMouseAndClearsWhenItLeaves) {
   ui.Host.Inject({.Kind = ui::HostEventKind::MouseLeave, .Window = window.Window()});
   ui.App.ProcessMessages();
   EXPECT_EQ(pages->HotTab(), -1);
+}
+
+// Every look property repaints when it changes, and only then.
+TEST_F(PageControlTest, LookSettersRepaint) {
+  const std::function<void(TUiPageControl&)> setters[] = {
+      [](TUiPageControl& p) { p.SetBackgroundColor(gfx::clRed); },
+      [](TUiPageControl& p) {
+        TUiTabColors colors = p.TabColors();
+        colors.Shadow = gfx::clRed;
+        p.SetTabColors(colors);
+      },
+      [](TUiPageControl& p) {
+        TUiTextColors colors = p.TextColors();
+        colors.Unselected = gfx::clRed;
+        p.SetTextColors(colors);
+      },
+      [](TUiPageControl& p) { p.SetHotTrack(false); },
+      [](TUiPageControl& p) { p.SetHotTrackColor(gfx::clRed); },
+      [](TUiPageControl& p) { p.SetUseGradients(false); },
+      [](TUiPageControl& p) { p.SetShowFocusRect(false); },
+      [](TUiPageControl& p) { p.SetFlatColor(gfx::clRed); },
+  };
+  for (std::size_t i = 0; i < std::size(setters); ++i) {
+    ui.App.ProcessMessages();
+    setters[i](*pages);
+    EXPECT_TRUE(window.NeedsPaint()) << i;
+    ui.App.ProcessMessages();
+    setters[i](*pages);
+    EXPECT_FALSE(window.NeedsPaint()) << i;
+  }
 }
 
 // Removing a sheet takes its tab away; the control paints and takes clicks on what is left.

@@ -113,6 +113,13 @@ TEST_F(StatusBarTest, PanesLineUpAndTheGripSitsBottomRight) {
   EXPECT_FALSE(bar->GripValid());
 }
 
+TEST_F(StatusBarTest, TheGripCanBeSwitchedOff) {
+  ui.App.ProcessMessages();
+  bar->SetShowSizeGrip(false);
+  EXPECT_FALSE(bar->GripValid());
+  EXPECT_TRUE(window.NeedsPaint());
+}
+
 TEST_F(StatusBarTest, TheClockFollowsTheSharedTimerWhileItShows) {
   ASSERT_NE(TUiPollingList::Instance(), nullptr);
   EXPECT_EQ(clock->Interval(), 500);
