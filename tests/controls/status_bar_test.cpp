@@ -87,7 +87,7 @@ struct StatusBarTest : ::testing::Test {
   TUiStatusBar* bar = nullptr;
   TUiClockStatus* clock = nullptr;
   TUiStatusPane* pane = nullptr;
-  ClockDateTime now{2024, 5, 3, 8, 0, 0};
+  history::SystemTime now{2024, 5, 3, 8, 0, 0};
 };
 
 TEST_F(StatusBarTest, PanesLineUpAndTheGripSitsBottomRight) {

@@ -196,10 +196,7 @@ void TFormOrvanta::BuildStatusBar() {
   UiClockStatus1 = &UiStatusBar1->Add<controls::TUiClockStatus>();
   UiClockStatus1->SetBounds(0, 0, 150, 19);
   UiClockStatus1->SetAlign(ui::Align::Left);
-  UiClockStatus1->Now = [this] {
-    const history::SystemTime t = m_services.Clock.LocalNow();
-    return controls::ClockDateTime{t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second};
-  };
+  UiClockStatus1->Now = [this] { return m_services.Clock.LocalNow(); };
   UiClockStatus1->UpdateClock();
   constexpr std::array<int, 4> kPaneWidths = {100, 100, 100, 200};
   int left = UiClockStatus1->Width();
