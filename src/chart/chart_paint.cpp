@@ -3,6 +3,7 @@
 #include "chart/canvas_measurer.h"
 #include "chart/chart.h"
 #include "chart/series_labels.h"
+#include "ui/frame3d.h"
 
 // Painting: the paint sequence and the per-paint layout of the axes.
 namespace orvanta::chart {
@@ -64,13 +65,7 @@ void TChart::DrawBevel(gfx::Canvas& canvas) const {
   gfx::Color topLeft = raised ? gfx::clBtnHighlight : gfx::clBtnShadow;
   gfx::Color bottomRight = raised ? gfx::clBtnShadow : gfx::clBtnHighlight;
   gfx::Rect r{0, 0, m_size.Width, m_size.Height};
-  for (int i = 0; i < BevelWidth && !r.IsEmpty(); ++i) {
-    canvas.FillRect({r.Left, r.Top, r.Right - 1, r.Top + 1}, topLeft);
-    canvas.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom - 1}, topLeft);
-    canvas.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom}, bottomRight);
-    canvas.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, bottomRight);
-    r = r.Inflate(-1, -1);
-  }
+  ui::Frame3D(canvas, r, topLeft, bottomRight, BevelWidth);
 }
 
 std::vector<const TBarSeries*> TChart::ActiveSeries() const {
