@@ -80,7 +80,7 @@ void BM_ClickedTenThousandBars(benchmark::State& state) {
   int x = plot.Left;
   int hits = 0;
   for (auto _ : state) {
-    hits += series.Clicked(x, plot.Bottom - 3) >= 0 ? 1 : 0;
+    hits += b.chart.Clicked(series, x, plot.Bottom - 3) >= 0 ? 1 : 0;
     x = x + 7 < plot.Right ? x + 7 : plot.Left;
   }
   benchmark::DoNotOptimize(hits);

@@ -56,7 +56,7 @@ class ChartPaintTest : public testing::Test {
   // Tick lines of the given pen colour and length below the bottom axis.
   std::vector<int> BottomTicks(const RecordingCanvas& c, int length) const {
     std::vector<int> xs;
-    int axisPos = m_chart.BottomAxis.AxisPos;
+    int axisPos = m_chart.Layout().Bottom.AxisPos;
     for (const auto& op : c.Lines()) {
       if (op.Area.Left == op.Area.Right && op.Area.Top == axisPos + 1 &&
           op.Area.Bottom == axisPos + 1 + length) {
@@ -65,6 +65,8 @@ class ChartPaintTest : public testing::Test {
     }
     return xs;
   }
+
+  const BarLayout& Bars() const { return m_chart.Layout().Bars[0]; }
 
   TChart m_chart;
   TBarSeries& m_series = m_chart.AddSeries();
@@ -146,7 +148,7 @@ TEST_F(ChartPaintTest, WorkedExampleThreeDatedBarsOldestLeft) {
   RecordingCanvas c = Paint();
   gfx::Rect plot = m_chart.ChartRect();
 
-  auto dates = TextsAtY(c, m_chart.BottomAxis.LabelsPos);
+  auto dates = TextsAtY(c, m_chart.Layout().Bottom.LabelsPos);
   ASSERT_EQ(dates.size(), 3u);
   EXPECT_EQ(dates[0].Text, "2024-03-08");
   EXPECT_EQ(dates[1].Text, "2024-03-09");
@@ -171,12 +173,12 @@ TEST_F(ChartPaintTest, WorkedExampleThreeDatedBarsOldestLeft) {
   ASSERT_EQ(zeroLines.size(), 2u);
   EXPECT_EQ(zeroLines[0].OpPen.PenColor, gfx::clRed);
   EXPECT_EQ(zeroLines[1].OpPen.PenColor, gfx::clYellow);
-  EXPECT_EQ(zeroLines[0].Area.Right - zeroLines[0].Area.Left, m_series.BarSize() + 1);
+  EXPECT_EQ(zeroLines[0].Area.Right - zeroLines[0].Area.Left, Bars().BarSize + 1);
 
   // Each date stands centred under its bar.
   for (int i = 0; i < 3; ++i) {
-    gfx::Rect b = m_series.BarBounds(i);
-    EXPECT_EQ(dates[static_cast<std::size_t>(i)].Area.Left + 35, b.Left + m_series.BarSize() / 2);
+    gfx::Rect b = m_series.BarBounds(Bars(), i);
+    EXPECT_EQ(dates[static_cast<std::size_t>(i)].Area.Left + 35, b.Left + Bars().BarSize / 2);
   }
   auto values = c.Texts();
   EXPECT_EQ(values.back().Text, "0");                  // the value labels end at 0 ...
@@ -189,7 +191,7 @@ TEST_F(ChartPaintTest, CrowdedDateLabelsAreSkippedWithTheirTicks) {
     m_series.Add(day % 7, date);
   }
   RecordingCanvas c = Paint();
-  auto dates = TextsAtY(c, m_chart.BottomAxis.LabelsPos);
+  auto dates = TextsAtY(c, m_chart.Layout().Bottom.LabelsPos);
   ASSERT_GT(dates.size(), 2u);
   EXPECT_LT(dates.size(), 60u);
   EXPECT_EQ(dates.front().Text, "2024-05-01");
@@ -229,7 +231,7 @@ TEST_F(ChartPaintTest, LargeValuesAreLabelledWithGrouping) {
   RecordingCanvas c = Paint();
   std::vector<std::string> left;
   for (const auto& op : c.Texts()) {
-    if (op.Area.Left + RecordingCanvas::Chars(op.Text) * 7 == m_chart.LeftAxis.LabelsPos) {
+    if (op.Area.Left + RecordingCanvas::Chars(op.Text) * 7 == m_chart.Layout().Left.LabelsPos) {
       left.push_back(op.Text);
     }
   }

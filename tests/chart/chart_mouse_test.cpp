@@ -47,8 +47,8 @@ TEST_F(ChartMouseTest, ChangesToThePointsAskForARepaint) {
 }
 
 TEST_F(ChartMouseTest, DraggingRightZoomsToTheRectangle) {
-  const AxisScale x = m_chart.BottomAxis.Scale;
-  const AxisScale y = m_chart.LeftAxis.Scale;
+  const AxisScale x = m_chart.Layout().Bottom.Scale;
+  const AxisScale y = m_chart.Layout().Left.Scale;
   Drag(ChartMouseButton::Left, {200, 60}, {400, 200});
   EXPECT_TRUE(m_chart.Zoomed());
   EXPECT_DOUBLE_EQ(m_chart.BottomAxis.Minimum, x.PosToValue(200));
@@ -58,14 +58,14 @@ TEST_F(ChartMouseTest, DraggingRightZoomsToTheRectangle) {
 
   // Fixed ranges get no bar margins: the zoomed values span the whole plotting rectangle.
   Paint();
-  EXPECT_DOUBLE_EQ(m_chart.BottomAxis.Scale.RangeMin, x.PosToValue(200));
-  EXPECT_EQ(m_series.FirstVisibleIndex, 1);
-  EXPECT_EQ(m_series.LastVisibleIndex, 2);
+  EXPECT_DOUBLE_EQ(m_chart.Layout().Bottom.Scale.RangeMin, x.PosToValue(200));
+  EXPECT_EQ(m_chart.Layout().Bars[0].FirstVisibleIndex, 1);
+  EXPECT_EQ(m_chart.Layout().Bars[0].LastVisibleIndex, 2);
 
   Drag(ChartMouseButton::Left, {400, 200}, {200, 60});  // leftwards: undo
   EXPECT_FALSE(m_chart.Zoomed());
   Paint();
-  EXPECT_DOUBLE_EQ(m_chart.BottomAxis.Scale.RangeMin, x.RangeMin);
+  EXPECT_DOUBLE_EQ(m_chart.Layout().Bottom.Scale.RangeMin, x.RangeMin);
 }
 
 TEST_F(ChartMouseTest, ShortDragsDoNothing) {
@@ -92,8 +92,8 @@ TEST_F(ChartMouseTest, TheRubberBandIsAnInvertedFrameWhileDragging) {
 }
 
 TEST_F(ChartMouseTest, RightDragInsideThePlotScrollsBothAxes) {
-  const AxisScale x = m_chart.BottomAxis.Scale;
-  const AxisScale y = m_chart.LeftAxis.Scale;
+  const AxisScale x = m_chart.Layout().Bottom.Scale;
+  const AxisScale y = m_chart.Layout().Left.Scale;
   Drag(ChartMouseButton::Right, {300, 100}, {350, 80});
   double dx = 50 * x.Range / x.AxisSize;
   double dy = 20 * y.Range / y.AxisSize;
@@ -108,7 +108,7 @@ TEST_F(ChartMouseTest, RightDragInsideThePlotScrollsBothAxes) {
 }
 
 TEST_F(ChartMouseTest, TheWheelShiftsTheValueAxisByThreePercent) {
-  const AxisScale y = m_chart.LeftAxis.Scale;
+  const AxisScale y = m_chart.Layout().Left.Scale;
   m_chart.MouseWheel(-1);  // towards the user: up the scale
   EXPECT_DOUBLE_EQ(m_chart.LeftAxis.Minimum, y.RangeMin + 0.03 * y.Range);
   EXPECT_DOUBLE_EQ(m_chart.LeftAxis.Maximum, y.RangeMax + 0.03 * y.Range);
