@@ -7,13 +7,15 @@
 #include "chart/chart.h"
 #include "chart/default_palette.h"
 #include "chart_page_setup.h"
-#include "recording_canvas.h"
+#include "fixed_measurer.h"
+#include "support/recording_canvas.h"
 
 namespace orvanta::chart {
 namespace {
 
+using test::DrawLog;
 using test::RecordingCanvas;
-using OpKind = RecordingCanvas::OpKind;
+using OpKind = DrawLog::OpKind;
 
 TEST(ChartRect, StartsFromTheMarginsInsideTheFrame) {
   EXPECT_EQ(StartingChartRect({669, 328}, 1, {}), (gfx::Rect{21, 14, 648, 314}));
@@ -37,14 +39,14 @@ class ChartPaintTest : public testing::Test {
  protected:
   ChartPaintTest() { SetUpAsChartPage(m_chart, m_series); }
 
-  RecordingCanvas Paint() {
+  DrawLog Paint() {
     RecordingCanvas canvas({669, 328});
     m_chart.Paint(canvas);
-    return canvas;
+    return canvas.Log();
   }
 
-  static std::vector<RecordingCanvas::Op> TextsAtY(const RecordingCanvas& c, int y) {
-    std::vector<RecordingCanvas::Op> out;
+  static std::vector<DrawLog::Op> TextsAtY(const DrawLog& c, int y) {
+    std::vector<DrawLog::Op> out;
     for (const auto& op : c.Texts()) {
       if (op.Area.Top == y && op.OpFont.Escapement == 0) {
         out.push_back(op);
@@ -54,7 +56,7 @@ class ChartPaintTest : public testing::Test {
   }
 
   // Tick lines of the given pen colour and length below the bottom axis.
-  std::vector<int> BottomTicks(const RecordingCanvas& c, int length) const {
+  std::vector<int> BottomTicks(const DrawLog& c, int length) const {
     std::vector<int> xs;
     int axisPos = m_chart.Layout().Bottom.AxisPos;
     for (const auto& op : c.Lines()) {
@@ -73,7 +75,7 @@ class ChartPaintTest : public testing::Test {
 };
 
 TEST_F(ChartPaintTest, EmptyChartShowsOneZeroPerAxisTheWallBothAxesAndTheTitle) {
-  RecordingCanvas c = Paint();
+  DrawLog c = Paint();
   // Title strip 14, label "0" plus a space 14, line and ticks 7; labels 14 and 7 below.
   EXPECT_EQ(m_chart.ChartRect(), (gfx::Rect{56, 14, 648, 293}));
 
@@ -101,7 +103,7 @@ TEST_F(ChartPaintTest, EmptyChartShowsOneZeroPerAxisTheWallBothAxesAndTheTitle) 
 
   auto lines = c.Lines();
   auto axisLine = [&](gfx::Rect r) {
-    return std::any_of(lines.begin(), lines.end(), [&](const RecordingCanvas::Op& op) {
+    return std::any_of(lines.begin(), lines.end(), [&](const DrawLog::Op& op) {
       return op.Area == r && op.OpPen == gfx::Pen{gfx::clBlack, 2};
     });
   };
@@ -112,22 +114,46 @@ TEST_F(ChartPaintTest, EmptyChartShowsOneZeroPerAxisTheWallBothAxesAndTheTitle) 
   EXPECT_EQ(lines.size(), 4u);
 }
 
+// The layout needs no canvas: measured alone it is the one a paint then keeps and draws, and
+// the series is hit-tested on it.
+TEST_F(ChartPaintTest, TheLayoutIsMeasuredWithoutACanvas) {
+  m_series.Add(0, "2024-03-08");
+  m_series.Add(3.5, "2024-03-09");
+  FixedMeasurer labels;
+  FixedMeasurer titles;
+  const ChartLayout layout = m_chart.ComputeLayout(labels, titles);
+  EXPECT_TRUE(m_chart.Layout().Bars.empty());  // computing it keeps nothing
+  // Title 14, "3.5" and a space 28, line and ticks 7; labels 14 and 7 below.
+  EXPECT_EQ(layout.ChartRect, (gfx::Rect{70, 14, 648, 293}));
+  EXPECT_EQ(layout.PlotFrame(), (gfx::Rect{70, 14, 649, 294}));
+  const gfx::Rect bar = m_series.BarBounds(layout.Bars[0], 1);
+  EXPECT_EQ(bar.Top, layout.ChartRect.Top);
+  EXPECT_EQ(m_series.Clicked(layout.Bars[0], bar.Left, bar.Top), 1);
+
+  DrawLog c = Paint();
+  EXPECT_EQ(m_chart.ChartRect(), layout.ChartRect);
+  EXPECT_EQ(m_chart.Clicked(m_series, bar.Left, bar.Top), 1);
+  EXPECT_EQ(TextsAtY(c, layout.Bottom.LabelsPos).size(), layout.Bottom.Labels.size());
+}
+
 TEST_F(ChartPaintTest, PaintsFillFrameWallAxesThenBarsAndResetsTheCanvas) {
   m_series.Add(2, "2024-03-08");
-  RecordingCanvas c = Paint();
+  RecordingCanvas canvas({669, 328});
+  m_chart.Paint(canvas);
+  const DrawLog& c = canvas.Log();
   ASSERT_GE(c.Ops.size(), 5u);
   EXPECT_EQ(c.Ops[0].Kind, OpKind::FillRect);
   EXPECT_EQ(c.Ops[0].Area, (gfx::Rect{0, 0, 669, 328}));
-  EXPECT_EQ(c.Ops[0].FillColor, gfx::clWhite);
+  EXPECT_EQ(c.Ops[0].Color, gfx::clWhite);
   // The raised frame: light on top and left, dark on bottom and right.
   EXPECT_EQ(c.Ops[1].Area, (gfx::Rect{0, 0, 668, 1}));
-  EXPECT_EQ(c.Ops[1].FillColor, gfx::clBtnHighlight);
+  EXPECT_EQ(c.Ops[1].Color, gfx::clBtnHighlight);
   EXPECT_EQ(c.Ops[2].Area, (gfx::Rect{0, 0, 1, 327}));
-  EXPECT_EQ(c.Ops[2].FillColor, gfx::clBtnHighlight);
+  EXPECT_EQ(c.Ops[2].Color, gfx::clBtnHighlight);
   EXPECT_EQ(c.Ops[3].Area, (gfx::Rect{668, 0, 669, 328}));
-  EXPECT_EQ(c.Ops[3].FillColor, gfx::clBtnShadow);
+  EXPECT_EQ(c.Ops[3].Color, gfx::clBtnShadow);
   EXPECT_EQ(c.Ops[4].Area, (gfx::Rect{0, 327, 669, 328}));
-  EXPECT_EQ(c.Ops[4].FillColor, gfx::clBtnShadow);
+  EXPECT_EQ(c.Ops[4].Color, gfx::clBtnShadow);
   EXPECT_EQ(c.Ops[5].Kind, OpKind::Rectangle);  // the wall
 
   // The bar comes last, clipped to the plotting rectangle and its far frame lines.
@@ -135,17 +161,17 @@ TEST_F(ChartPaintTest, PaintsFillFrameWallAxesThenBarsAndResetsTheCanvas) {
   EXPECT_EQ(bar.Kind, OpKind::Rectangle);
   gfx::Rect r = m_chart.ChartRect();
   EXPECT_EQ(bar.Clip, (gfx::Rect{r.Left, r.Top, r.Right + 1, r.Bottom + 1}));
-  EXPECT_EQ(c.ClipBox(), (gfx::Rect{0, 0, 669, 328}));
-  EXPECT_EQ(c.GetPen(), gfx::Pen{});
-  EXPECT_EQ(c.GetBrush(), gfx::Brush{});
-  EXPECT_EQ(c.GetFont(), DefaultChartFont());
+  EXPECT_EQ(canvas.ClipBox(), (gfx::Rect{0, 0, 669, 328}));
+  EXPECT_EQ(canvas.GetPen(), gfx::Pen{});
+  EXPECT_EQ(canvas.GetBrush(), gfx::Brush{});
+  EXPECT_EQ(canvas.GetFont(), DefaultChartFont());
 }
 
 TEST_F(ChartPaintTest, WorkedExampleThreeDatedBarsOldestLeft) {
   m_series.Add(0, "2024-03-08");
   m_series.Add(3.5, "2024-03-09");
   m_series.Add(0, "2024-03-10");
-  RecordingCanvas c = Paint();
+  DrawLog c = Paint();
   gfx::Rect plot = m_chart.ChartRect();
 
   auto dates = TextsAtY(c, m_chart.Layout().Bottom.LabelsPos);
@@ -164,7 +190,7 @@ TEST_F(ChartPaintTest, WorkedExampleThreeDatedBarsOldestLeft) {
   EXPECT_EQ(rects[1].OpBrush.BrushColor, gfx::clGreen);
   EXPECT_EQ(rects[1].OpPen.PenColor, gfx::clBlack);
 
-  std::vector<RecordingCanvas::Op> zeroLines;
+  std::vector<DrawLog::Op> zeroLines;
   for (const auto& op : c.Lines()) {
     if (op.Area.Top == plot.Bottom && op.Area.Bottom == plot.Bottom && op.Area.Left > plot.Left) {
       zeroLines.push_back(op);
@@ -190,7 +216,7 @@ TEST_F(ChartPaintTest, CrowdedDateLabelsAreSkippedWithTheirTicks) {
     std::string date = "2024-05-" + std::string(day < 10 ? "0" : "") + std::to_string(day);
     m_series.Add(day % 7, date);
   }
-  RecordingCanvas c = Paint();
+  DrawLog c = Paint();
   auto dates = TextsAtY(c, m_chart.Layout().Bottom.LabelsPos);
   ASSERT_GT(dates.size(), 2u);
   EXPECT_LT(dates.size(), 60u);
@@ -213,7 +239,7 @@ TEST_F(ChartPaintTest, EveryBarTakesItsPaletteColour) {
   for (int i = 0; i < 22; ++i) {
     m_series.Add(1 + i % 3, "d");
   }
-  RecordingCanvas c = Paint();
+  DrawLog c = Paint();
   auto rects = c.OfKind(OpKind::Rectangle);
   ASSERT_EQ(rects.size(), 23u);  // the wall and 22 bars
   for (int i = 0; i < 22; ++i) {
@@ -228,7 +254,7 @@ TEST_F(ChartPaintTest, EveryBarTakesItsPaletteColour) {
 TEST_F(ChartPaintTest, LargeValuesAreLabelledWithGrouping) {
   m_series.Add(1200, "a");
   m_series.Add(300, "b");
-  RecordingCanvas c = Paint();
+  DrawLog c = Paint();
   std::vector<std::string> left;
   for (const auto& op : c.Texts()) {
     if (op.Area.Left + RecordingCanvas::Chars(op.Text) * 7 == m_chart.Layout().Left.LabelsPos) {
@@ -244,7 +270,7 @@ TEST_F(ChartPaintTest, InactiveSeriesAndHiddenAxesAreLeftOut) {
   m_series.Add(5, "x");
   m_series.Active = false;
   m_chart.LeftAxis.Visible = false;
-  RecordingCanvas c = Paint();
+  DrawLog c = Paint();
   EXPECT_EQ(c.OfKind(OpKind::Rectangle).size(), 1u);
   EXPECT_TRUE(c.Texts().empty());  // no series: the bottom axis has nothing to label
   EXPECT_EQ(m_chart.ChartRect().Left, 21);

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "chart/chart.h"
-#include "recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace orvanta::chart {
 namespace {
 
+using test::DrawLog;
 using test::RecordingCanvas;
 
 class ChartMouseTest : public testing::Test {
@@ -19,10 +20,10 @@ class ChartMouseTest : public testing::Test {
     Paint();
   }
 
-  RecordingCanvas Paint() {
+  DrawLog Paint() {
     RecordingCanvas canvas({669, 328});
     m_chart.Paint(canvas);
-    return canvas;
+    return canvas.Log();
   }
   void Send(ChartMouseKind kind, ChartMouseButton button, int x, int y) {
     m_chart.MouseEvent({kind, button, 0, x, y});
@@ -79,8 +80,8 @@ TEST_F(ChartMouseTest, TheRubberBandIsAnInvertedFrameWhileDragging) {
   Send(ChartMouseKind::Down, ChartMouseButton::Left, 100, 50);
   Send(ChartMouseKind::Move, ChartMouseButton::None, 140, 90);
   EXPECT_TRUE(m_chart.Zooming());
-  RecordingCanvas c = Paint();
-  auto inverted = c.OfKind(RecordingCanvas::OpKind::Invert);
+  DrawLog c = Paint();
+  auto inverted = c.OfKind(DrawLog::OpKind::Invert);
   ASSERT_EQ(inverted.size(), 4u);
   EXPECT_EQ(inverted[0].Area, (gfx::Rect{100, 50, 141, 51}));
   EXPECT_EQ(inverted[1].Area, (gfx::Rect{100, 90, 141, 91}));
@@ -88,7 +89,7 @@ TEST_F(ChartMouseTest, TheRubberBandIsAnInvertedFrameWhileDragging) {
   EXPECT_EQ(inverted[3].Area, (gfx::Rect{140, 51, 141, 90}));
   Send(ChartMouseKind::Up, ChartMouseButton::Left, 140, 90);
   EXPECT_FALSE(m_chart.Zooming());
-  EXPECT_TRUE(Paint().OfKind(RecordingCanvas::OpKind::Invert).empty());
+  EXPECT_TRUE(Paint().OfKind(DrawLog::OpKind::Invert).empty());
 }
 
 TEST_F(ChartMouseTest, RightDragInsideThePlotScrollsBothAxes) {

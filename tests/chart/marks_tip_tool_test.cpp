@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "chart/chart.h"
-#include "recording_canvas.h"
+#include "fixed_measurer.h"
 #include "ui/support/ui_fixture.h"
 
 namespace orvanta::chart {
@@ -34,8 +34,10 @@ class MarksTipToolTest : public testing::Test {
     s.Add(0, "2024-05-04");
     m_tool.Style = TSeriesMarksStyle::smsLabelValue;
     m_chart.SetHintSink(&m_sink);
-    test::RecordingCanvas canvas({669, 328});
-    m_chart.Paint(canvas);
+    // The hit tests run on a layout alone: no canvas, no paint.
+    FixedMeasurer labels;
+    FixedMeasurer titles;
+    m_chart.LayOut(labels, titles);
   }
 
   void Move(int x, int y) {

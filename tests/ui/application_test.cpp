@@ -116,7 +116,7 @@ TEST(Painting, InvalidationsCoalesceIntoOnePresentOfTheirUnion) {
   EXPECT_EQ(f.Host.PresentCount, 2);
   EXPECT_EQ(f.Host.PresentedAreas.back(), (gfx::Rect{10, 10, 130, 80}));
   // The form's background fill is clipped to the dirty part.
-  ASSERT_FALSE(f.Log->Fills.empty());
+  ASSERT_FALSE(f.Log->Fills().empty());
 }
 
 TEST(Painting, OnlyControlsInTheDirtyAreaPaint) {

@@ -51,15 +51,15 @@ TEST(Label, PaintsItsBackgroundUnlessTransparentAndStripsTheMarker) {
   label.SetCaption("刷新(&R)");
   label.MoveTo(10, 10);
   f.ShowAndSettle(f.form);
-  const DrawLog::Text* text = f.Log->FindText("刷新(R)");
+  const DrawLog::Op* text = f.Log->FindText("刷新(R)");
   ASSERT_NE(text, nullptr);
-  EXPECT_EQ(text->Rect, Rect::FromSize(10, 10, 5 * 5, 13));
+  EXPECT_EQ(text->Area, Rect::FromSize(10, 10, 5 * 5, 13));
   EXPECT_EQ(f.Host.State(f.form.Window()).Screen.At(12, 12), f.Palette.ToPixel(gfx::clWhite));
   label.SetTransparent(true);
   label.SetColor(gfx::clRed);
   f.Log->Clear();
   f.App.ProcessMessages();
-  for (const DrawLog::Fill& fill : f.Log->Fills) {
+  for (const DrawLog::Op& fill : f.Log->Fills()) {
     EXPECT_NE(fill.Color, gfx::clRed);
   }
 }
@@ -100,13 +100,13 @@ TEST(ImageControl, DrawsAtTheCornerOrCentred) {
   image.SetBounds(8, 4, 40, 40);
   image.SetPicture(gfx::Image{32, 32, std::vector<std::uint32_t>(32 * 32, 0xFF123456u)});
   f.ShowAndSettle(f.form);
-  ASSERT_EQ(f.Log->Pictures.size(), 1u);
-  EXPECT_EQ(f.Log->Pictures[0].At, (gfx::Point{8, 4}));
+  ASSERT_EQ(f.Log->Pictures().size(), 1u);
+  EXPECT_EQ(f.Log->Pictures()[0].TopLeft(), (gfx::Point{8, 4}));
   image.SetCenter(true);
   f.Log->Clear();
   f.App.ProcessMessages();
-  ASSERT_EQ(f.Log->Pictures.size(), 1u);
-  EXPECT_EQ(f.Log->Pictures[0].At, (gfx::Point{12, 8}));
+  ASSERT_EQ(f.Log->Pictures().size(), 1u);
+  EXPECT_EQ(f.Log->Pictures()[0].TopLeft(), (gfx::Point{12, 8}));
 }
 
 TEST(ScrollBar, GeometryFollowsRangePageAndPosition) {
@@ -199,7 +199,7 @@ TEST(Memo, ScrollsByLinesAndShowsDisabledBarsWhenAllFits) {
   EXPECT_TRUE(vbar.Visible());
   EXPECT_FALSE(vbar.Scrollable());
   ASSERT_NE(f.Log->FindText("Orvanta"), nullptr);
-  EXPECT_EQ(f.Log->FindText("Orvanta")->Rect.Left, 32 + 2 + Memo::kMargin);
+  EXPECT_EQ(f.Log->FindText("Orvanta")->Area.Left, 32 + 2 + Memo::kMargin);
 
   std::vector<std::string> many;
   for (int i = 0; i < 20; ++i) {
