@@ -10,7 +10,6 @@
 namespace orvanta::chart {
 namespace {
 
-
 AxisScale VerticalScale(double lo, double hi, int top, int bottom) {
   AxisScale s;
   s.Horizontal = false;

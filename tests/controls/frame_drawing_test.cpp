@@ -12,10 +12,10 @@ namespace orvanta::controls {
 namespace {
 
 using gfx::Rect;
+using test::WithMargin;
 using testing_support::kBackground;
 using testing_support::kLegend;
 using testing_support::TestSurface;
-using test::WithMargin;
 
 const gfx::SystemPalette kPalette = testing_support::DistinctPalette();
 constexpr TSides kAll = TSides::All();

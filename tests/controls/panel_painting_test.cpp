@@ -14,10 +14,10 @@ namespace {
 using gfx::Color;
 using gfx::Rect;
 using gfx::RGB;
+using test::WithMargin;
 using testing_support::kBackground;
 using testing_support::kLegend;
 using testing_support::TestSurface;
-using test::WithMargin;
 
 const gfx::SystemPalette kPalette = testing_support::DistinctPalette();
 

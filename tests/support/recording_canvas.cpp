@@ -201,8 +201,7 @@ void RecordingCanvas::SetPixel(int x, int y, gfx::Color c) {
 gfx::Color RecordingCanvas::GetPixel(int x, int y) const {
   const int dx = x + m_state.Origin.X;
   const int dy = y + m_state.Origin.Y;
-  return m_bitmap->Contains(dx, dy) ? gfx::RgbColorFromPixel(m_bitmap->At(dx, dy))
-                                    : gfx::clNone;
+  return m_bitmap->Contains(dx, dy) ? gfx::RgbColorFromPixel(m_bitmap->At(dx, dy)) : gfx::clNone;
 }
 
 void RecordingCanvas::InvertRect(const gfx::Rect& r) {

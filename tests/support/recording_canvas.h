@@ -128,7 +128,7 @@ class RecordingCanvas : public gfx::Canvas {
   DrawLog::Op& Record(DrawLog::OpKind kind, const gfx::Rect& deviceArea);
   void Plot(int deviceX, int deviceY, gfx::Color c);
   void Fill(const gfx::Rect& r, gfx::Color c);  // draws without recording
-  void Trace(int x, int y);                      // a line from the pen position, unrecorded
+  void Trace(int x, int y);                     // a line from the pen position, unrecorded
 
   std::unique_ptr<gfx::Bitmap> m_ownBitmap;
   gfx::Bitmap* m_bitmap;

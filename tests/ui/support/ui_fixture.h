@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "gfx/color.h"
+#include "support/recording_canvas.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/support/headless_host.h"
-#include "support/recording_canvas.h"
 
 namespace orvanta::ui::testing {
 
