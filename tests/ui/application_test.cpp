@@ -9,8 +9,6 @@
 namespace orvanta::ui::testing {
 namespace {
 
-using Journal = std::vector<std::string>;
-
 TEST(Timers, FireInDueOrderOnTheHostClock) {
   UiFixture f;
   Journal journal;

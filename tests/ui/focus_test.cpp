@@ -7,23 +7,13 @@
 namespace orvanta::ui::testing {
 namespace {
 
-using Journal = std::vector<std::string>;
-
-struct FocusFixture : UiFixture {
+struct FocusFixture : JournalFixture {
   FocusFixture() { form.SetClientSize(300, 200); }
   Probe& AddFocusable(Control& parent, const std::string& name, int x) {
     Probe& probe = parent.Add<Probe>(journal, name, kCsAcceptsFocus);
     probe.SetBounds(x, 10, 20, 20);
     return probe;
   }
-  Journal Run() {
-    App.ProcessMessages();
-    Journal out = journal;
-    journal.clear();
-    return out;
-  }
-  Form form{App};
-  Journal journal;
 };
 
 TEST(FocusOrder, TabVisitsStopsInTabOrderAndWraps) {
