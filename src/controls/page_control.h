@@ -62,7 +62,6 @@ class TUiPageControl : public ui::Control, private TabSheetOwner {
 
   int HotTab() const { return m_hotTab; }
   // Geometry, client pixels.
-  int RowHeight() const { return m_rowHeight; }
   int StripHeight() const;
   gfx::Rect TabRect(int index) const;  // as placed, before the selected tab's enlargement
   int TabAt(gfx::Point p) const;       // -1 outside every tab

@@ -18,9 +18,7 @@ class TUiCustomStatusPane : public ui::Control {
   int BorderWidth() const { return m_borderWidth; }
   void SetBorderWidth(int width);
   void SetCaptionOffset(int offset);
-  int FlatColorAdjustment() const { return m_flatColorAdjustment; }
   void SetFlatColor(gfx::Color color, int adjustment);
-  bool Transparent() const { return m_transparent; }
   void SetTransparent(bool transparent);
 
   // The caption's rectangle, client pixels: inside the border width and the frame.

@@ -34,7 +34,6 @@ class TUiToolButton : public ui::Control {
   TButtonLayout Layout() const { return m_layout; }
   void SetLayout(TButtonLayout layout);
   void SetShowCaption(bool show);
-  TUiVisualStyle VisualStyle() const { return m_visualStyle; }
   void SetVisualStyle(TUiVisualStyle style);
 
   bool MouseOver() const { return m_mouseOver; }

@@ -101,11 +101,9 @@ class Control {
   void SetCaption(std::string caption);
   const gfx::Font& Font() const;
   void SetFont(const gfx::Font& font);  // turns ParentFont off
-  bool ParentFont() const { return m_parentFont; }
   void SetParentFont(bool parentFont);
   gfx::Color Color() const;
   void SetColor(gfx::Color color);  // turns ParentColor off
-  bool ParentColor() const { return m_parentColor; }
   void SetParentColor(bool parentColor);
   CursorKind Cursor() const { return m_cursor; }
   void SetCursor(CursorKind cursor) { m_cursor = cursor; }

@@ -29,7 +29,7 @@ struct BorderIcons {
 };
 
 // A top-level window: the root of a control tree, with one host window. Its bounds are its
-// client area (left and top 0); ScreenPosition places the client area on the screen. The whole
+// client area (left and top 0); SetScreenPosition places the client area on the screen. The whole
 // client area is painted into an off-screen frame and handed to the host; only the invalid
 // part is repainted and presented.
 class Form : public Control {
@@ -41,15 +41,12 @@ class Form : public Control {
   WindowId Window() const { return m_window; }
 
   // Window properties; set them before the first Show.
-  Form* Owner() const { return m_owner; }
   void SetOwner(Form* owner) { m_owner = owner; }
   BorderStyle GetBorderStyle() const { return m_borderStyle; }
   void SetBorderStyle(BorderStyle style) { m_borderStyle = style; }
   void SetBorderIcons(const BorderIcons& icons) { m_icons = icons; }
-  FormPlacement Placement() const { return m_placement; }
   void SetPlacement(FormPlacement placement) { m_placement = placement; }
-  gfx::Point ScreenPosition() const { return m_screenPos; }  // client top-left, screen pixels
-  void SetScreenPosition(gfx::Point p);
+  void SetScreenPosition(gfx::Point p);  // the client area's top-left, screen pixels
   void SetClientSize(int width, int height);
   gfx::Point FormClientToScreen(gfx::Point p) const;
 
@@ -86,7 +83,6 @@ class Form : public Control {
   void PaintAndPresent();  // paints the invalid part and presents it
   // Paints the part area (form client pixels) of the tree onto any canvas.
   void PaintTree(gfx::Canvas& canvas, const gfx::Rect& area);
-  const gfx::Bitmap& Frame() const { return m_frame; }
   void Paint(gfx::Canvas& canvas) override;
 
   // Called by the application and the controls.

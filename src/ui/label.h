@@ -12,15 +12,11 @@ namespace orvanta::ui {
 class Label : public Control {
  public:
   Label();
-
-  bool AutoSize() const { return m_autoSize; }
   void SetAutoSize(bool autoSize);
   void SetAlignment(Alignment alignment);
   TextLayout Layout() const { return m_layout; }
   void SetLayout(TextLayout layout);
-  bool Transparent() const { return m_transparent; }
   void SetTransparent(bool transparent);
-  bool WordWrap() const { return m_wordWrap; }
   void SetWordWrap(bool wordWrap);
   void SetShowAccelChar(bool show);
   Control* FocusControl() const { return m_focusControl; }

@@ -26,12 +26,9 @@ class ListView : public Control {
   ListViewModel& Model() { return m_model; }
   const ListViewModel& Model() const { return m_model; }
   void SetStateImages(const ImageList* images);  // not owned
-
-  bool GridLines() const { return m_gridLines; }
   void SetGridLines(bool on);
   void SetHideSelection(bool on);
   void SetShowColumnHeaders(bool on);
-  ControlBorder Border() const { return m_border; }
   void SetBorder(ControlBorder border);
 
   int Selected() const { return m_selected; }

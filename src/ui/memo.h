@@ -23,7 +23,6 @@ class Memo : public Control {
   void SetLines(std::vector<std::string> lines);
   void AddLine(std::string line);
   void SetScrollBars(ScrollBars bars);
-  ControlBorder Border() const { return m_border; }
   void SetBorder(ControlBorder border);
 
   int TopLine() const { return m_topLine; }

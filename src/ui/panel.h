@@ -12,11 +12,8 @@ enum class BevelCut { None, Lowered, Raised };
 class Panel : public Control {
  public:
   Panel();
-
-  BevelCut BevelOuter() const { return m_bevelOuter; }
   void SetBevelOuter(BevelCut cut);
   void SetBevelInner(BevelCut cut);
-  int BevelWidth() const { return m_bevelWidth; }
   void SetBevelWidth(int width);
   int BorderWidth() const { return m_borderWidth; }
   void SetBorderWidth(int width);

@@ -26,14 +26,9 @@ class ScrollBar : public Control {
 
   explicit ScrollBar(ScrollBarKind kind = ScrollBarKind::Vertical);
   ~ScrollBar() override;
-
-  ScrollBarKind Kind() const { return m_kind; }
   // Sets the range, the page and the position at once (clamped); OnScroll is not called.
   void SetParams(int min, int max, int pageSize, int position);
   void SetPosition(int position);  // clamped; OnScroll is not called
-  int Min() const { return m_min; }
-  int Max() const { return m_max; }
-  int PageSize() const { return m_page; }
   int Position() const { return m_position; }
   int MaxPosition() const;
   bool Scrollable() const { return MaxPosition() > m_min; }
