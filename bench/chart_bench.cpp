@@ -20,7 +20,7 @@ constexpr gfx::Size kChartSize{669, 328};
 class NullHintSink final : public HintSink {
  public:
   void CancelHint() override {}
-  void ShowHint(std::string_view, gfx::Point) override {}
+  void ShowHintAt(std::string_view, gfx::Point) override {}
   gfx::Point ClientToScreen(gfx::Point p) const override { return p; }
 };
 

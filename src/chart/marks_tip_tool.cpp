@@ -98,7 +98,7 @@ void TMarksTipTool::MouseEvent(const ChartMouseEvent& event, bool& /*handled*/) 
     chart.ShowHint = true;
     chart.Hint = text;
     if (sink != nullptr) {
-      sink->ShowHint(text, sink->ClientToScreen({event.X, event.Y}));
+      sink->ShowHintAt(text, sink->ClientToScreen({event.X, event.Y}));
     }
   }
 }

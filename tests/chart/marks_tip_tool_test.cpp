@@ -16,7 +16,7 @@ class RecordingHintSink final : public HintSink {
  public:
   std::vector<std::string> Calls;
   void CancelHint() override { Calls.push_back("cancel"); }
-  void ShowHint(std::string_view text, gfx::Point at) override {
+  void ShowHintAt(std::string_view text, gfx::Point at) override {
     Calls.push_back("show " + std::string(text) + " at " + std::to_string(at.X) + "," +
                     std::to_string(at.Y));
   }
