@@ -83,6 +83,7 @@ class Form : public Control {
   void PaintAndPresent();  // paints the invalid part and presents it
   // Paints the part area (form client pixels) of the tree onto any canvas.
   void PaintTree(gfx::Canvas& canvas, const gfx::Rect& area);
+  const gfx::Bitmap& Frame() const { return m_frame; }
   void Paint(gfx::Canvas& canvas) override;
 
   // Called by the application and the controls.
