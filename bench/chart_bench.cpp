@@ -20,7 +20,7 @@ constexpr gfx::Size kChartSize{669, 328};
 class NullHintSink final : public HintSink {
  public:
   void CancelHint() override {}
-  void ShowHint(std::string_view, gfx::Point) override {}
+  void ShowHintAt(std::string_view, gfx::Point) override {}
   gfx::Point ClientToScreen(gfx::Point p) const override { return p; }
 };
 
@@ -80,7 +80,7 @@ void BM_ClickedTenThousandBars(benchmark::State& state) {
   int x = plot.Left;
   int hits = 0;
   for (auto _ : state) {
-    hits += series.Clicked(x, plot.Bottom - 3) >= 0 ? 1 : 0;
+    hits += b.chart.Clicked(series, x, plot.Bottom - 3) >= 0 ? 1 : 0;
     x = x + 7 < plot.Right ? x + 7 : plot.Left;
   }
   benchmark::DoNotOptimize(hits);

@@ -93,7 +93,7 @@ class TFormOrvanta : public ui::Form {
   std::array<controls::TUiStatusPane*, 4> UiStatusPanes{};  // UiStatusPane1 to UiStatusPane4
 
  private:
-  // The layout, built once by the constructor (main_window_layout.cpp).
+  // The layout, built once by the constructor (form_orvanta_layout.cpp).
   void BuildLayout();
   void LoadImages();
   void BuildToolbar();

@@ -32,8 +32,6 @@ int TBarSeries::Add(double value, std::string_view label, gfx::Color color) {
 }
 
 void TBarSeries::Clear() {
-  FirstVisibleIndex = -1;
-  LastVisibleIndex = -1;
   XValues.Clear();
   YValues.Clear();
   m_colors.reset();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/axis_scale.h"
+#include "chart/bar_layout.h"
 #include "chart/chart_pen.h"
 #include "chart/chart_value_list.h"
 #include "gfx/canvas.h"
@@ -108,48 +109,36 @@ class TBarSeries {
   std::string PercentFormat = "##0.## %";
   TSeriesMarks Marks;
 
-  // First and last index drawn by the last paint; -1 when none.
-  int FirstVisibleIndex = -1;
-  int LastVisibleIndex = -1;
-
   // Called after every change of the points, so the chart can repaint.
   std::function<void()> OnChanged;
 
-  // Per-paint steps, called by the chart in this order.
-  void Prepare(int barSeriesCount, int barOrder, int slotCount);
-  // Bar width from the category axis' size in pixels and its value range.
-  void CalcBarSize(int categoryAxisSize, double categoryRange);
-  // Horizontal pixel margins the category axis keeps free at each end.
-  int BarMargin() const { return m_barMargin; }
+  // The layout steps, in the order the chart takes them; they read the series and write only
+  // the layout. A layout stays safe to use after the points change: indices beyond the
+  // points are neither drawn nor hit.
+  BarLayout Prepare(int barSeriesCount, int barOrder, int slotCount) const;
+  // Bar width and margin from the category axis' size in pixels and its value range.
+  void CalcBarSize(BarLayout& layout, int categoryAxisSize, double categoryRange) const;
   // Vertical pixel margins: none, as marks are never drawn.
   int VerticalMargin() const { return 0; }
-  void SetScales(const AxisScale& xScale, const AxisScale& yScale);
-  void CalcVisibleRange();
-  // Draws the visible points; the chart has clipped the canvas to its plotting rectangle.
-  void Draw(gfx::Canvas& canvas) const;
+  // The final scales, and with them the points in view.
+  void SetScales(BarLayout& layout, const AxisScale& xScale, const AxisScale& yScale) const;
 
-  // Geometry of the last paint, in client pixels.
-  int BarSize() const { return m_barSize; }
-  int SlotCount() const { return m_slotCount; }
-  gfx::Rect BarBounds(int index) const;  // empty for an index out of range
+  // Geometry, in client pixels.
+  gfx::Rect BarBounds(const BarLayout& layout, int index) const;  // empty out of range
   // The lowest index whose bar contains (x, y), edges included; -1 when none.
-  int Clicked(int x, int y) const;
+  int Clicked(const BarLayout& layout, int x, int y) const;
+  // Draws the points in view; the chart has clipped the canvas to its plotting frame.
+  void Draw(gfx::Canvas& canvas, const BarLayout& layout) const;
 
  private:
   void Changed();
-  int BarLeft(int index) const;
-  void DrawBar(gfx::Canvas& canvas, int index) const;
+  int BarLeft(const BarLayout& layout, int index) const;
+  void DrawBar(gfx::Canvas& canvas, const BarLayout& layout, int index) const;
+  // The last index the layout shows that still is a point; -1 when none.
+  int LastDrawn(const BarLayout& layout) const;
 
   std::vector<std::string> m_labels;
   std::optional<std::vector<gfx::Color>> m_colors;  // absent until a point has its own colour
-
-  int m_barSeriesCount = 1;
-  int m_barOrder = 1;
-  int m_slotCount = 0;
-  int m_barSize = 0;
-  int m_barMargin = 0;
-  AxisScale m_xScale;
-  AxisScale m_yScale{.Horizontal = false};
 };
 
 }  // namespace orvanta::chart

@@ -18,10 +18,10 @@ bool IsUp(const ChartMouseEvent& e, ChartMouseButton button) {
   return e.Kind == ChartMouseKind::Up && e.Button == button;
 }
 
-// The range an axis shows now: its fixed range, or the automatic one of the last paint.
-std::pair<double, double> ShownRange(const TChartAxis& axis) {
+// The range an axis shows now: its fixed range, or the automatic one of the layout kept.
+std::pair<double, double> ShownRange(const TChartAxis& axis, const AxisLayout& layout) {
   if (axis.Automatic) {
-    return {axis.Scale.RangeMin, axis.Scale.RangeMax};
+    return {layout.Scale.RangeMin, layout.Scale.RangeMax};
   }
   return {axis.Minimum, axis.Maximum};
 }
@@ -69,7 +69,7 @@ void TChart::MouseEvent(const ChartMouseEvent& event) {
   if (Zoom.Allow && IsDown(event, Zoom.MouseButton) && client.Contains(at)) {
     m_zoomDrag = Drag{at, at};
   } else if (AllowPanning != TPanningMode::pmNone && IsDown(event, ScrollMouseButton) &&
-             m_chartRect.Contains(at)) {
+             m_layout.ChartRect.Contains(at)) {
     m_scrollDrag = Drag{at, at};
   } else if (event.Kind == ChartMouseKind::Move) {
     if (m_zoomDrag) {
@@ -103,8 +103,8 @@ void TChart::FinishZoom(gfx::Point end) {
 }
 
 void TChart::ZoomRect(const gfx::Rect& rect) {
-  const AxisScale& x = BottomAxis.Scale;
-  const AxisScale& y = LeftAxis.Scale;
+  const AxisScale& x = m_layout.Bottom.Scale;
+  const AxisScale& y = m_layout.Left.Scale;
   BottomAxis.SetMinMax(x.PosToValue(rect.Left), x.PosToValue(rect.Right));
   LeftAxis.SetMinMax(y.PosToValue(rect.Bottom), y.PosToValue(rect.Top));
   Invalidate();
@@ -124,12 +124,12 @@ bool TChart::Zoomed() const {
 }
 
 void TChart::Scroll(gfx::Point from, gfx::Point to) {
-  auto shift = [](TChartAxis& axis, int pixels) {
-    if (pixels == 0 || axis.Scale.AxisSize < 1) {
+  auto shift = [](TChartAxis& axis, const AxisLayout& layout, int pixels) {
+    if (pixels == 0 || layout.Scale.AxisSize < 1) {
       return;
     }
-    auto [lo, hi] = ShownRange(axis);
-    double delta = pixels * axis.Scale.Range / axis.Scale.AxisSize;
+    auto [lo, hi] = ShownRange(axis, layout);
+    double delta = pixels * layout.Scale.Range / layout.Scale.AxisSize;
     axis.SetMinMax(lo + delta, hi + delta);
   };
   bool horizontal =
@@ -138,10 +138,10 @@ void TChart::Scroll(gfx::Point from, gfx::Point to) {
   // The picture follows the mouse: dragging right brings lower values into view, dragging
   // down higher ones.
   if (horizontal) {
-    shift(BottomAxis, from.X - to.X);
+    shift(BottomAxis, m_layout.Bottom, from.X - to.X);
   }
   if (vertical) {
-    shift(LeftAxis, to.Y - from.Y);
+    shift(LeftAxis, m_layout.Left, to.Y - from.Y);
   }
   Invalidate();
 }
@@ -151,7 +151,7 @@ void TChart::MouseWheel(int notches) {
     return;
   }
   // Turning the wheel towards the user moves up the scale.
-  auto [lo, hi] = ShownRange(LeftAxis);
+  auto [lo, hi] = ShownRange(LeftAxis, m_layout.Left);
   double delta = -notches * kWheelShift * (hi - lo);
   LeftAxis.SetMinMax(lo + delta, hi + delta);
   Invalidate();

@@ -2,16 +2,21 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "chart/axis_labels.h"
 #include "chart/bar_series.h"
 #include "chart/chart_axis.h"
+#include "chart/chart_layout.h"
 #include "chart/chart_pen.h"
 #include "chart/chart_rect.h"
 #include "chart/chart_tool.h"
 #include "chart/hint_sink.h"
+#include "chart/series_labels.h"
 #include "gfx/canvas.h"
 
 namespace orvanta::chart {
@@ -37,9 +42,9 @@ struct TChartZoom {
 gfx::Font DefaultChartFont();
 
 // A flat bar chart: a panel with a raised frame, a plotting rectangle framed by a line, a
-// left value axis and a bottom category axis, bar series and tools. Painting rebuilds every
-// per-paint state (axes, bar sizes, visible points) and draws into the canvas given, which
-// the window paints off-screen and copies in one step.
+// left value axis and a bottom category axis, bar series and tools. Painting first lays the
+// chart out (axes, bar sizes, visible points) and then draws that layout into the canvas
+// given, which the window paints off-screen and copies in one step.
 class TChart {
  public:
   TChart();
@@ -95,16 +100,26 @@ class TChart {
   std::function<void()> OnInvalidate;
   void Invalidate();
 
+  // Measures and places everything for the current settings, points and size, and draws
+  // nothing. `labels` measures in LabelsFont, `titles` in TitleFont.
+  ChartLayout ComputeLayout(LabelMeasurer& labels, LabelMeasurer& titles) const;
+  // Lays the chart out and keeps the layout: the picture that the tools, zoom and scrolling
+  // refer to until the next layout.
+  void LayOut(LabelMeasurer& labels, LabelMeasurer& titles);
+  const ChartLayout& Layout() const { return m_layout; }
+  // Lays out with the canvas' measurements and draws the layout.
   void Paint(gfx::Canvas& canvas);
-  // The plotting rectangle of the last paint, client pixels.
-  gfx::Rect ChartRect() const { return m_chartRect; }
+  // The plotting rectangle of the layout kept, client pixels.
+  gfx::Rect ChartRect() const { return m_layout.ChartRect; }
+  // The point of a series of this chart under a client point of the layout kept; -1 when none.
+  int Clicked(const TBarSeries& series, int x, int y) const;
 
   // Mouse input in client pixels: tools first, then zooming and scrolling.
   void MouseEvent(const ChartMouseEvent& event);
   // Positive notches turn the wheel away from the user.
   void MouseWheel(int notches);
 
-  // Fixes both axes to the values under a client rectangle of the last paint.
+  // Fixes both axes to the values under a client rectangle of the layout kept.
   void ZoomRect(const gfx::Rect& rect);
   void UndoZoom();
   bool Zoomed() const;
@@ -116,21 +131,28 @@ class TChart {
     gfx::Point Last;
   };
 
+  // Layout (chart_layout.cpp).
   std::vector<const TBarSeries*> ActiveSeries() const;
+  std::vector<LaidOutSeries> ActiveLaidOut(const ChartLayout& layout) const;
   int FrameWidth() const;
-  void DrawBevel(gfx::Canvas& canvas) const;
-  void PrepareSeries();
-  void ComputeAxes(gfx::Canvas& canvas);
-  void ComputeRange(TChartAxis& axis, const std::vector<const TBarSeries*>& series) const;
-  int LabelsSize(TChartAxis& axis, LabelMeasurer& measurer,
-                 const std::vector<const TBarSeries*>& series) const;
-  std::vector<AxisLabel> AxisLabels(const TChartAxis& axis, LabelMeasurer& measurer,
-                                    const std::vector<const TBarSeries*>& series) const;
+  void PrepareSeries(ChartLayout& layout) const;
+  void ComputeAxes(ChartLayout& layout, LabelMeasurer& labels, LabelMeasurer& titles) const;
+  void ComputeRange(const TChartAxis& axis, AxisLayout& layout,
+                    const std::vector<const TBarSeries*>& series) const;
+  int LabelsSize(const TChartAxis& axis, const AxisLayout& layout, LabelMeasurer& measurer,
+                 std::span<const LaidOutSeries> series) const;
+  std::vector<AxisLabel> AxisLabels(const TChartAxis& axis, const AxisLayout& layout,
+                                    LabelMeasurer& measurer,
+                                    std::span<const LaidOutSeries> series) const;
   std::optional<int> FewestCategoryPoints(const TChartAxis& axis,
-                                          const std::vector<const TBarSeries*>& series) const;
-  void DrawBackWall(gfx::Canvas& canvas) const;
-  void DrawAxis(gfx::Canvas& canvas, TChartAxis& axis,
-                const std::vector<const TBarSeries*>& series);
+                                          std::span<const LaidOutSeries> series) const;
+
+  // Drawing (chart_paint.cpp).
+  void Draw(gfx::Canvas& canvas, const ChartLayout& layout) const;
+  void DrawBevel(gfx::Canvas& canvas) const;
+  void DrawBackWall(gfx::Canvas& canvas, const ChartLayout& layout) const;
+  void DrawAxis(gfx::Canvas& canvas, const TChartAxis& axis, const AxisLayout& layout,
+                const ChartLayout& chart) const;
   void DrawZoomRect(gfx::Canvas& canvas) const;
   void FinishZoom(gfx::Point end);
   void Scroll(gfx::Point from, gfx::Point to);
@@ -139,7 +161,7 @@ class TChart {
   std::vector<std::unique_ptr<TChartTool>> m_tools;
   HintSink* m_hintSink = nullptr;
   gfx::Size m_size;
-  gfx::Rect m_chartRect;
+  ChartLayout m_layout;
   std::optional<Drag> m_zoomDrag;
   std::optional<Drag> m_scrollDrag;
 };

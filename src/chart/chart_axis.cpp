@@ -7,7 +7,6 @@ namespace orvanta::chart {
 
 TChartAxis::TChartAxis(AxisOrientation orientation)
     : Horizontal(orientation == AxisOrientation::Horizontal) {
-  Scale.Horizontal = Horizontal;
   if (!Horizontal) {
     Title.Angle = 90;
   }
@@ -46,33 +45,45 @@ int TChartAxis::LineAndTicksSize() const {
   return size;
 }
 
-void TChartAxis::ReserveSpace(gfx::Rect& chartRect, int titleSize, int labelsSize) {
+std::vector<int> AxisLayout::TickPositions() const {
+  std::vector<int> ticks;
+  ticks.reserve(Labels.size());
+  for (const AxisLabel& label : Labels) {
+    ticks.push_back(label.Pos);
+  }
+  return ticks;
+}
+
+void TChartAxis::ReserveSpace(AxisLayout& layout, gfx::Rect& chartRect, int titleSize,
+                              int labelsSize) const {
   if (Horizontal) {
     chartRect.Bottom -= titleSize;
-    TitlePos = chartRect.Bottom;
+    layout.TitlePos = chartRect.Bottom;
     chartRect.Bottom -= labelsSize;
-    LabelsPos = chartRect.Bottom;
+    layout.LabelsPos = chartRect.Bottom;
     chartRect.Bottom -= LineAndTicksSize();
   } else {
     chartRect.Left += titleSize;
-    TitlePos = chartRect.Left;
+    layout.TitlePos = chartRect.Left;
     chartRect.Left += labelsSize;
-    LabelsPos = chartRect.Left;
+    layout.LabelsPos = chartRect.Left;
     chartRect.Left += LineAndTicksSize();
   }
 }
 
-void TChartAxis::SetPositions(const gfx::Rect& chartRect) {
+void TChartAxis::SetPositions(AxisLayout& layout, const gfx::Rect& chartRect) const {
+  layout.Scale.Horizontal = Horizontal;
   if (Horizontal) {
-    AxisPos = chartRect.Bottom;
-    Scale.SetPositions(chartRect.Left, chartRect.Right);
+    layout.AxisPos = chartRect.Bottom;
+    layout.Scale.SetPositions(chartRect.Left, chartRect.Right);
   } else {
-    AxisPos = chartRect.Left;
-    Scale.SetPositions(chartRect.Top, chartRect.Bottom);
+    layout.AxisPos = chartRect.Left;
+    layout.Scale.SetPositions(chartRect.Top, chartRect.Bottom);
   }
 }
 
-void TChartAxis::DrawTitle(gfx::Canvas& canvas, const gfx::Font& font, int fontHeight) const {
+void TChartAxis::DrawTitle(gfx::Canvas& canvas, const AxisLayout& layout, const gfx::Font& font,
+                           int fontHeight) const {
   if (!Title.Visible || Title.Caption.empty()) {
     return;
   }
@@ -81,7 +92,7 @@ void TChartAxis::DrawTitle(gfx::Canvas& canvas, const gfx::Font& font, int fontH
   canvas.SetFont(font);
   int width = canvas.TextExtent(Title.Caption).Width;
   if (Horizontal) {
-    canvas.TextOut(Scale.CenterPos - width / 2, TitlePos, Title.Caption);
+    canvas.TextOut(layout.Scale.CenterPos - width / 2, layout.TitlePos, Title.Caption);
     return;
   }
   // Reading upwards, the text cell's top-left corner is its lower-left corner on screen; its
@@ -89,63 +100,65 @@ void TChartAxis::DrawTitle(gfx::Canvas& canvas, const gfx::Font& font, int fontH
   gfx::Font rotated = font;
   rotated.Escapement = RoundToInt(Title.Angle * 10.0);
   canvas.SetFont(rotated);
-  canvas.TextOut(TitlePos - fontHeight, Scale.CenterPos + width / 2, Title.Caption);
+  canvas.TextOut(layout.TitlePos - fontHeight, layout.Scale.CenterPos + width / 2, Title.Caption);
 }
 
-void TChartAxis::DrawLabels(gfx::Canvas& canvas, std::span<const AxisLabel> labels,
-                            int fontHeight) {
+void TChartAxis::DrawLabels(gfx::Canvas& canvas, const AxisLayout& layout, int fontHeight) const {
   canvas.SetBkMode(gfx::BackgroundMode::Transparent);
-  for (const AxisLabel& label : labels) {
+  for (const AxisLabel& label : layout.Labels) {
     int width = canvas.TextExtent(label.Text).Width;
     if (Horizontal) {
-      canvas.TextOut(label.Pos - width / 2, LabelsPos, label.Text);
+      canvas.TextOut(label.Pos - width / 2, layout.LabelsPos, label.Text);
     } else {
-      canvas.TextOut(LabelsPos - width, label.Pos - fontHeight / 2, label.Text);
+      canvas.TextOut(layout.LabelsPos - width, label.Pos - fontHeight / 2, label.Text);
     }
-    TickPositions.push_back(label.Pos);
   }
 }
 
-void TChartAxis::DrawLine(gfx::Canvas& canvas) const {
+void TChartAxis::DrawLine(gfx::Canvas& canvas, const AxisLayout& layout) const {
   if (!Axis.Visible) {
     return;
   }
+  const AxisScale& scale = layout.Scale;
   canvas.SetPen(Axis.ToPen());
   if (Horizontal) {
-    canvas.Line(Scale.StartPos, AxisPos, Scale.EndPos, AxisPos);
+    canvas.Line(scale.StartPos, layout.AxisPos, scale.EndPos, layout.AxisPos);
   } else {
-    canvas.Line(AxisPos, Scale.StartPos, AxisPos, Scale.EndPos);
+    canvas.Line(layout.AxisPos, scale.StartPos, layout.AxisPos, scale.EndPos);
   }
 }
 
 // A tick across the axis at `pos`, starting `from` pixels outside the axis line and
 // reaching `length` pixels further out (inwards for a negative length).
-void TChartAxis::TickLine(gfx::Canvas& canvas, int pos, int from, int length) const {
+void TChartAxis::TickLine(gfx::Canvas& canvas, const AxisLayout& layout, int pos, int from,
+                          int length) const {
+  const int axis = layout.AxisPos;
   if (Horizontal) {
-    canvas.Line(pos, AxisPos + from, pos, AxisPos + from + length);
+    canvas.Line(pos, axis + from, pos, axis + from + length);
   } else {
-    canvas.Line(AxisPos - from, pos, AxisPos - from - length, pos);
+    canvas.Line(axis - from, pos, axis - from - length, pos);
   }
 }
 
-void TChartAxis::DrawTicks(gfx::Canvas& canvas) const {
+void TChartAxis::DrawTicks(gfx::Canvas& canvas, const AxisLayout& layout) const {
+  const std::vector<int> ticks = layout.TickPositions();
   if (Ticks.Visible && TickLength != 0) {
     canvas.SetPen(Ticks.ToPen());
-    for (int pos : TickPositions) {
-      TickLine(canvas, pos, 1, TickLength);
+    for (int pos : ticks) {
+      TickLine(canvas, layout, pos, 1, TickLength);
     }
   }
   if (TicksInner.Visible && TickInnerLength != 0) {
     canvas.SetPen(TicksInner.ToPen());
-    for (int pos : TickPositions) {
-      TickLine(canvas, pos, -1, -TickInnerLength);
+    for (int pos : ticks) {
+      TickLine(canvas, layout, pos, -1, -TickInnerLength);
     }
   }
   if (MinorTicks.Visible && MinorTickLength != 0) {
     canvas.SetPen(MinorTicks.ToPen());
-    for (int pos :
-         MinorTickPositions(TickPositions, MinorTickCount, Scale.StartPos, Scale.EndPos)) {
-      TickLine(canvas, pos, 1, MinorTickLength);
+    const AxisScale& scale = layout.Scale;
+    for (int pos : MinorTickPositions(ticks, MinorTickCount, scale.StartPos, scale.EndPos)) {
+      TickLine(canvas, layout, pos, 1, MinorTickLength);
     }
   }
 }

@@ -22,8 +22,22 @@ struct TChartAxisTitle {
   bool Visible = true;
 };
 
-// One axis of the chart: its settings, and the state each paint rebuilds (range, pixel
-// positions, the positions of the ticks drawn). Only the bottom and the left axis exist.
+// Where an axis goes in a chart's layout, client pixels: its scale, the edges its parts face,
+// and the labels it shows.
+struct AxisLayout {
+  AxisScale Scale;
+  TAxisLabelStyle ResolvedLabelStyle = TAxisLabelStyle::talNone;
+  int AxisPos = 0;    // the axis line: a y for the bottom axis, an x for the left axis
+  int LabelsPos = 0;  // the labels' edge facing the axis
+  int TitlePos = 0;   // the title's edge facing the axis
+  std::vector<AxisLabel> Labels;
+
+  // A major tick stands at each label.
+  std::vector<int> TickPositions() const;
+};
+
+// One axis of the chart: its settings, and the steps that lay it out and draw it from its
+// layout. Only the bottom and the left axis exist.
 class TChartAxis {
  public:
   explicit TChartAxis(AxisOrientation orientation);
@@ -64,30 +78,24 @@ class TChartAxis {
   // Fixes the range, as zooming and scrolling do.
   void SetMinMax(double minimum, double maximum);
 
-  // Per-paint state.
-  AxisScale Scale;
-  TAxisLabelStyle ResolvedLabelStyle = TAxisLabelStyle::talNone;
-  int AxisPos = 0;    // the axis line: a y for the bottom axis, an x for the left axis
-  int LabelsPos = 0;  // the labels' edge facing the axis
-  int TitlePos = 0;   // the title's edge facing the axis
-  std::vector<int> TickPositions;
-
   // Pixels taken by the axis line and its ticks, across the axis.
   int LineAndTicksSize() const;
   // Takes the axis' space from the plotting rectangle: the bottom axis from its bottom
   // edge, the left axis from its left edge; title first, then labels, then line and ticks.
-  void ReserveSpace(gfx::Rect& chartRect, int titleSize, int labelsSize);
-  // Sets the pixel positions from the final plotting rectangle.
-  void SetPositions(const gfx::Rect& chartRect);
+  void ReserveSpace(AxisLayout& layout, gfx::Rect& chartRect, int titleSize, int labelsSize) const;
+  // Sets the pixel positions from the plotting rectangle.
+  void SetPositions(AxisLayout& layout, const gfx::Rect& chartRect) const;
 
-  // Drawing, in the order the chart calls them. The canvas font is the axis font.
-  void DrawTitle(gfx::Canvas& canvas, const gfx::Font& font, int fontHeight) const;
-  void DrawLabels(gfx::Canvas& canvas, std::span<const AxisLabel> labels, int fontHeight);
-  void DrawLine(gfx::Canvas& canvas) const;
-  void DrawTicks(gfx::Canvas& canvas) const;
+  // Drawing, in the order the chart calls them.
+  void DrawTitle(gfx::Canvas& canvas, const AxisLayout& layout, const gfx::Font& font,
+                 int fontHeight) const;
+  // In the canvas font, which is the labels' font.
+  void DrawLabels(gfx::Canvas& canvas, const AxisLayout& layout, int fontHeight) const;
+  void DrawLine(gfx::Canvas& canvas, const AxisLayout& layout) const;
+  void DrawTicks(gfx::Canvas& canvas, const AxisLayout& layout) const;
 
  private:
-  void TickLine(gfx::Canvas& canvas, int pos, int from, int length) const;
+  void TickLine(gfx::Canvas& canvas, const AxisLayout& layout, int pos, int from, int length) const;
 
   double m_increment = 0;
 };

@@ -107,7 +107,7 @@ void TChartControl::CancelHint() {
   }
 }
 
-void TChartControl::ShowHint(std::string_view text, gfx::Point screenPoint) {
+void TChartControl::ShowHintAt(std::string_view text, gfx::Point screenPoint) {
   SetHint(std::string(text));
   SetShowHint(true);
   if (ui::Application* app = App()) {

@@ -19,10 +19,9 @@ class TChartControl : public ui::Control, public HintSink {
 
   void Paint(gfx::Canvas& canvas) override;
 
-  // HintSink. The control's own hint text and flag stay reachable beside them.
-  using ui::Control::ShowHint;
+  // HintSink.
   void CancelHint() override;
-  void ShowHint(std::string_view text, gfx::Point screenPoint) override;
+  void ShowHintAt(std::string_view text, gfx::Point screenPoint) override;
   gfx::Point ClientToScreen(gfx::Point clientPoint) const override;
 
  protected:

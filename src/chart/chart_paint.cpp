@@ -2,9 +2,9 @@
 
 #include "chart/canvas_measurer.h"
 #include "chart/chart.h"
-#include "chart/series_labels.h"
+#include "ui/frame3d.h"
 
-// Painting: the paint sequence and the per-paint layout of the axes.
+// Painting: the paint sequence, drawn from the layout.
 namespace orvanta::chart {
 
 gfx::Font DefaultChartFont() {
@@ -15,37 +15,35 @@ gfx::Font DefaultChartFont() {
   return font;
 }
 
-int TChart::FrameWidth() const {
-  return BevelOuter != TPanelBevel::bvNone ? BevelWidth : 0;
+void TChart::Paint(gfx::Canvas& canvas) {
+  CanvasMeasurer labels(canvas, LabelsFont);
+  CanvasMeasurer titles(canvas, TitleFont);
+  LayOut(labels, titles);
+  Draw(canvas, m_layout);
 }
 
-void TChart::Paint(gfx::Canvas& canvas) {
-  m_chartRect = StartingChartRect(m_size, FrameWidth(), Margins);
+void TChart::Draw(gfx::Canvas& canvas, const ChartLayout& layout) const {
   canvas.FillRect({0, 0, m_size.Width, m_size.Height}, Color);
   DrawBevel(canvas);
-  PrepareSeries();
-  ComputeAxes(canvas);
-  DrawBackWall(canvas);
-
-  std::vector<const TBarSeries*> series = ActiveSeries();
+  DrawBackWall(canvas, layout);
   if (AxisVisible) {
-    for (TChartAxis* axis : {&BottomAxis, &LeftAxis}) {
+    const std::pair<const TChartAxis*, const AxisLayout*> axes[] = {{&BottomAxis, &layout.Bottom},
+                                                                    {&LeftAxis, &layout.Left}};
+    for (auto [axis, axisLayout] : axes) {
       if (axis->Visible) {
-        DrawAxis(canvas, *axis, series);
+        DrawAxis(canvas, *axis, *axisLayout, layout);
       }
     }
   }
   {
     gfx::CanvasStateSaver saver(canvas);
     if (ClipPoints) {
-      // The frame lines at the right and bottom edge belong to the plotting area: a bar of
-      // value 0 is a line on the bottom one.
-      canvas.IntersectClipRect(
-          {m_chartRect.Left, m_chartRect.Top, m_chartRect.Right + 1, m_chartRect.Bottom + 1});
+      canvas.IntersectClipRect(layout.PlotFrame());
     }
-    for (const auto& s : m_series) {
-      if (s->Active) {
-        s->Draw(canvas);
+    for (int i = 0; i < SeriesCount(); ++i) {
+      const BarLayout* bars = layout.BarsOf(i);
+      if (Series(i).Active && bars != nullptr) {
+        Series(i).Draw(canvas, *bars);
       }
     }
   }
@@ -64,193 +62,26 @@ void TChart::DrawBevel(gfx::Canvas& canvas) const {
   gfx::Color topLeft = raised ? gfx::clBtnHighlight : gfx::clBtnShadow;
   gfx::Color bottomRight = raised ? gfx::clBtnShadow : gfx::clBtnHighlight;
   gfx::Rect r{0, 0, m_size.Width, m_size.Height};
-  for (int i = 0; i < BevelWidth && !r.IsEmpty(); ++i) {
-    canvas.FillRect({r.Left, r.Top, r.Right - 1, r.Top + 1}, topLeft);
-    canvas.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom - 1}, topLeft);
-    canvas.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom}, bottomRight);
-    canvas.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, bottomRight);
-    r = r.Inflate(-1, -1);
-  }
+  ui::Frame3D(canvas, r, topLeft, bottomRight, BevelWidth);
 }
 
-std::vector<const TBarSeries*> TChart::ActiveSeries() const {
-  std::vector<const TBarSeries*> out;
-  for (const auto& s : m_series) {
-    if (s->Active) {
-      out.push_back(s.get());
-    }
-  }
-  return out;
-}
-
-void TChart::PrepareSeries() {
-  int count = 0;
-  int mostPoints = 0;
-  for (const auto& s : m_series) {
-    if (s->Active) {
-      ++count;
-      mostPoints = std::max(mostPoints, s->Count());
-    }
-  }
-  int order = 0;
-  for (const auto& s : m_series) {
-    if (s->Active) {
-      int slots = mostPoints + (s->SideMargins && mostPoints > 0 ? 1 : 0);
-      s->Prepare(count, ++order, slots);
-    }
-  }
-}
-
-void TChart::ComputeRange(TChartAxis& axis, const std::vector<const TBarSeries*>& series) const {
-  bool any = false;
-  double lo = 0;
-  double hi = 0;
-  for (const TBarSeries* s : series) {
-    if (s->Count() == 0) {
-      continue;
-    }
-    double sLo = axis.Horizontal ? s->MinXValue() : s->MinYValue();
-    double sHi = axis.Horizontal ? s->MaxXValue() : s->MaxYValue();
-    lo = any ? std::min(lo, sLo) : sLo;
-    hi = any ? std::max(hi, sHi) : sHi;
-    any = true;
-  }
-  axis.Scale.SetRange(axis.IsAutomaticMinimum() ? lo : axis.Minimum,
-                      axis.IsAutomaticMaximum() ? hi : axis.Maximum);
-  axis.ResolvedLabelStyle =
-      ResolveLabelStyle(axis.LabelStyle, series,
-                        axis.Horizontal ? AxisOrientation::Horizontal : AxisOrientation::Vertical);
-}
-
-std::optional<int> TChart::FewestCategoryPoints(
-    const TChartAxis& axis, const std::vector<const TBarSeries*>& series) const {
-  // Bar series stand on the bottom axis; the left axis is nobody's category axis.
-  if (!axis.Horizontal || series.empty()) {
-    return std::nullopt;
-  }
-  int fewest = series.front()->Count();
-  for (const TBarSeries* s : series) {
-    fewest = std::min(fewest, s->Count());
-  }
-  return fewest;
-}
-
-int TChart::LabelsSize(TChartAxis& axis, LabelMeasurer& measurer,
-                       const std::vector<const TBarSeries*>& series) const {
-  switch (axis.ResolvedLabelStyle) {
-    case TAxisLabelStyle::talNone:
-      return 0;
-    case TAxisLabelStyle::talValue:
-      if (axis.Horizontal) {
-        return measurer.FontHeight();
-      }
-      return WidestValueLabel(axis.Scale, axis.LabelSettings(), measurer,
-                              LabelIncrement(axis.Scale, axis.LabelSettings(), measurer,
-                                             FewestCategoryPoints(axis, series)));
-    default: {
-      if (axis.Horizontal) {
-        return measurer.FontHeight();
-      }
-      int widest = 0;
-      for (const AxisLabel& label : AxisLabels(axis, measurer, series)) {
-        widest = std::max(widest, measurer.TextWidth(label.Text));
-      }
-      return widest;
-    }
-  }
-}
-
-void TChart::ComputeAxes(gfx::Canvas& canvas) {
-  std::vector<const TBarSeries*> series = ActiveSeries();
-  CanvasMeasurer labels(canvas, LabelsFont);
-  CanvasMeasurer titles(canvas, TitleFont);
-  TChartAxis* axes[] = {&BottomAxis, &LeftAxis};
-
-  for (TChartAxis* axis : axes) {
-    ComputeRange(*axis, series);
-    // Label widths are measured on the axis as long as it spans the whole starting rectangle.
-    axis->SetPositions(m_chartRect);
-  }
-  gfx::Rect rect = m_chartRect;
-  if (AxisVisible) {
-    for (TChartAxis* axis : axes) {
-      if (!axis->Visible) {
-        continue;
-      }
-      int titleSize = 0;
-      if (axis->Title.Visible && !axis->Title.Caption.empty()) {
-        bool across =
-            axis->Horizontal ? axis->Title.Angle % 180 == 0 : axis->Title.Angle % 180 == 90;
-        titleSize = across ? titles.FontHeight() : titles.TextWidth(axis->Title.Caption);
-      }
-      axis->ReserveSpace(rect, titleSize, LabelsSize(*axis, labels, series));
-    }
-  }
-  m_chartRect = NormalizeChartRect(rect, m_size);
-  for (TChartAxis* axis : axes) {
-    axis->SetPositions(m_chartRect);
-  }
-
-  int horizontalMargin = 0;
-  int verticalMargin = 0;
-  for (const auto& s : m_series) {
-    if (s->Active) {
-      s->CalcBarSize(BottomAxis.Scale.AxisSize, BottomAxis.Scale.Range);
-      horizontalMargin = std::max(horizontalMargin, s->BarMargin());
-      verticalMargin = std::max(verticalMargin, s->VerticalMargin());
-    }
-  }
-  BottomAxis.Scale.ExtendByMargins(BottomAxis.IsAutomaticMinimum() ? horizontalMargin : 0,
-                                   BottomAxis.IsAutomaticMaximum() ? horizontalMargin : 0);
-  LeftAxis.Scale.ExtendByMargins(LeftAxis.IsAutomaticMaximum() ? verticalMargin : 0,
-                                 LeftAxis.IsAutomaticMinimum() ? verticalMargin : 0);
-
-  for (const auto& s : m_series) {
-    if (s->Active) {
-      s->SetScales(BottomAxis.Scale, LeftAxis.Scale);
-      s->CalcVisibleRange();
-    }
-  }
-}
-
-std::vector<AxisLabel> TChart::AxisLabels(const TChartAxis& axis, LabelMeasurer& measurer,
-                                          const std::vector<const TBarSeries*>& series) const {
-  switch (axis.ResolvedLabelStyle) {
-    case TAxisLabelStyle::talNone:
-      return {};
-    case TAxisLabelStyle::talValue: {
-      AxisLabelSettings settings = axis.LabelSettings();
-      double step =
-          LabelIncrement(axis.Scale, settings, measurer, FewestCategoryPoints(axis, series));
-      return ValueLabels(axis.Scale, settings, step);
-    }
-    default:
-      return SeriesTextLabels(series, axis.Scale, axis.LabelsSeparation, measurer);
-  }
-}
-
-void TChart::DrawBackWall(gfx::Canvas& canvas) const {
+void TChart::DrawBackWall(gfx::Canvas& canvas, const ChartLayout& layout) const {
   if (!BackWall.Visible) {
     return;
   }
   canvas.SetPen(BackWall.Pen.ToPen());
   canvas.SetBrush(
       {BackWall.Color, BackWall.Transparent ? gfx::BrushStyle::Clear : gfx::BrushStyle::Solid});
-  canvas.Rectangle(
-      {m_chartRect.Left, m_chartRect.Top, m_chartRect.Right + 1, m_chartRect.Bottom + 1});
+  canvas.Rectangle(layout.PlotFrame());
 }
 
-void TChart::DrawAxis(gfx::Canvas& canvas, TChartAxis& axis,
-                      const std::vector<const TBarSeries*>& series) {
-  axis.TickPositions.clear();
-  CanvasMeasurer labels(canvas, LabelsFont);
-  CanvasMeasurer titles(canvas, TitleFont);
-  axis.DrawTitle(canvas, TitleFont, titles.FontHeight());
-  std::vector<AxisLabel> texts = AxisLabels(axis, labels, series);
+void TChart::DrawAxis(gfx::Canvas& canvas, const TChartAxis& axis, const AxisLayout& layout,
+                      const ChartLayout& chart) const {
+  axis.DrawTitle(canvas, layout, TitleFont, chart.TitleFontHeight);
   canvas.SetFont(LabelsFont);
-  axis.DrawLabels(canvas, texts, labels.FontHeight());
-  axis.DrawLine(canvas);
-  axis.DrawTicks(canvas);
+  axis.DrawLabels(canvas, layout, chart.LabelsFontHeight);
+  axis.DrawLine(canvas, layout);
+  axis.DrawTicks(canvas, layout);
 }
 
 void TChart::DrawZoomRect(gfx::Canvas& canvas) const {

@@ -12,7 +12,7 @@ class HintSink {
  public:
   virtual ~HintSink() = default;
   virtual void CancelHint() = 0;
-  virtual void ShowHint(std::string_view text, gfx::Point screenPoint) = 0;
+  virtual void ShowHintAt(std::string_view text, gfx::Point screenPoint) = 0;
   virtual gfx::Point ClientToScreen(gfx::Point clientPoint) const = 0;
 };
 

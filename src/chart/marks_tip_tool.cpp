@@ -70,13 +70,13 @@ void TMarksTipTool::MouseEvent(const ChartMouseEvent& event, bool& /*handled*/) 
   const TBarSeries* found = nullptr;
   int index = -1;
   if (Series != nullptr) {
-    index = Series->Clicked(event.X, event.Y);
+    index = chart.Clicked(*Series, event.X, event.Y);
     found = Series;
   } else {
     for (int i = chart.SeriesCount() - 1; i >= 0 && index < 0; --i) {
       const TBarSeries& s = chart.Series(i);
       if (s.Active) {
-        index = s.Clicked(event.X, event.Y);
+        index = chart.Clicked(s, event.X, event.Y);
         found = &s;
       }
     }
@@ -98,7 +98,7 @@ void TMarksTipTool::MouseEvent(const ChartMouseEvent& event, bool& /*handled*/) 
     chart.ShowHint = true;
     chart.Hint = text;
     if (sink != nullptr) {
-      sink->ShowHint(text, sink->ClientToScreen({event.X, event.Y}));
+      sink->ShowHintAt(text, sink->ClientToScreen({event.X, event.Y}));
     }
   }
 }

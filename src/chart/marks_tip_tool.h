@@ -29,7 +29,6 @@ class TMarksTipTool final : public TChartTool {
   int HideDelay() const;
   void SetHideDelay(int ms);
 
-  TMarkToolMouseAction MouseAction() const { return m_mouseAction; }
   void SetMouseAction(TMarkToolMouseAction action);
   void SetActive(bool active) override;
 

@@ -21,24 +21,26 @@ TAxisLabelStyle ResolveLabelStyle(TAxisLabelStyle style, std::span<const TBarSer
   return TAxisLabelStyle::talValue;
 }
 
-std::vector<AxisLabel> SeriesTextLabels(std::span<const TBarSeries* const> series,
+std::vector<AxisLabel> SeriesTextLabels(std::span<const LaidOutSeries> series,
                                         const AxisScale& scale, int labelsSeparation,
                                         LabelMeasurer& measurer) {
   std::vector<AxisLabel> labels;
   int first = INT_MAX;
   int last = -1;
-  for (const TBarSeries* s : series) {
-    if (s->FirstVisibleIndex >= 0 && s->LastVisibleIndex >= 0) {
-      first = std::min(first, s->FirstVisibleIndex);
-      last = std::max(last, s->LastVisibleIndex);
+  for (const LaidOutSeries& s : series) {
+    if (s.Bars->FirstVisibleIndex >= 0 && s.Bars->LastVisibleIndex >= 0) {
+      first = std::min(first, s.Bars->FirstVisibleIndex);
+      last = std::max(last, s.Bars->LastVisibleIndex);
     }
   }
   TextLabelSpacing spacing(labelsSeparation);
   for (int i = first; i <= last; ++i) {
     const TBarSeries* owner = nullptr;
     std::string text;
-    for (const TBarSeries* s : series) {
-      if (i >= s->FirstVisibleIndex && i <= s->LastVisibleIndex && i < s->Count()) {
+    for (const LaidOutSeries& laidOut : series) {
+      const TBarSeries* s = laidOut.Series;
+      if (i >= laidOut.Bars->FirstVisibleIndex && i <= laidOut.Bars->LastVisibleIndex &&
+          i < s->Count()) {
         text = s->Label(i);
         if (!text.empty()) {
           owner = s;

@@ -3,42 +3,14 @@
 #include <functional>
 #include <string>
 
-#include "controls/status_pane.h"
+#include "controls/polling_status.h"
+#include "history/clock.h"
 
 namespace orvanta::controls {
 
-// A pane called back by the program's shared polling timer while it is visible.
-class TUiPollingStatus : public TUiCustomStatusPane {
- public:
-  TUiPollingStatus();
-  ~TUiPollingStatus() override;
-
-  // Views of the one shared timer: writing changes it for every polling pane.
-  bool Active() const;
-  void SetActive(bool active);
-  int Interval() const;
-  void SetInterval(int milliseconds);
-
-  std::function<void()> OnTimerExpired;
-
-  // The tick action; the polling list calls it.
-  virtual void TimerExpired();
-};
-
-// Local calendar time as the clock pane shows it.
-struct ClockDateTime {
-  int Year = 0;
-  int Month = 0;
-  int Day = 0;
-  int Hour = 0;
-  int Minute = 0;
-  int Second = 0;
-};
-
 // The clock's default text: the date as "yyyy-MM-dd" and, unless the time is exactly
-// midnight, a blank and the time as "HH:mm:ss" (hours 00 to 23).
-std::string DefaultClockText(const ClockDateTime& t);
-
+// midnight, a blank and the time as "HH:mm:ss" (hours 00 to 23); milliseconds are not shown.
+std::string DefaultClockText(const history::SystemTime& t);
 // A pane that shows the local date and time and keeps it current: each polling tick
 // recomputes the text and repaints only when it changed.
 class TUiClockStatus : public TUiPollingStatus {
@@ -46,7 +18,7 @@ class TUiClockStatus : public TUiPollingStatus {
   TUiClockStatus();
 
   // Where the time comes from (the platform clock); without it the pane stays empty.
-  std::function<ClockDateTime()> Now;
+  std::function<history::SystemTime()> Now;
 
   // Recomputes the text now (also done on every tick).
   void UpdateClock();

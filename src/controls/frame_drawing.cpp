@@ -1,6 +1,7 @@
 #include "controls/frame_drawing.h"
 
 #include "controls/color_math.h"
+#include "ui/frame3d.h"
 
 namespace orvanta::controls {
 
@@ -31,6 +32,11 @@ constexpr std::array<FrameRecipe, fsFlatRounded + 1> kFrameRecipes = {{
     {FrameKind::FlatRounded, nullptr},       // fsFlatRounded
 }};
 
+ui::RingSides RingSidesOf(TSides sides) {
+  return {sides.Contains(sdLeft), sides.Contains(sdTop), sides.Contains(sdRight),
+          sides.Contains(sdBottom)};
+}
+
 // Draws single pixels and one-pixel lines clipped to the frame's own rectangle, so that
 // frames on rectangles too small for them never touch their neighbours.
 class FramePainter {
@@ -50,23 +56,10 @@ class FramePainter {
     }
   }
 
-  // One line on each chosen side, each the full length of its side: left and top in the
-  // upper-left colour first, then right and bottom in the lower-right colour, which so owns
-  // the top-right and bottom-left corners.
+  // One line on each chosen side.
   Rect Ring(const Rect& r, TSides sides, FrameColors colors) {
-    if (sides.Contains(sdLeft)) {
-      Fill({r.Left, r.Top, r.Left + 1, r.Bottom}, colors.UpperLeft);
-    }
-    if (sides.Contains(sdTop)) {
-      Fill({r.Left, r.Top, r.Right, r.Top + 1}, colors.UpperLeft);
-    }
-    if (sides.Contains(sdRight)) {
-      Fill({r.Right - 1, r.Top, r.Right, r.Bottom}, colors.LowerRight);
-    }
-    if (sides.Contains(sdBottom)) {
-      Fill({r.Left, r.Bottom - 1, r.Right, r.Bottom}, colors.LowerRight);
-    }
-    return ShrinkSides(r, sides, 1);
+    return ui::DrawRing(m_canvas, r, colors.UpperLeft, colors.LowerRight, RingSidesOf(sides),
+                        m_bounds);
   }
 
   // Two one-pixel lines per side, the upper-left colour outside the lower-right one at the

@@ -23,17 +23,86 @@ TUiPageControl::TUiPageControl() {
   SetBounds(0, 0, 289, 193);
 }
 
+template <class T>
+void TUiPageControl::ChangeLook(T& property, const T& value) {
+  if (!(property == value)) {
+    property = value;
+    Invalidate();
+  }
+}
+
+void TUiPageControl::SetBackgroundColor(gfx::Color color) {
+  ChangeLook(m_backgroundColor, color);
+}
+
+void TUiPageControl::SetTabColors(const TUiTabColors& colors) {
+  ChangeLook(m_tabColors, colors);
+}
+
+void TUiPageControl::SetTextColors(const TUiTextColors& colors) {
+  ChangeLook(m_textColors, colors);
+}
+
+void TUiPageControl::SetHotTrack(bool hotTrack) {
+  ChangeLook(m_hotTrack, hotTrack);
+  if (!hotTrack) {
+    SetHotTab(-1);
+  }
+}
+
+void TUiPageControl::SetHotTrackColor(gfx::Color color) {
+  ChangeLook(m_hotTrackColor, color);
+}
+
+void TUiPageControl::SetUseGradients(bool useGradients) {
+  ChangeLook(m_useGradients, useGradients);
+}
+
+void TUiPageControl::SetShowFocusRect(bool show) {
+  ChangeLook(m_showFocusRect, show);
+}
+
+void TUiPageControl::SetFlatColor(gfx::Color color) {
+  ChangeLook(m_flatColor, color);
+}
+
 TUiTabSheet& TUiPageControl::AddPage(std::string caption) {
   TUiTabSheet& page = Add<TUiTabSheet>();
   page.SetCaption(std::move(caption));
-  m_pages.push_back(&page);
+  return page;
+}
+
+void TUiPageControl::ChildAdded(ui::Control& child) {
+  auto* page = dynamic_cast<TUiTabSheet*>(&child);
+  if (page == nullptr) {
+    return;
+  }
+  m_pages.push_back(page);
+  page->SetOwner(this);
   if (m_tabIndex < 0) {
-    m_tabIndex = 0;
+    m_tabIndex = PageCount() - 1;
+    page->Show();
   } else {
-    page.Hide();
+    page->Hide();
   }
   UpdateTabs();
-  return page;
+}
+
+void TUiPageControl::ChildRemoved(ui::Control& child) {
+  const auto it = std::find(m_pages.begin(), m_pages.end(), &child);
+  if (it == m_pages.end()) {
+    return;
+  }
+  const int removed = static_cast<int>(it - m_pages.begin());
+  (*it)->SetOwner(nullptr);
+  m_pages.erase(it);
+  m_hotTab = -1;
+  if (removed < m_tabIndex) {
+    --m_tabIndex;  // the same page stays selected
+  } else if (removed == m_tabIndex) {
+    Select(std::min(removed, PageCount() - 1));
+  }
+  UpdateTabs();
 }
 
 TUiTabSheet* TUiPageControl::ActivePage() const {
@@ -44,9 +113,12 @@ void TUiPageControl::SetTabIndex(int index) {
   if (index < 0 || index >= PageCount()) {
     index = -1;
   }
-  if (index == m_tabIndex) {
-    return;
+  if (index != m_tabIndex) {
+    Select(index);
   }
+}
+
+void TUiPageControl::Select(int index) {
   m_tabIndex = index;
   // The new page shows before the old one hides, so the focus can stay on the control.
   if (TUiTabSheet* page = ActivePage()) {
@@ -76,7 +148,7 @@ gfx::Rect TUiPageControl::TabRect(int index) const {
 int TUiPageControl::TabAt(gfx::Point p) const {
   // The selected tab lies on top of its neighbours.
   auto hit = [&](int i) {
-    const auto shape = TabShape(DrawnTabRect(TabRect(i), i == m_tabIndex));
+    const auto shape = TabShape(DrawnTabRect(TabRect(i), StateOf(i)));
     return gfx::Region::FromPolygon(shape).Contains(p);
   };
   if (m_tabIndex >= 0 && hit(m_tabIndex)) {
@@ -154,7 +226,7 @@ void TUiPageControl::MouseDown(const ui::MouseEvent& e) {
 }
 
 void TUiPageControl::MouseMove(const ui::MouseEvent& e) {
-  SetHotTab(HotTrack ? TabAt(e.Position) : -1);
+  SetHotTab(m_hotTrack ? TabAt(e.Position) : -1);
 }
 
 void TUiPageControl::KeyDown(ui::KeyEvent& e) {
@@ -197,7 +269,7 @@ void TUiPageControl::InvalidateStrip() {
 }
 
 void TUiPageControl::Paint(gfx::Canvas& canvas) {
-  canvas.FillRect(ClientRect(), BackgroundColor);
+  canvas.FillRect(ClientRect(), m_backgroundColor);
   for (int i = static_cast<int>(m_tabs.size()) - 1; i >= 0; --i) {
     if (i != m_tabIndex && Page(i).TabVisible()) {
       PaintTab(canvas, i);
@@ -211,39 +283,39 @@ void TUiPageControl::Paint(gfx::Canvas& canvas) {
 
 void TUiPageControl::PaintTab(gfx::Canvas& canvas, int index) {
   const bool selected = index == m_tabIndex;
-  const gfx::Rect drawn = DrawnTabRect(TabRect(index), selected);
+  const gfx::Rect drawn = DrawnTabRect(TabRect(index), StateOf(index));
   const auto shape = TabShape(drawn);
-  const gfx::Color outline = AdjustFlatColor(FlatColor, 0, canvas.Palette());
+  const gfx::Color outline = AdjustFlatColor(m_flatColor, 0, canvas.Palette());
   {
     gfx::CanvasStateSaver saver(canvas);
     canvas.IntersectClipRegion(gfx::Region::FromPolygon(shape));
     if (selected) {
       canvas.FillRect(drawn, Color());
-    } else if (UseGradients) {
-      FillVerticalRamp(canvas, drawn, TabColors.Unselected, TabColors.Shadow);
+    } else if (m_useGradients) {
+      FillVerticalRamp(canvas, drawn, m_tabColors.Unselected, m_tabColors.Shadow);
     } else {
-      canvas.FillRect(drawn, TabColors.Unselected);
+      canvas.FillRect(drawn, m_tabColors.Unselected);
     }
-    const bool hot = HotTrack && index == m_hotTab;
-    gfx::Color textColor = TextColors.Unselected;
+    const bool hot = m_hotTrack && index == m_hotTab;
+    gfx::Color textColor = m_textColors.Unselected;
     if (hot || selected) {
-      textColor = TextColors.Selected;
+      textColor = m_textColors.Selected;
       const gfx::Rect bar = drawn.Inflate(1, 1);
       canvas.FillRect({bar.Left, bar.Top, bar.Right, bar.Top + kHotBarHeight - 1},
-                      hot ? HotTrackColor : TabColors.HighlightBar);
+                      hot ? m_hotTrackColor : m_tabColors.HighlightBar);
     }
     gfx::Rect text = drawn.Inflate(-5, -3);
     const unsigned flags = gfx::kDtCenter | gfx::kDtTop | gfx::kDtSingleLine;
     canvas.SetBkMode(gfx::BackgroundMode::Transparent);
     if (!Page(index).TabEnabled()) {
       gfx::Rect shadow = text.Offset(1, 1);
-      canvas.SetTextColor(TextColors.DisabledHighlight);
+      canvas.SetTextColor(m_textColors.DisabledHighlight);
       canvas.DrawText(Page(index).Caption(), shadow, flags);
-      textColor = TextColors.DisabledShadow;
+      textColor = m_textColors.DisabledShadow;
     }
     canvas.SetTextColor(textColor);
     canvas.DrawText(Page(index).Caption(), text, flags);
-    if (selected && ShowFocusRect && Focused()) {
+    if (selected && m_showFocusRect && Focused()) {
       canvas.DrawFocusRect({text.Left - 1, text.Top + 1, text.Right + 1, text.Bottom + 1});
     }
   }
@@ -262,7 +334,7 @@ void TUiPageControl::PaintCard(gfx::Canvas& canvas) {
     return;
   }
   canvas.FillRect(card, Color());
-  const gfx::Color outline = AdjustFlatColor(FlatColor, 0, canvas.Palette());
+  const gfx::Color outline = AdjustFlatColor(m_flatColor, 0, canvas.Palette());
   const int right = size.Width - 3;
   const int bottom = size.Height - 3;
   const int top = card.Top;
@@ -274,7 +346,7 @@ void TUiPageControl::PaintCard(gfx::Canvas& canvas) {
   line(0, bottom, right, bottom);
   // The top is open under the selected tab, so tab and card make one shape.
   if (m_tabIndex >= 0 && m_tabIndex < static_cast<int>(m_tabs.size())) {
-    const gfx::Rect sel = DrawnTabRect(TabRect(m_tabIndex), true);
+    const gfx::Rect sel = DrawnTabRect(TabRect(m_tabIndex), TabState::Selected);
     line(0, top, std::max(sel.Left, 0), top);
     line(std::min(sel.Right - 1, right), top, right, top);
   } else {

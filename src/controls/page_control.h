@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/page_control_layout.h"
 #include "controls/tab_sheet.h"
 #include "ui/control.h"
 
@@ -13,6 +14,7 @@ struct TUiTabColors {
   gfx::Color HighlightBar = gfx::clHighlight;
   gfx::Color Unselected = gfx::clWindow;  // top of an unselected tab's ramp
   gfx::Color Shadow = gfx::clBtnFace;     // its bottom
+  friend bool operator==(const TUiTabColors&, const TUiTabColors&) = default;
 };
 
 struct TUiTextColors {
@@ -20,6 +22,7 @@ struct TUiTextColors {
   gfx::Color Unselected = gfx::clBtnText;
   gfx::Color DisabledHighlight = gfx::clBtnHighlight;
   gfx::Color DisabledShadow = gfx::clBtnShadow;
+  friend bool operator==(const TUiTextColors&, const TUiTextColors&) = default;
 };
 
 // Pages under one row of rounded-corner tabs. The selected tab is white and a little larger and
@@ -27,22 +30,26 @@ struct TUiTextColors {
 // along its top; the card casts a soft shadow to the right and below. A left click on a tab, or
 // the arrow keys, Home and End while the control has the focus, switch the page. The control's
 // font is the tabs' font; each page has its own.
-class TUiPageControl : public ui::Control {
+class TUiPageControl : public ui::Control, private TabSheetOwner {
  public:
   static constexpr gfx::Color kHotTrackColor = gfx::RGB(240, 155, 20);
 
   TUiPageControl();
 
-  gfx::Color BackgroundColor = gfx::clBtnFace;  // behind the tabs
-  TUiTabColors TabColors;
-  TUiTextColors TextColors;
-  bool HotTrack = true;
-  gfx::Color HotTrackColor = kHotTrackColor;
-  bool UseGradients = true;
-  bool ShowFocusRect = true;
-  gfx::Color FlatColor = gfx::clBtnShadow;  // every outline
+  // The look; each setter repaints.
+  void SetBackgroundColor(gfx::Color color);  // behind the tabs
+  const TUiTabColors& TabColors() const { return m_tabColors; }
+  void SetTabColors(const TUiTabColors& colors);
+  const TUiTextColors& TextColors() const { return m_textColors; }
+  void SetTextColors(const TUiTextColors& colors);
+  void SetHotTrack(bool hotTrack);  // off also clears the hot tab
+  void SetHotTrackColor(gfx::Color color);
+  void SetUseGradients(bool useGradients);
+  void SetShowFocusRect(bool show);
+  void SetFlatColor(gfx::Color color);  // every outline
 
-  // Pages, in tab order. A new page is hidden unless it is the first.
+  // Pages, in tab order: the sheets among the children. A new page is hidden unless no page
+  // is selected; removing the selected page selects the one that takes its place.
   TUiTabSheet& AddPage(std::string caption);
   int PageCount() const { return static_cast<int>(m_pages.size()); }
   TUiTabSheet& Page(int index) const { return *m_pages.at(static_cast<std::size_t>(index)); }
@@ -54,10 +61,7 @@ class TUiPageControl : public ui::Control {
   std::function<void()> OnChange;
 
   int HotTab() const { return m_hotTab; }
-  // The pointer moved onto a page: no tab is under it any more.
-  void ClearHotTab() { SetHotTab(-1); }
   // Geometry, client pixels.
-  int RowHeight() const { return m_rowHeight; }
   int StripHeight() const;
   gfx::Rect TabRect(int index) const;  // as placed, before the selected tab's enlargement
   int TabAt(gfx::Point p) const;       // -1 outside every tab
@@ -77,15 +81,35 @@ class TUiPageControl : public ui::Control {
   void Resized() override { UpdateTabs(); }
   void FontChanged() override { UpdateTabs(); }
   void FormChanged() override { UpdateTabs(); }
+  void ChildAdded(ui::Control& child) override;
+  void ChildRemoved(ui::Control& child) override;
 
  private:
+  void SheetCaptionChanged() override { UpdateTabs(); }
+  void SheetEntered() override { SetHotTab(-1); }
+  void Select(int index);  // shows the page at index (or none for -1), hides the others
   void SetHotTab(int index);
   void InvalidateStrip();
   bool Selectable(int index) const;
+  TabState StateOf(int index) const {
+    return index == m_tabIndex ? TabState::Selected : TabState::Unselected;
+  }
   int NextSelectable(int from, int step) const;
   void PaintTab(gfx::Canvas& canvas, int index);
   void PaintCard(gfx::Canvas& canvas);
 
+  // Sets a look property and repaints when it changed.
+  template <class T>
+  void ChangeLook(T& property, const T& value);
+
+  gfx::Color m_backgroundColor = gfx::clBtnFace;
+  TUiTabColors m_tabColors;
+  TUiTextColors m_textColors;
+  bool m_hotTrack = true;
+  gfx::Color m_hotTrackColor = kHotTrackColor;
+  bool m_useGradients = true;
+  bool m_showFocusRect = true;
+  gfx::Color m_flatColor = gfx::clBtnShadow;
   std::vector<TUiTabSheet*> m_pages;  // children, owned by the tree
   std::vector<gfx::Rect> m_tabs;
   int m_rowHeight = 20;

@@ -23,8 +23,8 @@ std::vector<gfx::Rect> TabRects(std::span<const gfx::Size> sizes, int rowHeight,
   return rects;
 }
 
-gfx::Rect DrawnTabRect(const gfx::Rect& tab, bool selected) {
-  if (!selected) {
+gfx::Rect DrawnTabRect(const gfx::Rect& tab, TabState state) {
+  if (state == TabState::Unselected) {
     return tab;
   }
   return {tab.Left - kSelectedGrowth, tab.Top - kSelectedGrowth, tab.Right + kSelectedGrowth,

@@ -32,8 +32,10 @@ constexpr int TabStripHeight(int rowHeight) {
   return kTabStripTop + rowHeight;
 }
 
+enum class TabState { Unselected, Selected };
+
 // The selected tab is drawn widened on both sides and raised.
-gfx::Rect DrawnTabRect(const gfx::Rect& tab, bool selected);
+gfx::Rect DrawnTabRect(const gfx::Rect& tab, TabState state);
 
 // The tab's outline: straight sides with the two top corners cut off by 2 pixels; the
 // clipping region of everything drawn in it, and its hit area.

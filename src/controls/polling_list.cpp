@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/clock_status.h"
+#include "controls/polling_status.h"
 
 namespace orvanta::controls {
 

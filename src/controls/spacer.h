@@ -10,7 +10,6 @@ class TUiSpacer : public ui::Control {
  public:
   TUiSpacer();
 
-  bool Grooved() const { return m_grooved; }
   void SetGrooved(bool grooved);
 
   void Paint(gfx::Canvas& canvas) override;

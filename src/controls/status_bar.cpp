@@ -5,17 +5,30 @@
 namespace orvanta::controls {
 
 TUiStatusBar::TUiStatusBar() {
-  Style.BorderOuter = fsNone;
-  Style.BorderInner = fsNone;
-  Style.VisualStyle = vsClassic;
+  m_look.BorderOuter = fsNone;
+  m_look.BorderInner = fsNone;
+  m_look.VisualStyle = vsClassic;
   SetColor(gfx::clBtnFace);
   SetBounds(0, 0, 200, 19);
   SetAlign(ui::Align::Bottom);
 }
 
+void TUiStatusBar::SetLook(const PanelStyle& look) {
+  m_look = look;
+  Realign();
+  Invalidate();
+}
+
+void TUiStatusBar::SetShowSizeGrip(bool show) {
+  if (show != m_showSizeGrip) {
+    m_showSizeGrip = show;
+    Invalidate();
+  }
+}
+
 bool TUiStatusBar::GripValid() const {
   const ui::Form* form = GetForm();
-  return ShowSizeGrip && form != nullptr && form->GetBorderStyle() == ui::BorderStyle::Sizeable &&
+  return m_showSizeGrip && form != nullptr && form->GetBorderStyle() == ui::BorderStyle::Sizeable &&
          !form->IsMaximized();
 }
 
@@ -31,11 +44,11 @@ std::array<gfx::Point, 6> TUiStatusBar::GripDots() const {
 }
 
 gfx::Rect TUiStatusBar::AlignArea() const {
-  return PanelInnerRect(ClientRect(), Style);
+  return PanelInnerRect(ClientRect(), m_look);
 }
 
 void TUiStatusBar::Paint(gfx::Canvas& canvas) {
-  PanelStyle style = Style;
+  PanelStyle style = m_look;
   style.Color = Color();
   DrawPanelFrameAndBackground(canvas, ClientRect(), style);
   if (!GripValid()) {

@@ -16,9 +16,10 @@ class TUiStatusBar : public ui::Control {
 
   TUiStatusBar();
 
-  // Frame and background (no border by default).
-  PanelStyle Style;
-  bool ShowSizeGrip = true;
+  // Frame and background (no border by default); setting it repaints and places the panes
+  // again.
+  void SetLook(const PanelStyle& look);
+  void SetShowSizeGrip(bool show);
 
   // Whether the grip is offered now: shown, on a sizeable window that is not maximised.
   bool GripValid() const;
@@ -34,6 +35,9 @@ class TUiStatusBar : public ui::Control {
 
  private:
   bool InGrip(gfx::Point p) const;
+
+  PanelStyle m_look;
+  bool m_showSizeGrip = true;
 };
 
 }  // namespace orvanta::controls

@@ -13,18 +13,12 @@ class TUiCustomStatusPane : public ui::Control {
  public:
   TUiCustomStatusPane();
 
-  ui::Alignment GetAlignment() const { return m_alignment; }
   void SetAlignment(ui::Alignment alignment);
-  TFrameStyle FrameStyle() const { return m_frameStyle; }
   void SetFrameStyle(TFrameStyle style);
   int BorderWidth() const { return m_borderWidth; }
   void SetBorderWidth(int width);
-  int CaptionOffset() const { return m_captionOffset; }
   void SetCaptionOffset(int offset);
-  gfx::Color FlatColor() const { return m_flatColor; }
-  int FlatColorAdjustment() const { return m_flatColorAdjustment; }
   void SetFlatColor(gfx::Color color, int adjustment);
-  bool Transparent() const { return m_transparent; }
   void SetTransparent(bool transparent);
 
   // The caption's rectangle, client pixels: inside the border width and the frame.

@@ -1,7 +1,5 @@
 #include "controls/tab_sheet.h"
 
-#include "controls/page_control.h"
-
 namespace orvanta::controls {
 
 TUiTabSheet::TUiTabSheet() {
@@ -20,14 +18,14 @@ void TUiTabSheet::Paint(gfx::Canvas& canvas) {
 }
 
 void TUiTabSheet::CaptionChanged() {
-  if (auto* pages = dynamic_cast<TUiPageControl*>(Parent())) {
-    pages->UpdateTabs();
+  if (m_owner != nullptr) {
+    m_owner->SheetCaptionChanged();
   }
 }
 
 void TUiTabSheet::MouseEnter() {
-  if (auto* pages = dynamic_cast<TUiPageControl*>(Parent())) {
-    pages->ClearHotTab();
+  if (m_owner != nullptr) {
+    m_owner->SheetEntered();
   }
 }
 

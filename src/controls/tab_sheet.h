@@ -4,6 +4,16 @@
 
 namespace orvanta::controls {
 
+// What a sheet tells the page control it belongs to.
+class TabSheetOwner {
+ public:
+  virtual void SheetCaptionChanged() = 0;  // its tab needs measuring again
+  virtual void SheetEntered() = 0;         // the pointer moved onto the page, off the tabs
+
+ protected:
+  ~TabSheetOwner() = default;
+};
+
 // One page of a page control: its caption is the tab's text; it fills its area with its
 // colour and shows its children while it is the active page.
 class TUiTabSheet : public ui::Control {
@@ -14,6 +24,9 @@ class TUiTabSheet : public ui::Control {
   bool TabEnabled() const { return m_tabEnabled; }
   void SetTabEnabled(bool enabled);
 
+  // Set by the page control while the sheet is one of its pages; null otherwise.
+  void SetOwner(TabSheetOwner* owner) { m_owner = owner; }
+
   void Paint(gfx::Canvas& canvas) override;
 
  protected:
@@ -21,6 +34,7 @@ class TUiTabSheet : public ui::Control {
   void MouseEnter() override;
 
  private:
+  TabSheetOwner* m_owner = nullptr;
   bool m_tabVisible = true;
   bool m_tabEnabled = true;
 };

@@ -3,7 +3,6 @@
 #include "controls/color_ramp.h"
 #include "controls/color_sets.h"
 #include "controls/frame_drawing.h"
-#include "controls/toolbar.h"
 #include "ui/access_key.h"
 
 namespace orvanta::controls {
@@ -50,8 +49,7 @@ const ui::ImageList* TUiToolButton::GlyphList() const {
   if (m_images != nullptr) {
     return m_images;
   }
-  const auto* toolbar = dynamic_cast<const TUiToolbar*>(Parent());
-  return toolbar != nullptr ? toolbar->Images() : nullptr;
+  return m_owner != nullptr ? m_owner->ButtonImages() : nullptr;
 }
 
 ToolButtonPlacement TUiToolButton::Placement(gfx::Canvas& canvas) const {
@@ -178,8 +176,8 @@ bool TUiToolButton::DialogChar(const ui::CharEvent& e) {
 }
 
 void TUiToolButton::VisibleChanged() {
-  if (auto* toolbar = dynamic_cast<TUiToolbar*>(Parent())) {
-    toolbar->PlaceControls();
+  if (m_owner != nullptr) {
+    m_owner->ButtonVisibilityChanged();
   }
 }
 

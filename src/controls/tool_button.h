@@ -7,6 +7,18 @@
 
 namespace orvanta::controls {
 
+// What a tool button asks of the toolbar it stands on.
+class ToolButtonOwner {
+ public:
+  // The glyphs of the buttons that have no image list of their own.
+  virtual const ui::ImageList* ButtonImages() const = 0;
+  // A button was shown or hidden: the buttons are placed again.
+  virtual void ButtonVisibilityChanged() = 0;
+
+ protected:
+  ~ToolButtonOwner() = default;
+};
+
 // A captioned toolbar button: a glyph from an image list and a caption with an "&" access
 // key. Flat: the face shows only while the mouse is over it or it is pressed; otherwise the
 // toolbar shows through. Clicks come from the left button released inside, from the access
@@ -17,15 +29,11 @@ class TUiToolButton : public ui::Control {
   TUiToolButton();
 
   // The glyph list; null takes the toolbar's (not owned).
-  const ui::ImageList* Images() const { return m_images; }
   void SetImages(const ui::ImageList* images);
-  int ImageIndex() const { return m_imageIndex; }
   void SetImageIndex(int index);
   TButtonLayout Layout() const { return m_layout; }
   void SetLayout(TButtonLayout layout);
-  bool ShowCaption() const { return m_showCaption; }
   void SetShowCaption(bool show);
-  TUiVisualStyle VisualStyle() const { return m_visualStyle; }
   void SetVisualStyle(TUiVisualStyle style);
 
   bool MouseOver() const { return m_mouseOver; }
@@ -33,6 +41,8 @@ class TUiToolButton : public ui::Control {
 
   // The image list in use: the button's own, else its toolbar's.
   const ui::ImageList* GlyphList() const;
+  // Set by the toolbar while the button stands on it; null otherwise.
+  void SetOwner(ToolButtonOwner* owner) { m_owner = owner; }
   // Where the glyph and the caption go, client pixels, measured with the button's font.
   ToolButtonPlacement Placement(gfx::Canvas& canvas) const;
 
@@ -55,6 +65,7 @@ class TUiToolButton : public ui::Control {
   void SetDown(bool down);
   void PaintFace(gfx::Canvas& canvas) const;
 
+  ToolButtonOwner* m_owner = nullptr;
   const ui::ImageList* m_images = nullptr;
   int m_imageIndex = -1;
   TButtonLayout m_layout = blGlyphLeft;

@@ -5,13 +5,24 @@
 namespace orvanta::controls {
 
 TUiToolbar::TUiToolbar() {
-  Style.BorderOuter = fsGroove;
-  Style.BorderInner = fsNone;
-  Style.BorderSides = {sdTop};
-  Style.VisualStyle = vsWinXP;
+  m_look.BorderOuter = fsGroove;
+  m_look.BorderInner = fsNone;
+  m_look.BorderSides = {sdTop};
+  m_look.VisualStyle = vsWinXP;
   SetColor(gfx::clBtnFace);
   SetBounds(0, 0, 32, 32);
   SetAlign(ui::Align::Top);
+}
+
+void TUiToolbar::SetLook(const PanelStyle& look) {
+  m_look = look;
+  Realign();
+  Invalidate();
+}
+
+void TUiToolbar::SetMetrics(const ToolbarMetrics& metrics) {
+  m_metrics = metrics;
+  PlaceControls();
 }
 
 void TUiToolbar::SetImages(const ui::ImageList* images) {
@@ -19,8 +30,20 @@ void TUiToolbar::SetImages(const ui::ImageList* images) {
   Invalidate();
 }
 
+void TUiToolbar::ChildAdded(ui::Control& child) {
+  if (auto* button = dynamic_cast<TUiToolButton*>(&child)) {
+    button->SetOwner(this);
+  }
+}
+
+void TUiToolbar::ChildRemoved(ui::Control& child) {
+  if (auto* button = dynamic_cast<TUiToolButton*>(&child)) {
+    button->SetOwner(nullptr);
+  }
+}
+
 gfx::Rect TUiToolbar::AlignArea() const {
-  return PanelInnerRect(ClientRect(), Style);
+  return PanelInnerRect(ClientRect(), m_look);
 }
 
 void TUiToolbar::PlaceControls() {
@@ -34,7 +57,7 @@ void TUiToolbar::PlaceControls() {
     const ui::Control& child = Child(i);
     items.push_back({{child.Width(), child.Height()}, child.Visible()});
   }
-  const ToolbarPlacement placement = PlaceToolbarControls(items, Width(), Metrics);
+  const ToolbarPlacement placement = PlaceToolbarControls(items, Width(), m_metrics);
   for (int i = 0; i < ChildCount(); ++i) {
     if (items[static_cast<std::size_t>(i)].Visible) {
       Child(i).SetBounds(placement.Bounds[static_cast<std::size_t>(i)]);
@@ -47,7 +70,7 @@ void TUiToolbar::PlaceControls() {
 }
 
 void TUiToolbar::Paint(gfx::Canvas& canvas) {
-  PanelStyle style = Style;
+  PanelStyle style = m_look;
   style.Color = Color();
   DrawPanelFrameAndBackground(canvas, ClientRect(), style);
 }

@@ -12,7 +12,7 @@ Control::Control() = default;
 Control::~Control() {
   DestroyChildren();
   if (m_form != nullptr) {
-    m_form->ForgetControl(*this);
+    m_form->ForgetControl(*this, ControlGone::Destroyed);
   }
 }
 
@@ -43,6 +43,7 @@ Control& Control::Insert(std::unique_ptr<Control> child) {
     Realign();
   }
   ref.Invalidate();
+  ChildAdded(ref);
   return ref;
 }
 
@@ -54,7 +55,7 @@ std::unique_ptr<Control> Control::Remove(Control& child) {
   }
   child.Invalidate();
   if (Form* form = GetForm()) {
-    form->ControlHidden(child);
+    form->ForgetControl(child, ControlGone::Unreachable);
   }
   std::unique_ptr<Control> owned = std::move(*it);
   m_children.erase(it);
@@ -63,6 +64,7 @@ std::unique_ptr<Control> Control::Remove(Control& child) {
   if (owned->m_align != Align::None) {
     Realign();
   }
+  ChildRemoved(*owned);
   return owned;
 }
 
@@ -233,7 +235,7 @@ void Control::SetVisible(bool visible) {
   if (!visible) {
     Invalidate();
     if (Form* form = GetForm(); form != nullptr && m_form != nullptr) {
-      form->ControlHidden(*this);
+      form->ForgetControl(*this, ControlGone::Unreachable);
     }
   }
   m_visible = visible;
@@ -265,7 +267,7 @@ void Control::SetEnabled(bool enabled) {
   m_enabled = enabled;
   if (!enabled) {
     if (Form* form = GetForm(); form != nullptr && m_form != nullptr) {
-      form->ControlHidden(*this);
+      form->ForgetControl(*this, ControlGone::Unreachable);
     }
   }
   Invalidate();

@@ -64,7 +64,7 @@ class Control {
   void SetBounds(int left, int top, int width, int height) {
     SetBounds(gfx::Rect::FromSize(left, top, width, height));
   }
-  void SetPosition(int left, int top) { SetBounds(left, top, Width(), Height()); }
+  void MoveTo(int left, int top) { SetBounds(left, top, Width(), Height()); }
   void SetSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
   int Left() const { return m_bounds.Left; }
   int Top() const { return m_bounds.Top; }
@@ -73,7 +73,6 @@ class Control {
   gfx::Rect ClientRect() const { return {0, 0, Width(), Height()}; }
   // The part of the client area that aligned children share.
   virtual gfx::Rect AlignArea() const { return ClientRect(); }
-  Align GetAlign() const { return m_align; }
   void SetAlign(Align align);
   void Realign();  // places the aligned children again
   gfx::Point ClientToForm(gfx::Point p) const;
@@ -89,7 +88,8 @@ class Control {
   // State.
   bool Visible() const { return m_visible; }
   void SetVisible(bool visible);
-  void Show() { SetVisible(true); }
+  // A form also brings its window forward when it is shown already.
+  virtual void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
   bool Showing() const;  // this control and all its ancestors are visible, up to a shown form
   bool Enabled() const { return m_enabled; }
@@ -101,11 +101,9 @@ class Control {
   void SetCaption(std::string caption);
   const gfx::Font& Font() const;
   void SetFont(const gfx::Font& font);  // turns ParentFont off
-  bool ParentFont() const { return m_parentFont; }
   void SetParentFont(bool parentFont);
   gfx::Color Color() const;
   void SetColor(gfx::Color color);  // turns ParentColor off
-  bool ParentColor() const { return m_parentColor; }
   void SetParentColor(bool parentColor);
   CursorKind Cursor() const { return m_cursor; }
   void SetCursor(CursorKind cursor) { m_cursor = cursor; }
@@ -197,6 +195,11 @@ class Control {
   virtual void VisibleChanged() {}
   // The control was put on a form or taken off one (measuring becomes possible).
   virtual void FormChanged() {}
+  // A child was inserted (after it is in place) or removed (after it is detached; it is still
+  // alive, owned by whoever called Remove). Children destroyed with their parent are not
+  // reported.
+  virtual void ChildAdded(Control& /*child*/) {}
+  virtual void ChildRemoved(Control& /*child*/) {}
   // Runs before each paint of the form, for every showing control: the last moment to lay
   // out (it may still invalidate).
   virtual void PrepareToPaint() {}

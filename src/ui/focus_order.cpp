@@ -35,7 +35,8 @@ std::vector<Control*> TabList(Control& root) {
   return list;
 }
 
-Control* NextTabStop(Control& root, Control* current, bool forward) {
+Control* NextTabStop(Control& root, Control* current, TabDirection direction) {
+  const bool forward = direction == TabDirection::Forward;
   const std::vector<Control*> list = TabList(root);
   if (list.empty()) {
     return nullptr;

@@ -4,6 +4,7 @@
 
 #include "gfx/bitmap.h"
 #include "ui/control.h"
+#include "ui/focus_order.h"
 #include "ui/mouse_router.h"
 #include "ui/window_host.h"
 
@@ -12,8 +13,12 @@ namespace orvanta::ui {
 class Application;
 
 enum class BorderStyle { Sizeable, Single, None };
-enum class FormPosition { Designed, DesktopCenter, OwnerFormCenter };
+// Where a form's window goes when it is first shown.
+enum class FormPlacement { Designed, DesktopCenter, OwnerFormCenter };
 enum class CloseAction { None, Hide };
+// Why a form forgets a control: it is being destroyed, or it became unreachable (hidden,
+// disabled or removed from the tree).
+enum class ControlGone { Destroyed, Unreachable };
 
 enum ModalResult : int { kMrNone = 0, kMrOk = 1, kMrCancel = 2 };
 
@@ -24,7 +29,7 @@ struct BorderIcons {
 };
 
 // A top-level window: the root of a control tree, with one host window. Its bounds are its
-// client area (left and top 0); ScreenPosition places the client area on the screen. The whole
+// client area (left and top 0); SetScreenPosition places the client area on the screen. The whole
 // client area is painted into an off-screen frame and handed to the host; only the invalid
 // part is repainted and presented.
 class Form : public Control {
@@ -36,28 +41,23 @@ class Form : public Control {
   WindowId Window() const { return m_window; }
 
   // Window properties; set them before the first Show.
-  Form* Owner() const { return m_owner; }
   void SetOwner(Form* owner) { m_owner = owner; }
   BorderStyle GetBorderStyle() const { return m_borderStyle; }
   void SetBorderStyle(BorderStyle style) { m_borderStyle = style; }
-  const BorderIcons& GetBorderIcons() const { return m_icons; }
   void SetBorderIcons(const BorderIcons& icons) { m_icons = icons; }
-  FormPosition Position() const { return m_position; }
-  void SetPosition(FormPosition position) { m_position = position; }
-  gfx::Point ScreenPosition() const { return m_screenPos; }  // client top-left, screen pixels
-  void SetScreenPosition(gfx::Point p);
+  void SetPlacement(FormPlacement placement) { m_placement = placement; }
+  void SetScreenPosition(gfx::Point p);  // the client area's top-left, screen pixels
   void SetClientSize(int width, int height);
   gfx::Point FormClientToScreen(gfx::Point p) const;
 
-  void Show();
-  void Hide();
+  // Creates the window on the first show; showing a shown form activates its window.
+  void Show() override;
   // Asks to close: OnClose may refuse. A modal form ends its modal loop; the main form ends the
   // application; any other form hides.
   void Close();
   // Shows the form over its owner (or the main form) and runs a nested message loop until the
   // form closes or sets a modal result; the other forms take no input meanwhile.
   int ShowModal();
-  bool IsModal() const { return m_modal; }
   int GetModalResult() const { return m_modalResult; }
   void SetModalResult(int result) { m_modalResult = result; }
 
@@ -68,7 +68,7 @@ class Form : public Control {
   Control* ActiveControl() const { return m_activeControl; }
   void SetActiveControl(Control* control) { FocusControl(control); }
   bool FocusControl(Control* control);
-  bool SelectNext(bool forward);
+  bool SelectNext(TabDirection direction);
   bool WindowActive() const { return m_windowActive; }
   bool InputEnabled() const { return m_inputEnabled; }
 
@@ -89,8 +89,8 @@ class Form : public Control {
   // Called by the application and the controls.
   void HandleHostEvent(const HostEvent& e);
   MouseRouter& Mouse() { return m_mouse; }
-  void ForgetControl(const Control& control);  // a control is being destroyed
-  void ControlHidden(const Control& control);  // hidden, disabled or removed
+  // Drops every reference to the control's subtree: mouse, hint and focus.
+  void ForgetControl(const Control& control, ControlGone how);
   void SetInputEnabled(bool enabled);
 
  protected:
@@ -113,7 +113,7 @@ class Form : public Control {
   Form* m_owner = nullptr;
   BorderStyle m_borderStyle = BorderStyle::Sizeable;
   BorderIcons m_icons;
-  FormPosition m_position = FormPosition::Designed;
+  FormPlacement m_placement = FormPlacement::Designed;
   gfx::Point m_screenPos{0, 0};
   bool m_placed = false;
   bool m_modal = false;

@@ -4,9 +4,25 @@
 
 namespace orvanta::ui {
 
-// One-pixel rings of the classic 3D look. The top-left colour takes the top row and the left
-// column except their far ends; the bottom-right colour takes the bottom row and the right
-// column whole. Each ring shrinks rect by one pixel on every side.
+// The sides of a rectangle a ring is drawn on.
+struct RingSides {
+  bool Left = true;
+  bool Top = true;
+  bool Right = true;
+  bool Bottom = true;
+};
+
+// One one-pixel ring of the classic 3D look on the chosen sides of `ring`: the top-left colour
+// takes the top row and the left column, the bottom-right colour the right column and the
+// bottom row, which own the top-right and bottom-left corners. Nothing is drawn outside
+// `bounds` (a frame of several rings passes its outer rectangle, so that the rings of a
+// rectangle too small for them stay inside it), and a colour without a value (clNone,
+// AutoColor) draws nothing. Returns `ring` shrunk by one pixel on each side drawn.
+gfx::Rect DrawRing(gfx::Canvas& canvas, const gfx::Rect& ring, gfx::Color topLeft,
+                   gfx::Color bottomRight, RingSides sides, const gfx::Rect& bounds);
+
+// `width` rings on every side, each inside the last, until rect is used up; rect shrinks to
+// the inside.
 void Frame3D(gfx::Canvas& canvas, gfx::Rect& rect, gfx::Color topLeft, gfx::Color bottomRight,
              int width = 1);
 

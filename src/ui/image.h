@@ -13,7 +13,6 @@ class Image : public Control {
 
   const gfx::Image& Picture() const { return m_picture; }
   void SetPicture(gfx::Image picture);
-  bool Center() const { return m_center; }
   void SetCenter(bool center);
   // Where the picture goes, client pixels.
   gfx::Point PictureOrigin() const;

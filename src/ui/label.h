@@ -12,18 +12,12 @@ namespace orvanta::ui {
 class Label : public Control {
  public:
   Label();
-
-  bool AutoSize() const { return m_autoSize; }
   void SetAutoSize(bool autoSize);
-  Alignment GetAlignment() const { return m_alignment; }
   void SetAlignment(Alignment alignment);
   TextLayout Layout() const { return m_layout; }
   void SetLayout(TextLayout layout);
-  bool Transparent() const { return m_transparent; }
   void SetTransparent(bool transparent);
-  bool WordWrap() const { return m_wordWrap; }
   void SetWordWrap(bool wordWrap);
-  bool ShowAccelChar() const { return m_showAccelChar; }
   void SetShowAccelChar(bool show);
   Control* FocusControl() const { return m_focusControl; }
   void SetFocusControl(Control* control) { m_focusControl = control; }

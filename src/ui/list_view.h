@@ -26,22 +26,15 @@ class ListView : public Control {
   ListViewModel& Model() { return m_model; }
   const ListViewModel& Model() const { return m_model; }
   void SetStateImages(const ImageList* images);  // not owned
-  const ImageList* StateImages() const { return m_stateImages; }
-
-  bool GridLines() const { return m_gridLines; }
   void SetGridLines(bool on);
-  bool HideSelection() const { return m_hideSelection; }
   void SetHideSelection(bool on);
-  bool ShowColumnHeaders() const { return m_showHeaders; }
   void SetShowColumnHeaders(bool on);
-  ControlBorder Border() const { return m_border; }
   void SetBorder(ControlBorder border);
 
   int Selected() const { return m_selected; }
   void SetSelected(int row);  // -1 for none; out-of-range rows select nothing
   std::function<void()> OnSelectItem;
 
-  int ScrollX() const { return m_scrollX; }
   int ScrollY() const { return m_scrollY; }
   void ScrollTo(int x, int y);  // clamped to the content
   void ScrollBy(int dx, int dy) { ScrollTo(m_scrollX + dx, m_scrollY + dy); }
@@ -81,7 +74,10 @@ class ListView : public Control {
   void InvalidateRow(int row);
   void PaintHeader(gfx::Canvas& canvas);
   void PaintRows(gfx::Canvas& canvas);
-  void PaintRow(gfx::Canvas& canvas, int row, bool selected, bool focused);
+  // How a row shows the selection: not at all, in the highlight colours while the list has the
+  // focus, in the button face while it has not.
+  enum class RowHighlight { None, Focused, Unfocused };
+  void PaintRow(gfx::Canvas& canvas, int row, RowHighlight highlight);
 
   ListViewModel m_model;
   ScrollBar* m_vbar;  // children, owned by the tree

@@ -70,12 +70,9 @@ class ListViewModel {
   ListViewModel() = default;
   // Copies carry the columns and rows, never the change listener: assigning a whole model to
   // the one a list view shows keeps that view informed.
-  ListViewModel(const ListViewModel& other)
-      : m_columns(other.m_columns), m_items(other.m_items), m_revision(other.m_revision) {}
+  ListViewModel(const ListViewModel& other) : m_columns(other.m_columns), m_items(other.m_items) {}
   ListViewModel(ListViewModel&& other) noexcept
-      : m_columns(std::move(other.m_columns)),
-        m_items(std::move(other.m_items)),
-        m_revision(other.m_revision) {}
+      : m_columns(std::move(other.m_columns)), m_items(std::move(other.m_items)) {}
   ListViewModel& operator=(const ListViewModel& other) {
     if (this != &other) {
       m_columns = other.m_columns;
@@ -110,13 +107,11 @@ class ListViewModel {
   ListItem& Item(int index) { return m_items.at(static_cast<std::size_t>(index)); }
   void ReserveItems(std::size_t count) { m_items.reserve(count); }
 
-  // Bumped by every change, so a view can tell whether it must lay out and repaint.
-  std::uint64_t Revision() const { return m_revision; }
   // Bumped by ClearItems, so a view drops its selection and scrolls back to the top: the rows
   // that follow are other rows, whatever their number.
   std::uint64_t Clearings() const { return m_clearings; }
+  // Tells the view of a change.
   void Touch() {
-    ++m_revision;
     if (m_onChange) {
       m_onChange();
     }
@@ -128,7 +123,6 @@ class ListViewModel {
   std::function<void()> m_onChange;
   std::vector<ListColumn> m_columns;
   std::vector<ListItem> m_items;
-  std::uint64_t m_revision = 0;
   std::uint64_t m_clearings = 0;
 };
 

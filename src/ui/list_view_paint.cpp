@@ -114,8 +114,11 @@ void ListView::PaintRows(gfx::Canvas& canvas) {
   const int last = std::min(m_layout.LastVisibleRow(m_scrollY, m_model.ItemCount()),
                             (clip.Bottom - 1 - view.Top + m_scrollY) / rowHeight);
   const bool focused = Focused();
+  const RowHighlight selection = focused           ? RowHighlight::Focused
+                                 : m_hideSelection ? RowHighlight::None
+                                                   : RowHighlight::Unfocused;
   for (int row = first; row <= last; ++row) {
-    PaintRow(canvas, row, row == m_selected, focused);
+    PaintRow(canvas, row, row == m_selected ? selection : RowHighlight::None);
   }
   m_paintedFirst = first;
   m_paintedLast = last;
@@ -140,14 +143,15 @@ void ListView::PaintRows(gfx::Canvas& canvas) {
   }
 }
 
-void ListView::PaintRow(gfx::Canvas& canvas, int row, bool selected, bool focused) {
+void ListView::PaintRow(gfx::Canvas& canvas, int row, RowHighlight highlight) {
   const ListItem& item = m_model.Item(row);
   gfx::Rect rowRect = m_layout.RowRect(row, m_scrollX, m_scrollY);
   if (m_gridLines) {
     rowRect.Bottom -= 1;
   }
   gfx::Color textColor = Font().TextColor;
-  if (selected && (focused || !m_hideSelection)) {
+  if (highlight != RowHighlight::None) {
+    const bool focused = highlight == RowHighlight::Focused;
     canvas.FillRect(rowRect, focused ? gfx::clHighlight : gfx::clBtnFace);
     textColor = focused ? gfx::clHighlightText : gfx::clBtnText;
   }

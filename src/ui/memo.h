@@ -22,14 +22,11 @@ class Memo : public Control {
   const std::vector<std::string>& Lines() const { return m_lines; }
   void SetLines(std::vector<std::string> lines);
   void AddLine(std::string line);
-  ScrollBars GetScrollBars() const { return m_scrollBars; }
   void SetScrollBars(ScrollBars bars);
-  ControlBorder Border() const { return m_border; }
   void SetBorder(ControlBorder border);
 
   int TopLine() const { return m_topLine; }
   void SetTopLine(int line);
-  int LeftOffset() const { return m_leftOffset; }
   void SetLeftOffset(int pixels);
 
   // Geometry, client pixels: inside the border, less the bars.

@@ -30,8 +30,6 @@ class MouseRouter {
   void SetCapture(Control* control);
   void ReleaseCapture();
   Control* Capture() const { return m_capture; }
-  Control* Hover() const { return m_hover; }
-  ShiftState Buttons() const { return m_buttons; }
 
   // The subtree of control is going away or became unreachable (hidden, disabled, removed).
   void Forget(const Control& control);

@@ -12,16 +12,11 @@ enum class BevelCut { None, Lowered, Raised };
 class Panel : public Control {
  public:
   Panel();
-
-  BevelCut BevelOuter() const { return m_bevelOuter; }
   void SetBevelOuter(BevelCut cut);
-  BevelCut BevelInner() const { return m_bevelInner; }
   void SetBevelInner(BevelCut cut);
-  int BevelWidth() const { return m_bevelWidth; }
   void SetBevelWidth(int width);
   int BorderWidth() const { return m_borderWidth; }
   void SetBorderWidth(int width);
-  Alignment GetAlignment() const { return m_alignment; }
   void SetAlignment(Alignment alignment);
 
   gfx::Rect AlignArea() const override;

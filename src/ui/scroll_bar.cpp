@@ -45,10 +45,10 @@ gfx::Rect ScrollBar::Span(int from, int to) const {
   return {from, 0, to, Height()};
 }
 
-gfx::Rect ScrollBar::ArrowRect(bool first) const {
+gfx::Rect ScrollBar::ArrowRect(ScrollArrow arrow) const {
   // Arrows are square, and share a bar too short for two.
-  const int arrow = std::min(Thickness(), Length() / 2);
-  return first ? Span(0, arrow) : Span(Length() - arrow, Length());
+  const int size = std::min(Thickness(), Length() / 2);
+  return arrow == ScrollArrow::First ? Span(0, size) : Span(Length() - size, Length());
 }
 
 gfx::Rect ScrollBar::TrackRect() const {
@@ -80,10 +80,10 @@ ScrollBar::Part ScrollBar::HitPart(gfx::Point p) const {
   if (!ClientRect().Contains(p)) {
     return Part::None;
   }
-  if (ArrowRect(true).Contains(p)) {
+  if (ArrowRect(ScrollArrow::First).Contains(p)) {
     return Part::FirstArrow;
   }
-  if (ArrowRect(false).Contains(p)) {
+  if (ArrowRect(ScrollArrow::Second).Contains(p)) {
     return Part::SecondArrow;
   }
   const gfx::Rect thumb = ThumbRect();
@@ -188,9 +188,11 @@ void ScrollBar::MouseMove(const MouseEvent& e) {
     }
     return;
   }
-  const bool inside = m_pressed == Part::FirstArrow || m_pressed == Part::SecondArrow
-                          ? ArrowRect(m_pressed == Part::FirstArrow).Contains(e.Position)
-                          : ClientRect().Contains(e.Position);
+  const bool inside =
+      m_pressed == Part::FirstArrow || m_pressed == Part::SecondArrow
+          ? ArrowRect(m_pressed == Part::FirstArrow ? ScrollArrow::First : ScrollArrow::Second)
+                .Contains(e.Position)
+          : ClientRect().Contains(e.Position);
   if (inside != m_pressedInside) {
     m_pressedInside = inside;
     Invalidate();
@@ -217,11 +219,12 @@ void ScrollBar::EndPress() {
   }
 }
 
-void ScrollBar::PaintArrow(gfx::Canvas& canvas, bool first) {
-  gfx::Rect r = ArrowRect(first);
+void ScrollBar::PaintArrow(gfx::Canvas& canvas, ScrollArrow arrow) {
+  gfx::Rect r = ArrowRect(arrow);
   if (r.IsEmpty()) {
     return;
   }
+  const bool first = arrow == ScrollArrow::First;
   const Part part = first ? Part::FirstArrow : Part::SecondArrow;
   const bool pushed = m_pressed == part && m_pressedInside;
   gfx::Rect face = r;
@@ -273,8 +276,8 @@ void ScrollBar::PaintTrack(gfx::Canvas& canvas, const gfx::Rect& track) {
 }
 
 void ScrollBar::Paint(gfx::Canvas& canvas) {
-  PaintArrow(canvas, true);
-  PaintArrow(canvas, false);
+  PaintArrow(canvas, ScrollArrow::First);
+  PaintArrow(canvas, ScrollArrow::Second);
   PaintTrack(canvas, TrackRect());
   gfx::Rect thumb = ThumbRect();
   if (!thumb.IsEmpty()) {

@@ -10,6 +10,8 @@
 namespace orvanta::ui {
 
 enum class ScrollBarKind { Horizontal, Vertical };
+// The arrow buttons at the two ends: up or left, down or right.
+enum class ScrollArrow { First, Second };
 enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbTrack, ThumbPosition, EndScroll };
 
 // A classic scroll bar: two arrow buttons, a dithered track and a raised thumb. The range runs
@@ -24,18 +26,12 @@ class ScrollBar : public Control {
 
   explicit ScrollBar(ScrollBarKind kind = ScrollBarKind::Vertical);
   ~ScrollBar() override;
-
-  ScrollBarKind Kind() const { return m_kind; }
   // Sets the range, the page and the position at once (clamped); OnScroll is not called.
   void SetParams(int min, int max, int pageSize, int position);
   void SetPosition(int position);  // clamped; OnScroll is not called
-  int Min() const { return m_min; }
-  int Max() const { return m_max; }
-  int PageSize() const { return m_page; }
   int Position() const { return m_position; }
   int MaxPosition() const;
   bool Scrollable() const { return MaxPosition() > m_min; }
-  int SmallChange() const { return m_smallChange; }
   void SetSmallChange(int change) { m_smallChange = change > 0 ? change : 1; }
   int LargeChange() const { return m_largeChange > 0 ? m_largeChange : (m_page > 0 ? m_page : 1); }
   void SetLargeChange(int change) { m_largeChange = change; }
@@ -44,7 +40,7 @@ class ScrollBar : public Control {
   std::function<void(ScrollCode, int)> OnScroll;
 
   // Geometry in client pixels.
-  gfx::Rect ArrowRect(bool first) const;
+  gfx::Rect ArrowRect(ScrollArrow arrow) const;
   gfx::Rect TrackRect() const;
   gfx::Rect ThumbRect() const;  // empty when nothing scrolls
 
@@ -68,7 +64,7 @@ class ScrollBar : public Control {
   void Scroll(ScrollCode code, int position);
   void Repeat();
   void EndPress();
-  void PaintArrow(gfx::Canvas& canvas, bool first);
+  void PaintArrow(gfx::Canvas& canvas, ScrollArrow arrow);
   void PaintTrack(gfx::Canvas& canvas, const gfx::Rect& track);
 
   ScrollBarKind m_kind;

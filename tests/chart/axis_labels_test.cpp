@@ -5,12 +5,10 @@
 #include <cmath>
 #include <vector>
 
-#include "recording_canvas.h"
+#include "fixed_measurer.h"
 
 namespace orvanta::chart {
 namespace {
-
-using test::FixedMeasurer;
 
 AxisScale VerticalScale(double lo, double hi, int top, int bottom) {
   AxisScale s;

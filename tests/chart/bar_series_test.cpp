@@ -83,12 +83,19 @@ TEST(TBarSeries, ClearRemovesEverythingAndStartsAgainAtZero) {
   TBarSeries series;
   series.ColorEachPoint = true;
   series.Add(1, "a", gfx::clNavy);
-  series.FirstVisibleIndex = 0;
-  series.LastVisibleIndex = 0;
+  BarLayout before = series.Prepare(1, 1, 2);
+  before.FirstVisibleIndex = 0;
+  before.LastVisibleIndex = 0;
   series.Clear();
   EXPECT_EQ(series.Count(), 0);
-  EXPECT_EQ(series.FirstVisibleIndex, -1);
-  EXPECT_EQ(series.LastVisibleIndex, -1);
+  // Nothing is in view afterwards: not in a fresh layout, and a layout from before the
+  // clearing draws and hits nothing.
+  BarLayout after = series.Prepare(1, 1, 0);
+  series.SetScales(after, before.XScale, before.YScale);
+  EXPECT_EQ(after.FirstVisibleIndex, -1);
+  EXPECT_EQ(after.LastVisibleIndex, -1);
+  EXPECT_EQ(series.Clicked(before, before.XScale.CenterPos, before.YScale.CenterPos), -1);
+  EXPECT_EQ(series.BarBounds(before, 0), gfx::Rect{});
   EXPECT_FALSE(series.HasLabels());
   EXPECT_EQ(series.Add(7, ""), 0);
   EXPECT_EQ(series.XValue(0), 0);

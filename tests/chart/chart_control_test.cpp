@@ -28,7 +28,7 @@ struct ChartControlTest : ::testing::Test {
     ui.App.ProcessMessages();
   }
   gfx::Point Inside(int bar) const {
-    const gfx::Rect r = series->BarBounds(bar);
+    const gfx::Rect r = series->BarBounds(control->Chart().Layout().Bars[0], bar);
     return {(r.Left + r.Right) / 2, r.Bottom - 3};
   }
 
@@ -62,7 +62,8 @@ TEST_F(ChartControlTest, TipsFollowTheBarsUnderTheMouse) {
 
   MoveTo(Inside(1));
   EXPECT_EQ(control->Hint(), "2024-05-04 13.583");
-  MoveTo({Inside(1).X, series->BarBounds(1).Top - 10});  // above the bar
+  MoveTo({Inside(1).X,
+          series->BarBounds(control->Chart().Layout().Bars[0], 1).Top - 10});  // above the bar
   EXPECT_EQ(control->Hint(), "");
   EXPECT_FALSE(control->ShowHint());
   EXPECT_FALSE(ui.App.Hints().Showing());

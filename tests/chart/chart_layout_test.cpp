@@ -7,13 +7,15 @@
 #include "chart/chart.h"
 #include "chart/default_palette.h"
 #include "chart_page_setup.h"
-#include "recording_canvas.h"
+#include "fixed_measurer.h"
+#include "support/recording_canvas.h"
 
 namespace orvanta::chart {
 namespace {
 
+using test::DrawLog;
 using test::RecordingCanvas;
-using OpKind = RecordingCanvas::OpKind;
+using OpKind = DrawLog::OpKind;
 
 TEST(ChartRect, StartsFromTheMarginsInsideTheFrame) {
   EXPECT_EQ(StartingChartRect({669, 328}, 1, {}), (gfx::Rect{21, 14, 648, 314}));
@@ -37,14 +39,14 @@ class ChartPaintTest : public testing::Test {
  protected:
   ChartPaintTest() { SetUpAsChartPage(m_chart, m_series); }
 
-  RecordingCanvas Paint() {
+  DrawLog Paint() {
     RecordingCanvas canvas({669, 328});
     m_chart.Paint(canvas);
-    return canvas;
+    return canvas.Log();
   }
 
-  static std::vector<RecordingCanvas::Op> TextsAtY(const RecordingCanvas& c, int y) {
-    std::vector<RecordingCanvas::Op> out;
+  static std::vector<DrawLog::Op> TextsAtY(const DrawLog& c, int y) {
+    std::vector<DrawLog::Op> out;
     for (const auto& op : c.Texts()) {
       if (op.Area.Top == y && op.OpFont.Escapement == 0) {
         out.push_back(op);
@@ -54,9 +56,9 @@ class ChartPaintTest : public testing::Test {
   }
 
   // Tick lines of the given pen colour and length below the bottom axis.
-  std::vector<int> BottomTicks(const RecordingCanvas& c, int length) const {
+  std::vector<int> BottomTicks(const DrawLog& c, int length) const {
     std::vector<int> xs;
-    int axisPos = m_chart.BottomAxis.AxisPos;
+    int axisPos = m_chart.Layout().Bottom.AxisPos;
     for (const auto& op : c.Lines()) {
       if (op.Area.Left == op.Area.Right && op.Area.Top == axisPos + 1 &&
           op.Area.Bottom == axisPos + 1 + length) {
@@ -66,12 +68,14 @@ class ChartPaintTest : public testing::Test {
     return xs;
   }
 
+  const BarLayout& Bars() const { return m_chart.Layout().Bars[0]; }
+
   TChart m_chart;
   TBarSeries& m_series = m_chart.AddSeries();
 };
 
 TEST_F(ChartPaintTest, EmptyChartShowsOneZeroPerAxisTheWallBothAxesAndTheTitle) {
-  RecordingCanvas c = Paint();
+  DrawLog c = Paint();
   // Title strip 14, label "0" plus a space 14, line and ticks 7; labels 14 and 7 below.
   EXPECT_EQ(m_chart.ChartRect(), (gfx::Rect{56, 14, 648, 293}));
 
@@ -99,7 +103,7 @@ TEST_F(ChartPaintTest, EmptyChartShowsOneZeroPerAxisTheWallBothAxesAndTheTitle) 
 
   auto lines = c.Lines();
   auto axisLine = [&](gfx::Rect r) {
-    return std::any_of(lines.begin(), lines.end(), [&](const RecordingCanvas::Op& op) {
+    return std::any_of(lines.begin(), lines.end(), [&](const DrawLog::Op& op) {
       return op.Area == r && op.OpPen == gfx::Pen{gfx::clBlack, 2};
     });
   };
@@ -110,22 +114,46 @@ TEST_F(ChartPaintTest, EmptyChartShowsOneZeroPerAxisTheWallBothAxesAndTheTitle) 
   EXPECT_EQ(lines.size(), 4u);
 }
 
+// The layout needs no canvas: measured alone it is the one a paint then keeps and draws, and
+// the series is hit-tested on it.
+TEST_F(ChartPaintTest, TheLayoutIsMeasuredWithoutACanvas) {
+  m_series.Add(0, "2024-03-08");
+  m_series.Add(3.5, "2024-03-09");
+  FixedMeasurer labels;
+  FixedMeasurer titles;
+  const ChartLayout layout = m_chart.ComputeLayout(labels, titles);
+  EXPECT_TRUE(m_chart.Layout().Bars.empty());  // computing it keeps nothing
+  // Title 14, "3.5" and a space 28, line and ticks 7; labels 14 and 7 below.
+  EXPECT_EQ(layout.ChartRect, (gfx::Rect{70, 14, 648, 293}));
+  EXPECT_EQ(layout.PlotFrame(), (gfx::Rect{70, 14, 649, 294}));
+  const gfx::Rect bar = m_series.BarBounds(layout.Bars[0], 1);
+  EXPECT_EQ(bar.Top, layout.ChartRect.Top);
+  EXPECT_EQ(m_series.Clicked(layout.Bars[0], bar.Left, bar.Top), 1);
+
+  DrawLog c = Paint();
+  EXPECT_EQ(m_chart.ChartRect(), layout.ChartRect);
+  EXPECT_EQ(m_chart.Clicked(m_series, bar.Left, bar.Top), 1);
+  EXPECT_EQ(TextsAtY(c, layout.Bottom.LabelsPos).size(), layout.Bottom.Labels.size());
+}
+
 TEST_F(ChartPaintTest, PaintsFillFrameWallAxesThenBarsAndResetsTheCanvas) {
   m_series.Add(2, "2024-03-08");
-  RecordingCanvas c = Paint();
+  RecordingCanvas canvas({669, 328});
+  m_chart.Paint(canvas);
+  const DrawLog& c = canvas.Log();
   ASSERT_GE(c.Ops.size(), 5u);
   EXPECT_EQ(c.Ops[0].Kind, OpKind::FillRect);
   EXPECT_EQ(c.Ops[0].Area, (gfx::Rect{0, 0, 669, 328}));
-  EXPECT_EQ(c.Ops[0].FillColor, gfx::clWhite);
+  EXPECT_EQ(c.Ops[0].Color, gfx::clWhite);
   // The raised frame: light on top and left, dark on bottom and right.
   EXPECT_EQ(c.Ops[1].Area, (gfx::Rect{0, 0, 668, 1}));
-  EXPECT_EQ(c.Ops[1].FillColor, gfx::clBtnHighlight);
+  EXPECT_EQ(c.Ops[1].Color, gfx::clBtnHighlight);
   EXPECT_EQ(c.Ops[2].Area, (gfx::Rect{0, 0, 1, 327}));
-  EXPECT_EQ(c.Ops[2].FillColor, gfx::clBtnHighlight);
+  EXPECT_EQ(c.Ops[2].Color, gfx::clBtnHighlight);
   EXPECT_EQ(c.Ops[3].Area, (gfx::Rect{668, 0, 669, 328}));
-  EXPECT_EQ(c.Ops[3].FillColor, gfx::clBtnShadow);
+  EXPECT_EQ(c.Ops[3].Color, gfx::clBtnShadow);
   EXPECT_EQ(c.Ops[4].Area, (gfx::Rect{0, 327, 669, 328}));
-  EXPECT_EQ(c.Ops[4].FillColor, gfx::clBtnShadow);
+  EXPECT_EQ(c.Ops[4].Color, gfx::clBtnShadow);
   EXPECT_EQ(c.Ops[5].Kind, OpKind::Rectangle);  // the wall
 
   // The bar comes last, clipped to the plotting rectangle and its far frame lines.
@@ -133,20 +161,20 @@ TEST_F(ChartPaintTest, PaintsFillFrameWallAxesThenBarsAndResetsTheCanvas) {
   EXPECT_EQ(bar.Kind, OpKind::Rectangle);
   gfx::Rect r = m_chart.ChartRect();
   EXPECT_EQ(bar.Clip, (gfx::Rect{r.Left, r.Top, r.Right + 1, r.Bottom + 1}));
-  EXPECT_EQ(c.ClipBox(), (gfx::Rect{0, 0, 669, 328}));
-  EXPECT_EQ(c.GetPen(), gfx::Pen{});
-  EXPECT_EQ(c.GetBrush(), gfx::Brush{});
-  EXPECT_EQ(c.GetFont(), DefaultChartFont());
+  EXPECT_EQ(canvas.ClipBox(), (gfx::Rect{0, 0, 669, 328}));
+  EXPECT_EQ(canvas.GetPen(), gfx::Pen{});
+  EXPECT_EQ(canvas.GetBrush(), gfx::Brush{});
+  EXPECT_EQ(canvas.GetFont(), DefaultChartFont());
 }
 
 TEST_F(ChartPaintTest, WorkedExampleThreeDatedBarsOldestLeft) {
   m_series.Add(0, "2024-03-08");
   m_series.Add(3.5, "2024-03-09");
   m_series.Add(0, "2024-03-10");
-  RecordingCanvas c = Paint();
+  DrawLog c = Paint();
   gfx::Rect plot = m_chart.ChartRect();
 
-  auto dates = TextsAtY(c, m_chart.BottomAxis.LabelsPos);
+  auto dates = TextsAtY(c, m_chart.Layout().Bottom.LabelsPos);
   ASSERT_EQ(dates.size(), 3u);
   EXPECT_EQ(dates[0].Text, "2024-03-08");
   EXPECT_EQ(dates[1].Text, "2024-03-09");
@@ -162,7 +190,7 @@ TEST_F(ChartPaintTest, WorkedExampleThreeDatedBarsOldestLeft) {
   EXPECT_EQ(rects[1].OpBrush.BrushColor, gfx::clGreen);
   EXPECT_EQ(rects[1].OpPen.PenColor, gfx::clBlack);
 
-  std::vector<RecordingCanvas::Op> zeroLines;
+  std::vector<DrawLog::Op> zeroLines;
   for (const auto& op : c.Lines()) {
     if (op.Area.Top == plot.Bottom && op.Area.Bottom == plot.Bottom && op.Area.Left > plot.Left) {
       zeroLines.push_back(op);
@@ -171,12 +199,12 @@ TEST_F(ChartPaintTest, WorkedExampleThreeDatedBarsOldestLeft) {
   ASSERT_EQ(zeroLines.size(), 2u);
   EXPECT_EQ(zeroLines[0].OpPen.PenColor, gfx::clRed);
   EXPECT_EQ(zeroLines[1].OpPen.PenColor, gfx::clYellow);
-  EXPECT_EQ(zeroLines[0].Area.Right - zeroLines[0].Area.Left, m_series.BarSize() + 1);
+  EXPECT_EQ(zeroLines[0].Area.Right - zeroLines[0].Area.Left, Bars().BarSize + 1);
 
   // Each date stands centred under its bar.
   for (int i = 0; i < 3; ++i) {
-    gfx::Rect b = m_series.BarBounds(i);
-    EXPECT_EQ(dates[static_cast<std::size_t>(i)].Area.Left + 35, b.Left + m_series.BarSize() / 2);
+    gfx::Rect b = m_series.BarBounds(Bars(), i);
+    EXPECT_EQ(dates[static_cast<std::size_t>(i)].Area.Left + 35, b.Left + Bars().BarSize / 2);
   }
   auto values = c.Texts();
   EXPECT_EQ(values.back().Text, "0");                  // the value labels end at 0 ...
@@ -188,8 +216,8 @@ TEST_F(ChartPaintTest, CrowdedDateLabelsAreSkippedWithTheirTicks) {
     std::string date = "2024-05-" + std::string(day < 10 ? "0" : "") + std::to_string(day);
     m_series.Add(day % 7, date);
   }
-  RecordingCanvas c = Paint();
-  auto dates = TextsAtY(c, m_chart.BottomAxis.LabelsPos);
+  DrawLog c = Paint();
+  auto dates = TextsAtY(c, m_chart.Layout().Bottom.LabelsPos);
   ASSERT_GT(dates.size(), 2u);
   EXPECT_LT(dates.size(), 60u);
   EXPECT_EQ(dates.front().Text, "2024-05-01");
@@ -211,7 +239,7 @@ TEST_F(ChartPaintTest, EveryBarTakesItsPaletteColour) {
   for (int i = 0; i < 22; ++i) {
     m_series.Add(1 + i % 3, "d");
   }
-  RecordingCanvas c = Paint();
+  DrawLog c = Paint();
   auto rects = c.OfKind(OpKind::Rectangle);
   ASSERT_EQ(rects.size(), 23u);  // the wall and 22 bars
   for (int i = 0; i < 22; ++i) {
@@ -226,10 +254,10 @@ TEST_F(ChartPaintTest, EveryBarTakesItsPaletteColour) {
 TEST_F(ChartPaintTest, LargeValuesAreLabelledWithGrouping) {
   m_series.Add(1200, "a");
   m_series.Add(300, "b");
-  RecordingCanvas c = Paint();
+  DrawLog c = Paint();
   std::vector<std::string> left;
   for (const auto& op : c.Texts()) {
-    if (op.Area.Left + RecordingCanvas::Chars(op.Text) * 7 == m_chart.LeftAxis.LabelsPos) {
+    if (op.Area.Left + RecordingCanvas::Chars(op.Text) * 7 == m_chart.Layout().Left.LabelsPos) {
       left.push_back(op.Text);
     }
   }
@@ -242,7 +270,7 @@ TEST_F(ChartPaintTest, InactiveSeriesAndHiddenAxesAreLeftOut) {
   m_series.Add(5, "x");
   m_series.Active = false;
   m_chart.LeftAxis.Visible = false;
-  RecordingCanvas c = Paint();
+  DrawLog c = Paint();
   EXPECT_EQ(c.OfKind(OpKind::Rectangle).size(), 1u);
   EXPECT_TRUE(c.Texts().empty());  // no series: the bottom axis has nothing to label
   EXPECT_EQ(m_chart.ChartRect().Left, 21);

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "chart/chart.h"
-#include "recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace orvanta::chart {
 namespace {
 
+using test::DrawLog;
 using test::RecordingCanvas;
 
 class ChartMouseTest : public testing::Test {
@@ -19,10 +20,10 @@ class ChartMouseTest : public testing::Test {
     Paint();
   }
 
-  RecordingCanvas Paint() {
+  DrawLog Paint() {
     RecordingCanvas canvas({669, 328});
     m_chart.Paint(canvas);
-    return canvas;
+    return canvas.Log();
   }
   void Send(ChartMouseKind kind, ChartMouseButton button, int x, int y) {
     m_chart.MouseEvent({kind, button, 0, x, y});
@@ -47,8 +48,8 @@ TEST_F(ChartMouseTest, ChangesToThePointsAskForARepaint) {
 }
 
 TEST_F(ChartMouseTest, DraggingRightZoomsToTheRectangle) {
-  const AxisScale x = m_chart.BottomAxis.Scale;
-  const AxisScale y = m_chart.LeftAxis.Scale;
+  const AxisScale x = m_chart.Layout().Bottom.Scale;
+  const AxisScale y = m_chart.Layout().Left.Scale;
   Drag(ChartMouseButton::Left, {200, 60}, {400, 200});
   EXPECT_TRUE(m_chart.Zoomed());
   EXPECT_DOUBLE_EQ(m_chart.BottomAxis.Minimum, x.PosToValue(200));
@@ -58,14 +59,14 @@ TEST_F(ChartMouseTest, DraggingRightZoomsToTheRectangle) {
 
   // Fixed ranges get no bar margins: the zoomed values span the whole plotting rectangle.
   Paint();
-  EXPECT_DOUBLE_EQ(m_chart.BottomAxis.Scale.RangeMin, x.PosToValue(200));
-  EXPECT_EQ(m_series.FirstVisibleIndex, 1);
-  EXPECT_EQ(m_series.LastVisibleIndex, 2);
+  EXPECT_DOUBLE_EQ(m_chart.Layout().Bottom.Scale.RangeMin, x.PosToValue(200));
+  EXPECT_EQ(m_chart.Layout().Bars[0].FirstVisibleIndex, 1);
+  EXPECT_EQ(m_chart.Layout().Bars[0].LastVisibleIndex, 2);
 
   Drag(ChartMouseButton::Left, {400, 200}, {200, 60});  // leftwards: undo
   EXPECT_FALSE(m_chart.Zoomed());
   Paint();
-  EXPECT_DOUBLE_EQ(m_chart.BottomAxis.Scale.RangeMin, x.RangeMin);
+  EXPECT_DOUBLE_EQ(m_chart.Layout().Bottom.Scale.RangeMin, x.RangeMin);
 }
 
 TEST_F(ChartMouseTest, ShortDragsDoNothing) {
@@ -79,8 +80,8 @@ TEST_F(ChartMouseTest, TheRubberBandIsAnInvertedFrameWhileDragging) {
   Send(ChartMouseKind::Down, ChartMouseButton::Left, 100, 50);
   Send(ChartMouseKind::Move, ChartMouseButton::None, 140, 90);
   EXPECT_TRUE(m_chart.Zooming());
-  RecordingCanvas c = Paint();
-  auto inverted = c.OfKind(RecordingCanvas::OpKind::Invert);
+  DrawLog c = Paint();
+  auto inverted = c.OfKind(DrawLog::OpKind::Invert);
   ASSERT_EQ(inverted.size(), 4u);
   EXPECT_EQ(inverted[0].Area, (gfx::Rect{100, 50, 141, 51}));
   EXPECT_EQ(inverted[1].Area, (gfx::Rect{100, 90, 141, 91}));
@@ -88,12 +89,12 @@ TEST_F(ChartMouseTest, TheRubberBandIsAnInvertedFrameWhileDragging) {
   EXPECT_EQ(inverted[3].Area, (gfx::Rect{140, 51, 141, 90}));
   Send(ChartMouseKind::Up, ChartMouseButton::Left, 140, 90);
   EXPECT_FALSE(m_chart.Zooming());
-  EXPECT_TRUE(Paint().OfKind(RecordingCanvas::OpKind::Invert).empty());
+  EXPECT_TRUE(Paint().OfKind(DrawLog::OpKind::Invert).empty());
 }
 
 TEST_F(ChartMouseTest, RightDragInsideThePlotScrollsBothAxes) {
-  const AxisScale x = m_chart.BottomAxis.Scale;
-  const AxisScale y = m_chart.LeftAxis.Scale;
+  const AxisScale x = m_chart.Layout().Bottom.Scale;
+  const AxisScale y = m_chart.Layout().Left.Scale;
   Drag(ChartMouseButton::Right, {300, 100}, {350, 80});
   double dx = 50 * x.Range / x.AxisSize;
   double dy = 20 * y.Range / y.AxisSize;
@@ -108,7 +109,7 @@ TEST_F(ChartMouseTest, RightDragInsideThePlotScrollsBothAxes) {
 }
 
 TEST_F(ChartMouseTest, TheWheelShiftsTheValueAxisByThreePercent) {
-  const AxisScale y = m_chart.LeftAxis.Scale;
+  const AxisScale y = m_chart.Layout().Left.Scale;
   m_chart.MouseWheel(-1);  // towards the user: up the scale
   EXPECT_DOUBLE_EQ(m_chart.LeftAxis.Minimum, y.RangeMin + 0.03 * y.Range);
   EXPECT_DOUBLE_EQ(m_chart.LeftAxis.Maximum, y.RangeMax + 0.03 * y.Range);

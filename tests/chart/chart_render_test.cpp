@@ -66,6 +66,8 @@ class ChartRenderTest : public testing::Test {
   gfx::SystemPalette m_palette = gfx::SystemPalette::Classic();
   test::BoxGlyphSource m_glyphs;
   gfx::Bitmap m_bitmap;
+  const BarLayout& Bars() const { return m_chart.Layout().Bars[0]; }
+
   TChart m_chart;
   TBarSeries& m_series = m_chart.AddSeries();
 };
@@ -90,8 +92,8 @@ TEST_F(ChartRenderTest, PanelFrameAndBackWall) {
 TEST_F(ChartRenderTest, EmptyChartShowsZeroMidAxisBothAxisLinesAndTheTitle) {
   Paint("empty");
   gfx::Rect plot = m_chart.ChartRect();
-  const TChartAxis& left = m_chart.LeftAxis;
-  const TChartAxis& bottom = m_chart.BottomAxis;
+  const AxisLayout& left = m_chart.Layout().Left;
+  const AxisLayout& bottom = m_chart.Layout().Bottom;
 
   // Two-pixel axis lines over the wall's left and bottom edges.
   for (int y : {plot.Top + 10, plot.Bottom - 10}) {
@@ -132,7 +134,7 @@ TEST_F(ChartRenderTest, WorkedExampleMiddleBarReachesTheTopZeroBarsAreLines) {
   Paint("worked_example");
   gfx::Rect plot = m_chart.ChartRect();
 
-  gfx::Rect middle = m_series.BarBounds(1);
+  gfx::Rect middle = m_series.BarBounds(Bars(), 1);
   EXPECT_EQ(middle.Top, plot.Top);
   int cx = (middle.Left + middle.Right) / 2;
   EXPECT_EQ(At(cx, plot.Top), kBlack);  // the bar's outline on the top edge
@@ -144,7 +146,7 @@ TEST_F(ChartRenderTest, WorkedExampleMiddleBarReachesTheTopZeroBarsAreLines) {
 
   // The first and the last bar: lines of their own colour on the zero line, over the axis.
   for (auto [index, colour] : {std::pair{0, kRed}, std::pair{2, kYellow}}) {
-    gfx::Rect r = m_series.BarBounds(index);
+    gfx::Rect r = m_series.BarBounds(Bars(), index);
     EXPECT_EQ(At(r.Left, plot.Bottom), colour);
     EXPECT_EQ(At(r.Right - 1, plot.Bottom), colour);
     EXPECT_EQ(At(r.Right, plot.Bottom), kBlack);
@@ -154,12 +156,12 @@ TEST_F(ChartRenderTest, WorkedExampleMiddleBarReachesTheTopZeroBarsAreLines) {
 
   // Three date labels centred under their bars, oldest on the left.
   for (int i = 0; i < 3; ++i) {
-    gfx::Rect b = m_series.BarBounds(i);
-    int centre = b.Left + m_series.BarSize() / 2;
-    gfx::Rect ink = InkBounds({centre - 40, m_chart.BottomAxis.LabelsPos, centre + 40,
-                               m_chart.BottomAxis.LabelsPos + 11});
+    gfx::Rect b = m_series.BarBounds(Bars(), i);
+    int centre = b.Left + Bars().BarSize / 2;
+    gfx::Rect ink = InkBounds({centre - 40, m_chart.Layout().Bottom.LabelsPos, centre + 40,
+                               m_chart.Layout().Bottom.LabelsPos + 11});
     EXPECT_NEAR((ink.Left + ink.Right) / 2, centre, 1) << i;
-    EXPECT_EQ(At(centre, m_chart.BottomAxis.AxisPos + 4), kGray) << i;
+    EXPECT_EQ(At(centre, m_chart.Layout().Bottom.AxisPos + 4), kGray) << i;
   }
 }
 
@@ -169,14 +171,14 @@ TEST_F(ChartRenderTest, PaletteColoursAndTheWhiteBarsOutline) {
   }
   Paint("palette");
   auto fill = [&](int i) {
-    gfx::Rect r = m_series.BarBounds(i);
+    gfx::Rect r = m_series.BarBounds(Bars(), i);
     return At((r.Left + r.Right) / 2, r.Bottom - 3);
   };
   EXPECT_EQ(fill(0), kRed);
   EXPECT_EQ(fill(20), kRed);
   EXPECT_EQ(fill(1), kGreen);
   EXPECT_EQ(fill(4), kWhite);
-  gfx::Rect white = m_series.BarBounds(4);
+  gfx::Rect white = m_series.BarBounds(Bars(), 4);
   EXPECT_EQ(At(white.Left, white.Bottom - 3), kBlack);
   EXPECT_EQ(At(white.Right - 1, white.Bottom - 3), kBlack);
   EXPECT_EQ(At((white.Left + white.Right) / 2, white.Top), kBlack);
@@ -191,11 +193,11 @@ TEST_F(ChartRenderTest, CrowdedDatesKeepTicksOnlyUnderTheShownLabels) {
     m_series.Add(1 + day % 5, date);
   }
   Paint("crowded_dates");
-  const TChartAxis& bottom = m_chart.BottomAxis;
-  const std::vector<int>& ticks = bottom.TickPositions;
+  const AxisLayout& bottom = m_chart.Layout().Bottom;
+  const std::vector<int> ticks = bottom.TickPositions();
   ASSERT_GT(ticks.size(), 2u);
   ASSERT_LT(ticks.size(), 90u);
-  EXPECT_EQ(ticks.front(), m_series.BarBounds(0).Left + m_series.BarSize() / 2);
+  EXPECT_EQ(ticks.front(), m_series.BarBounds(Bars(), 0).Left + Bars().BarSize / 2);
   // Row 4 below the axis holds only major ticks (minor ones are two pixels long).
   int row = bottom.AxisPos + 4;
   std::vector<int> grey;

@@ -57,11 +57,11 @@ TEST_F(ChartSceneTest, WorkedExample) {
   gfx::Rect plot = m_chart.ChartRect();
   // The plotting rectangle gives the bottom axis one font height of labels and 7 pixels.
   EXPECT_EQ(plot.Bottom, 314 - m_fontHeight - 7);
-  EXPECT_EQ(m_series.BarBounds(1).Top, plot.Top);
-  const TChartAxis& left = m_chart.LeftAxis;
+  EXPECT_EQ(m_series.BarBounds(m_chart.Layout().Bars[0], 1).Top, plot.Top);
+  const AxisLayout& left = m_chart.Layout().Left;
   EXPECT_TRUE(HasInk({left.TitlePos - m_fontHeight, plot.Top, left.TitlePos, plot.Bottom}));
-  EXPECT_TRUE(HasInk({plot.Left, m_chart.BottomAxis.LabelsPos, plot.Right,
-                      m_chart.BottomAxis.LabelsPos + m_fontHeight}));
+  EXPECT_TRUE(HasInk({plot.Left, m_chart.Layout().Bottom.LabelsPos, plot.Right,
+                      m_chart.Layout().Bottom.LabelsPos + m_fontHeight}));
 }
 
 TEST_F(ChartSceneTest, AMonthOfRuns) {
@@ -74,7 +74,8 @@ TEST_F(ChartSceneTest, AMonthOfRuns) {
     }
   }
   Paint("month");
-  EXPECT_EQ(m_chart.BottomAxis.TickPositions.front(), m_chart.BottomAxis.Scale.ValueToPos(0));
+  EXPECT_EQ(m_chart.Layout().Bottom.TickPositions().front(),
+            m_chart.Layout().Bottom.Scale.ValueToPos(0));
 }
 
 }  // namespace

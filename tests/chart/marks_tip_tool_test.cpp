@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "chart/chart.h"
-#include "recording_canvas.h"
+#include "fixed_measurer.h"
 #include "ui/support/ui_fixture.h"
 
 namespace orvanta::chart {
@@ -16,7 +16,7 @@ class RecordingHintSink final : public HintSink {
  public:
   std::vector<std::string> Calls;
   void CancelHint() override { Calls.push_back("cancel"); }
-  void ShowHint(std::string_view text, gfx::Point at) override {
+  void ShowHintAt(std::string_view text, gfx::Point at) override {
     Calls.push_back("show " + std::string(text) + " at " + std::to_string(at.X) + "," +
                     std::to_string(at.Y));
   }
@@ -34,16 +34,21 @@ class MarksTipToolTest : public testing::Test {
     s.Add(0, "2024-05-04");
     m_tool.Style = TSeriesMarksStyle::smsLabelValue;
     m_chart.SetHintSink(&m_sink);
-    test::RecordingCanvas canvas({669, 328});
-    m_chart.Paint(canvas);
+    // The hit tests run on a layout alone: no canvas, no paint.
+    FixedMeasurer labels;
+    FixedMeasurer titles;
+    m_chart.LayOut(labels, titles);
   }
 
   void Move(int x, int y) {
     m_chart.MouseEvent({ChartMouseKind::Move, ChartMouseButton::None, 0, x, y});
   }
   gfx::Point Inside(int bar) const {
-    gfx::Rect r = m_chart.Series(0).BarBounds(bar);
+    gfx::Rect r = BarBounds(bar);
     return {r.Left + 3, r.Bottom - 2};
+  }
+  gfx::Rect BarBounds(int bar) const {
+    return m_chart.Series(0).BarBounds(m_chart.Layout().Bars[0], bar);
   }
   std::vector<std::string> TakeCalls() { return std::exchange(m_sink.Calls, {}); }
 
@@ -80,7 +85,7 @@ TEST_F(MarksTipToolTest, TheNextBarReplacesTheHintAndAGapCancelsIt) {
   EXPECT_EQ(calls[0], "cancel");
   EXPECT_EQ(calls[1].rfind("show 2024-05-03 8 at", 0), 0u) << calls[1];
 
-  gfx::Rect b1 = m_chart.Series(0).BarBounds(1);
+  gfx::Rect b1 = BarBounds(1);
   Move(b1.Right + 2, p.Y);  // the gap after the bar
   EXPECT_EQ(TakeCalls(), (std::vector<std::string>{"cancel"}));
   EXPECT_EQ(m_chart.Hint, "");
@@ -92,7 +97,7 @@ TEST_F(MarksTipToolTest, TheNextBarReplacesTheHintAndAGapCancelsIt) {
 }
 
 TEST_F(MarksTipToolTest, AZeroBarIsHitOnItsRowOnly) {
-  gfx::Rect zero = m_chart.Series(0).BarBounds(2);
+  gfx::Rect zero = BarBounds(2);
   Move(zero.Left + 5, zero.Top - 1);
   EXPECT_TRUE(TakeCalls().empty());
   Move(zero.Left + 5, zero.Top);

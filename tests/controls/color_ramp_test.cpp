@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "picture.h"
+#include "distinct_palette.h"
 #include "test_surface.h"
 
 namespace orvanta::controls {

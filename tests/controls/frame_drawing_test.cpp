@@ -5,17 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "picture.h"
+#include "distinct_palette.h"
 #include "test_surface.h"
 
 namespace orvanta::controls {
 namespace {
 
 using gfx::Rect;
+using test::WithMargin;
 using testing_support::kBackground;
-using testing_support::Picture;
+using testing_support::kLegend;
 using testing_support::TestSurface;
-using testing_support::WithMargin;
 
 const gfx::SystemPalette kPalette = testing_support::DistinctPalette();
 constexpr TSides kAll = TSides::All();
@@ -40,7 +40,7 @@ TEST_P(FramePixels, MatchPicture) {
   gfx::Canvas& canvas = surface.Canvas();
   Rect rect = Rect::FromSize(1, 1, width, height);
   Rect inner = DrawFrameSides(canvas, rect, c.Style, c.Sides, c.FlatColor);
-  EXPECT_EQ(Picture(surface.Pixels()), WithMargin(c.Rows));
+  EXPECT_EQ(test::Picture(surface.Pixels(), kLegend), WithMargin(c.Rows));
   EXPECT_EQ(inner, c.Inner.Offset(1, 1));
 }
 
@@ -234,7 +234,7 @@ TEST(DrawFrameSides, FollowsTheCanvasOrigin) {
   canvas.SetOrigin({1, 1});
   Rect inner = DrawFrameSides(canvas, Rect::FromSize(0, 0, 6, 5), fsStatus, kAll);
   EXPECT_EQ(inner, (Rect{1, 1, 5, 4}));
-  EXPECT_EQ(Picture(surface.Pixels()),
+  EXPECT_EQ(test::Picture(surface.Pixels(), kLegend),
             WithMargin({"SSSSSH", "S....H", "S....H", "S....H", "HHHHHH"}));
 }
 

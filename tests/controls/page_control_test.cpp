@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "controls/page_control_layout.h"
 #include "ui/support/ui_fixture.h"
 
@@ -25,9 +27,9 @@ TEST(PageControlLayout, TabsCardAndPagesOfTheMainWindow) {
 }
 
 TEST(PageControlLayout, TheSelectedTabIsLargerWithCutCorners) {
-  const Rect drawn = DrawnTabRect({2, 3, 42, 23}, true);
+  const Rect drawn = DrawnTabRect({2, 3, 42, 23}, TabState::Selected);
   EXPECT_EQ(drawn, (Rect{0, 1, 44, 23}));
-  EXPECT_EQ(DrawnTabRect({2, 3, 42, 23}, false), (Rect{2, 3, 42, 23}));
+  EXPECT_EQ(DrawnTabRect({2, 3, 42, 23}, TabState::Unselected), (Rect{2, 3, 42, 23}));
   const auto shape = TabShape(drawn);
   EXPECT_EQ(shape[0], (gfx::Point{0, 23}));
   EXPECT_EQ(shape[2], (gfx::Point{2, 1}));
@@ -114,6 +116,68 @@ TEST_F(PageControlTest, TheHotTabFollowsTheMouseAndClearsWhenItLeaves) {
   ui.Host.Inject({.Kind = ui::HostEventKind::MouseLeave, .Window = window.Window()});
   ui.App.ProcessMessages();
   EXPECT_EQ(pages->HotTab(), -1);
+}
+
+// Every look property repaints when it changes, and only then.
+TEST_F(PageControlTest, LookSettersRepaint) {
+  const std::function<void(TUiPageControl&)> setters[] = {
+      [](TUiPageControl& p) { p.SetBackgroundColor(gfx::clRed); },
+      [](TUiPageControl& p) {
+        TUiTabColors colors = p.TabColors();
+        colors.Shadow = gfx::clRed;
+        p.SetTabColors(colors);
+      },
+      [](TUiPageControl& p) {
+        TUiTextColors colors = p.TextColors();
+        colors.Unselected = gfx::clRed;
+        p.SetTextColors(colors);
+      },
+      [](TUiPageControl& p) { p.SetHotTrack(false); },
+      [](TUiPageControl& p) { p.SetHotTrackColor(gfx::clRed); },
+      [](TUiPageControl& p) { p.SetUseGradients(false); },
+      [](TUiPageControl& p) { p.SetShowFocusRect(false); },
+      [](TUiPageControl& p) { p.SetFlatColor(gfx::clRed); },
+  };
+  for (std::size_t i = 0; i < std::size(setters); ++i) {
+    ui.App.ProcessMessages();
+    setters[i](*pages);
+    EXPECT_TRUE(window.NeedsPaint()) << i;
+    ui.App.ProcessMessages();
+    setters[i](*pages);
+    EXPECT_FALSE(window.NeedsPaint()) << i;
+  }
+}
+
+// Removing a sheet takes its tab away; the control paints and takes clicks on what is left.
+TEST_F(PageControlTest, ARemovedPageLeavesNoTabBehind) {
+  struct Case {
+    int Selected;
+    int Removed;
+    int SelectedAfter;  // the index of the page selected afterwards
+    int ChangesAfter;   // OnChange calls by the removal
+  };
+  for (Case c : {Case{1, 1, 1, 1}, Case{2, 2, 1, 1}, Case{2, 0, 1, 0}, Case{0, 2, 0, 0}}) {
+    pages->SetTabIndex(c.Selected);
+    changes = 0;
+    TUiTabSheet* kept = &pages->Page(c.SelectedAfter + (c.Removed <= c.SelectedAfter ? 1 : 0));
+    std::unique_ptr<ui::Control> gone = pages->Remove(pages->Page(c.Removed));
+    ASSERT_NE(gone, nullptr);
+    EXPECT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(pages->TabIndex(), c.SelectedAfter) << c.Removed;
+    EXPECT_EQ(pages->ActivePage(), kept);
+    EXPECT_TRUE(kept->Visible());
+    EXPECT_EQ(changes, c.ChangesAfter);
+    EXPECT_TRUE(pages->TabRect(2).IsEmpty());
+    ui.App.ProcessMessages();  // paints what is left
+    const int other = 1 - c.SelectedAfter;
+    ui.Host.Click(window.Window(), TabCentre(other));
+    ui.App.ProcessMessages();
+    EXPECT_EQ(pages->TabIndex(), other);
+    gone->SetCaption("Renamed");  // no longer tells the control
+    pages->Insert(std::move(gone));
+    EXPECT_EQ(pages->PageCount(), 3);
+    EXPECT_FALSE(pages->Page(2).Visible());
+  }
 }
 
 }  // namespace

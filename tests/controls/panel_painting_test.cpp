@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "controls/color_ramp.h"
-#include "picture.h"
+#include "distinct_palette.h"
 #include "test_surface.h"
 
 namespace orvanta::controls {
@@ -14,10 +14,10 @@ namespace {
 using gfx::Color;
 using gfx::Rect;
 using gfx::RGB;
+using test::WithMargin;
 using testing_support::kBackground;
-using testing_support::Picture;
+using testing_support::kLegend;
 using testing_support::TestSurface;
-using testing_support::WithMargin;
 
 const gfx::SystemPalette kPalette = testing_support::DistinctPalette();
 
@@ -29,7 +29,7 @@ std::string DrawPicture(const PanelStyle& style, int width, int height, Rect* in
   if (inner != nullptr) {
     *inner = result.Offset(-1, -1);
   }
-  return Picture(surface.Pixels());
+  return test::Picture(surface.Pixels(), kLegend);
 }
 
 TEST(PanelPainting, DefaultsDrawARaisedFaceColouredPanel) {

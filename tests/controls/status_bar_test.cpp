@@ -5,7 +5,7 @@
 #include "controls/clock_status.h"
 #include "controls/polling_list.h"
 #include "controls/status_pane.h"
-#include "picture.h"
+#include "distinct_palette.h"
 #include "test_surface.h"
 #include "ui/support/ui_fixture.h"
 
@@ -13,7 +13,7 @@ namespace orvanta::controls {
 namespace {
 
 using testing_support::kBackground;
-using testing_support::Picture;
+using testing_support::kLegend;
 using testing_support::TestSurface;
 
 TEST(StatusPane, AFlatFrameLeavesItsCornersOut) {
@@ -22,7 +22,7 @@ TEST(StatusPane, AFlatFrameLeavesItsCornersOut) {
   TUiStatusPane pane;
   pane.SetBounds(0, 0, 8, 6);
   pane.Paint(surface.Canvas());
-  EXPECT_EQ(Picture(surface.Pixels()),
+  EXPECT_EQ(test::Picture(surface.Pixels(), kLegend),
             "........\n"
             "..GGGG..\n"
             ".G....G.\n"
@@ -87,7 +87,7 @@ struct StatusBarTest : ::testing::Test {
   TUiStatusBar* bar = nullptr;
   TUiClockStatus* clock = nullptr;
   TUiStatusPane* pane = nullptr;
-  ClockDateTime now{2024, 5, 3, 8, 0, 0};
+  history::SystemTime now{2024, 5, 3, 8, 0, 0};
 };
 
 TEST_F(StatusBarTest, PanesLineUpAndTheGripSitsBottomRight) {
@@ -111,6 +111,13 @@ TEST_F(StatusBarTest, PanesLineUpAndTheGripSitsBottomRight) {
 
   ui.Host.State(w).Maximized = true;
   EXPECT_FALSE(bar->GripValid());
+}
+
+TEST_F(StatusBarTest, TheGripCanBeSwitchedOff) {
+  ui.App.ProcessMessages();
+  bar->SetShowSizeGrip(false);
+  EXPECT_FALSE(bar->GripValid());
+  EXPECT_TRUE(window.NeedsPaint());
 }
 
 TEST_F(StatusBarTest, TheClockFollowsTheSharedTimerWhileItShows) {

@@ -5,15 +5,8 @@
 namespace orvanta::gfx {
 
 std::string CanvasTest::Picture(const Rect& area) const {
-  std::string out;
-  for (int y = area.Top; y < area.Bottom; ++y) {
-    for (int x = area.Left; x < area.Right; ++x) {
-      const Pixel p = m_bitmap.At(x, y);
-      out += p == kBlack ? '#' : p == kWhite ? '.' : 'o';
-    }
-    out += '\n';
-  }
-  return out;
+  constexpr test::PictureKey kInk[] = {{'#', RGB(0, 0, 0)}, {'.', RGB(255, 255, 255)}};
+  return test::Picture(m_bitmap, kInk, 'o', area);
 }
 
 Rect CanvasTest::InkBounds(Pixel background) const {
@@ -31,15 +24,6 @@ Rect CanvasTest::InkBounds(Pixel background) const {
 
 int CanvasTest::Count(Pixel p) const {
   return static_cast<int>(std::count(m_bitmap.Pixels().begin(), m_bitmap.Pixels().end(), p));
-}
-
-std::string Rows(std::initializer_list<const char*> rows) {
-  std::string out;
-  for (const char* row : rows) {
-    out += row;
-    out += '\n';
-  }
-  return out;
 }
 
 }  // namespace orvanta::gfx

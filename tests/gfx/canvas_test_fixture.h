@@ -8,6 +8,7 @@
 
 #include "gfx/raster_canvas.h"
 #include "support/box_glyph_source.h"
+#include "support/picture.h"
 
 namespace orvanta::gfx {
 
@@ -43,7 +44,6 @@ class CanvasTest : public ::testing::Test {
   std::unique_ptr<RasterCanvas> m_canvas;
 };
 
-// Joins picture rows given one per argument, for readable expectations.
-std::string Rows(std::initializer_list<const char*> rows);
+using test::Rows;
 
 }  // namespace orvanta::gfx

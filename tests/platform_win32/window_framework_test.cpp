@@ -39,11 +39,11 @@ struct TestForm {
   explicit TestForm(ui::Application& app) : Form(app), Ticker(app) {
     Form.SetCaption("Orvanta 窗口测试");
     Form.SetClientSize(320, 240);
-    Form.SetPosition(ui::FormPosition::DesktopCenter);
+    Form.SetPlacement(ui::FormPlacement::DesktopCenter);
     Form.SetFont(gfx::Font{"Arial", 11});
     app.SetMainForm(Form);
     Label = &Form.Add<ui::Label>();
-    Label->SetPosition(8, 8);
+    Label->MoveTo(8, 8);
     Label->SetCaption("开机/关机日志");
     List = &Form.Add<ui::ListView>();
     List->SetBounds(8, 40, 304, 192);

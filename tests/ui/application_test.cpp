@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "probe_control.h"
 #include "ui/support/ui_fixture.h"
 #include "ui/timer.h"
 
 namespace orvanta::ui::testing {
 namespace {
-
-using Journal = std::vector<std::string>;
 
 TEST(Timers, FireInDueOrderOnTheHostClock) {
   UiFixture f;
@@ -114,7 +114,7 @@ TEST(Painting, InvalidationsCoalesceIntoOnePresentOfTheirUnion) {
   EXPECT_EQ(f.Host.PresentCount, 2);
   EXPECT_EQ(f.Host.PresentedAreas.back(), (gfx::Rect{10, 10, 130, 80}));
   // The form's background fill is clipped to the dirty part.
-  ASSERT_FALSE(f.Log->Fills.empty());
+  ASSERT_FALSE(f.Log->Fills().empty());
 }
 
 TEST(Painting, OnlyControlsInTheDirtyAreaPaint) {
@@ -158,7 +158,7 @@ TEST(ModalForms, TheOwnerTakesNoInputUntilTheModalFormCloses) {
   Form about(f.App);
   about.SetOwner(&main);
   about.SetClientSize(100, 80);
-  about.SetPosition(FormPosition::OwnerFormCenter);
+  about.SetPlacement(FormPlacement::OwnerFormCenter);
   about.SetBorderStyle(BorderStyle::Single);
   int step = 0;
   f.Host.OnIdle = [&] {
@@ -215,7 +215,7 @@ TEST(MainForm, ClosingItEndsRun) {
   Form main(f.App);
   main.SetCaption("Orvanta");
   main.SetClientSize(673, 475);
-  main.SetPosition(FormPosition::DesktopCenter);
+  main.SetPlacement(FormPlacement::DesktopCenter);
   f.App.SetMainForm(main);
   bool asked = false;
   main.OnClose = [&](CloseAction&) { asked = true; };
@@ -234,18 +234,41 @@ TEST(MainForm, TheWholeWindowIsCentredFrameIncluded) {
   f.Host.Frame = {4, 26, 4, 4};  // outer 681 x 505 around a client of 673 x 475
   Form main(f.App);
   main.SetClientSize(673, 475);
-  main.SetPosition(FormPosition::DesktopCenter);
+  main.SetPlacement(FormPlacement::DesktopCenter);
   f.ShowAndSettle(main);
   EXPECT_EQ(f.Host.State(main.Window()).Bounds,
             gfx::Rect::FromSize((1024 - 681) / 2 + 4, (768 - 505) / 2 + 26, 673, 475));
 
   Form dialog(f.App);
   dialog.SetClientSize(201, 101);
-  dialog.SetPosition(FormPosition::OwnerFormCenter);
+  dialog.SetPlacement(FormPlacement::OwnerFormCenter);
   f.ShowAndSettle(dialog);
   // Centred over the main window's outer rectangle, (171, 131) to (852, 636).
   EXPECT_EQ(f.Host.State(dialog.Window()).Bounds,
             gfx::Rect::FromSize(171 + (681 - 209) / 2 + 4, 131 + (505 - 131) / 2 + 26, 201, 101));
+}
+
+// However a form is shown, also through a plain control reference, its window opens, shows
+// and takes part in painting; a second Show through the base brings it forward again.
+TEST(FormWindow, EveryWayOfShowingOpensTheWindow) {
+  const std::function<void(Control&)> ways[] = {
+      [](Control& c) { c.Show(); },
+      [](Control& c) { c.SetVisible(true); },
+  };
+  for (const auto& show : ways) {
+    UiFixture f;
+    Form form(f.App);
+    Form other(f.App);
+    f.ShowAndSettle(other);
+    show(form);
+    f.App.ProcessMessages();
+    ASSERT_NE(form.Window(), kNoWindow);
+    EXPECT_TRUE(f.Host.State(form.Window()).Visible);
+    EXPECT_GT(f.Host.State(form.Window()).Presents, 0);
+    f.Host.Activate(other.Window());
+    static_cast<Control&>(form).Show();
+    EXPECT_EQ(f.Host.ActiveWindow(), form.Window());
+  }
 }
 
 TEST(MainForm, OnCloseMayRefuse) {

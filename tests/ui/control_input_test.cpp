@@ -6,11 +6,9 @@
 namespace orvanta::ui::testing {
 namespace {
 
-using Journal = std::vector<std::string>;
-
 // A form with a container P at (10, 10) holding A at (5, 5) and B at (40, 5), each 20 x 20:
 // A covers form pixels 15..34, B 50..69 horizontally, both 15..34 vertically.
-struct InputFixture : UiFixture {
+struct InputFixture : JournalFixture {
   InputFixture() {
     form.SetClientSize(200, 100);
     p = &form.Add<Probe>(journal, "P");
@@ -23,15 +21,6 @@ struct InputFixture : UiFixture {
     window = form.Window();
     journal.clear();
   }
-  Journal Run() {
-    App.ProcessMessages();
-    Journal out = journal;
-    journal.clear();
-    return out;
-  }
-
-  Form form{App};
-  Journal journal;
   Probe* p = nullptr;
   Probe* a = nullptr;
   Probe* b = nullptr;

@@ -7,23 +7,13 @@
 namespace orvanta::ui::testing {
 namespace {
 
-using Journal = std::vector<std::string>;
-
-struct FocusFixture : UiFixture {
+struct FocusFixture : JournalFixture {
   FocusFixture() { form.SetClientSize(300, 200); }
   Probe& AddFocusable(Control& parent, const std::string& name, int x) {
     Probe& probe = parent.Add<Probe>(journal, name, kCsAcceptsFocus);
     probe.SetBounds(x, 10, 20, 20);
     return probe;
   }
-  Journal Run() {
-    App.ProcessMessages();
-    Journal out = journal;
-    journal.clear();
-    return out;
-  }
-  Form form{App};
-  Journal journal;
 };
 
 TEST(FocusOrder, TabVisitsStopsInTabOrderAndWraps) {
@@ -41,9 +31,9 @@ TEST(FocusOrder, TabVisitsStopsInTabOrderAndWraps) {
   c.SetTabOrder(-1);
   f.ShowAndSettle(f.form);
   EXPECT_EQ(TabList(f.form), (std::vector<Control*>{&first, &a, &c, &b}));
-  EXPECT_EQ(NextTabStop(f.form, &b, true), &first);
-  EXPECT_EQ(NextTabStop(f.form, &first, false), &b);
-  EXPECT_EQ(NextTabStop(f.form, nullptr, true), &first);
+  EXPECT_EQ(NextTabStop(f.form, &b, TabDirection::Forward), &first);
+  EXPECT_EQ(NextTabStop(f.form, &first, TabDirection::Backward), &b);
+  EXPECT_EQ(NextTabStop(f.form, nullptr, TabDirection::Forward), &first);
   panel.SetEnabled(false);
   EXPECT_EQ(TabList(f.form), (std::vector<Control*>{&first, &a}));
 }

@@ -118,11 +118,11 @@ TEST(ListViewLayout, ADividerDragEndsWhenTheMouseIsTakenAway) {
 
 TEST(ListViewHeader, CaptionSitsAtTheTopOfItsTextRectangleWithAnEllipsis) {
   ListFixture f;
-  const DrawLog::Text* caption = f.Log->FindText("开机时间");
+  const DrawLog::Op* caption = f.Log->FindText("开机时间");
   ASSERT_NE(caption, nullptr);
   // Item 19..169 x 1..18 in the list, shrunk by 2, less 4 on either side; the list is at
   // (10, 20) of the form.
-  EXPECT_EQ(caption->Rect, (Rect{25, 3, 163, 16}.Offset(10, 20)));
+  EXPECT_EQ(caption->Area, (Rect{25, 3, 163, 16}.Offset(10, 20)));
   EXPECT_EQ(caption->Flags & (gfx::kDtSingleLine | gfx::kDtEndEllipsis | gfx::kDtVCenter),
             gfx::kDtSingleLine | gfx::kDtEndEllipsis);
   EXPECT_EQ(caption->Color, gfx::clBtnText);
@@ -222,8 +222,8 @@ TEST(ListViewPaint, SelectionStaysVisibleInButtonFaceWithoutTheFocus) {
   f.Settle();
   const Rect row = Rect{1, 35, 599, 51}.Offset(10, 20);  // no bars for ten rows
   auto filled = [&](gfx::Color c) {
-    for (const DrawLog::Fill& fill : f.Log->Fills) {
-      if (fill.Rect == row && fill.Color == c) {
+    for (const DrawLog::Op& fill : f.Log->Fills()) {
+      if (fill.Area == row && fill.Color == c) {
         return true;
       }
     }
@@ -245,25 +245,25 @@ TEST(ListViewPaint, OnlyTheRowsInViewArePainted) {
   f.Fill(100000);
   EXPECT_EQ(f.list->LastPaintedFirst(), 0);
   EXPECT_EQ(f.list->LastPaintedLast(), 15);  // 265 pixels of 17-pixel rows
-  EXPECT_LT(f.Log->Texts.size(), 16u * 6u + 10u);
+  EXPECT_LT(f.Log->Texts().size(), 16u * 6u + 10u);
   f.Host.Wheel(f.form.Window(), f.FormPoint(100, 100), -1);
   f.Log->Clear();
   f.Settle();
   EXPECT_EQ(f.list->LastPaintedFirst(), 2);
   EXPECT_EQ(f.list->LastPaintedLast(), (48 + 264) / 17);
   ASSERT_NE(f.Log->FindText("boot2"), nullptr);
-  EXPECT_EQ(f.Log->FindText("boot2")->Rect.Top, 20 + 18 + 2 * 17 - 48);
-  EXPECT_EQ(f.Log->Pictures.size(), 17u);
+  EXPECT_EQ(f.Log->FindText("boot2")->Area.Top, 20 + 18 + 2 * 17 - 48);
+  EXPECT_EQ(f.Log->Pictures().size(), 17u);
 }
 
 TEST(ListViewPaint, StateImageAndSubItemsSitInTheirCells) {
   ListFixture f;
   f.Fill(1);
-  ASSERT_FALSE(f.Log->Pictures.empty());
-  EXPECT_EQ(f.Log->Pictures[0].At, (gfx::Point{10 + 1 + 1, 20 + 18}));
-  const DrawLog::Text* boot = f.Log->FindText("boot0");
+  ASSERT_FALSE(f.Log->Pictures().empty());
+  EXPECT_EQ(f.Log->Pictures()[0].TopLeft(), (gfx::Point{10 + 1 + 1, 20 + 18}));
+  const DrawLog::Op* boot = f.Log->FindText("boot0");
   ASSERT_NE(boot, nullptr);
-  EXPECT_EQ(boot->Rect, (Rect{19 + 6, 18, 169 - 1 - 6, 34}.Offset(10, 20)));
+  EXPECT_EQ(boot->Area, (Rect{19 + 6, 18, 169 - 1 - 6, 34}.Offset(10, 20)));
   EXPECT_EQ(boot->Flags & gfx::kDtVCenter, gfx::kDtVCenter);
 }
 

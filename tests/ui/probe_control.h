@@ -5,8 +5,12 @@
 
 #include "ui/access_key.h"
 #include "ui/control.h"
+#include "ui/form.h"
+#include "ui/support/ui_fixture.h"
 
 namespace orvanta::ui::testing {
+
+using Journal = std::vector<std::string>;
 
 // A control that writes every event it receives into a shared journal, as "name.event".
 class Probe : public Control {
@@ -67,6 +71,19 @@ class Probe : public Control {
     Log(what + "(" + std::to_string(p.X) + "," + std::to_string(p.Y) + ")");
   }
   std::vector<std::string>& m_journal;
+};
+
+// A form whose probes share one journal; Run serves the loop and hands over what was written.
+struct JournalFixture : UiFixture {
+  Journal Run() {
+    App.ProcessMessages();
+    Journal out = journal;
+    journal.clear();
+    return out;
+  }
+
+  Form form{App};
+  Journal journal;
 };
 
 }  // namespace orvanta::ui::testing

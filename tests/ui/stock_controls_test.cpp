@@ -22,7 +22,7 @@ struct StockFixture : UiFixture {
 TEST(Label, AutoSizeFitsTheTextAndKeepsTheAlignedEdge) {
   StockFixture f;
   Label& left = f.form.Add<Label>();
-  left.SetPosition(48, 13);
+  left.MoveTo(48, 13);
   left.SetCaption("开机/关机日志");
   EXPECT_EQ(left.Bounds(), Rect::FromSize(48, 13, 7 * 5, 13));
   Label& right = f.form.Add<Label>();
@@ -49,17 +49,17 @@ TEST(Label, PaintsItsBackgroundUnlessTransparentAndStripsTheMarker) {
   f.form.SetColor(gfx::clWhite);
   Label& label = f.form.Add<Label>();
   label.SetCaption("刷新(&R)");
-  label.SetPosition(10, 10);
+  label.MoveTo(10, 10);
   f.ShowAndSettle(f.form);
-  const DrawLog::Text* text = f.Log->FindText("刷新(R)");
+  const DrawLog::Op* text = f.Log->FindText("刷新(R)");
   ASSERT_NE(text, nullptr);
-  EXPECT_EQ(text->Rect, Rect::FromSize(10, 10, 5 * 5, 13));
+  EXPECT_EQ(text->Area, Rect::FromSize(10, 10, 5 * 5, 13));
   EXPECT_EQ(f.Host.State(f.form.Window()).Screen.At(12, 12), f.Palette.ToPixel(gfx::clWhite));
   label.SetTransparent(true);
   label.SetColor(gfx::clRed);
   f.Log->Clear();
   f.App.ProcessMessages();
-  for (const DrawLog::Fill& fill : f.Log->Fills) {
+  for (const DrawLog::Op& fill : f.Log->Fills()) {
     EXPECT_NE(fill.Color, gfx::clRed);
   }
 }
@@ -100,13 +100,13 @@ TEST(ImageControl, DrawsAtTheCornerOrCentred) {
   image.SetBounds(8, 4, 40, 40);
   image.SetPicture(gfx::Image{32, 32, std::vector<std::uint32_t>(32 * 32, 0xFF123456u)});
   f.ShowAndSettle(f.form);
-  ASSERT_EQ(f.Log->Pictures.size(), 1u);
-  EXPECT_EQ(f.Log->Pictures[0].At, (gfx::Point{8, 4}));
+  ASSERT_EQ(f.Log->Pictures().size(), 1u);
+  EXPECT_EQ(f.Log->Pictures()[0].TopLeft(), (gfx::Point{8, 4}));
   image.SetCenter(true);
   f.Log->Clear();
   f.App.ProcessMessages();
-  ASSERT_EQ(f.Log->Pictures.size(), 1u);
-  EXPECT_EQ(f.Log->Pictures[0].At, (gfx::Point{12, 8}));
+  ASSERT_EQ(f.Log->Pictures().size(), 1u);
+  EXPECT_EQ(f.Log->Pictures()[0].TopLeft(), (gfx::Point{12, 8}));
 }
 
 TEST(ScrollBar, GeometryFollowsRangePageAndPosition) {
@@ -115,8 +115,8 @@ TEST(ScrollBar, GeometryFollowsRangePageAndPosition) {
   bar.SetBounds(0, 0, 16, 200);
   bar.SetParams(0, 999, 100, 0);
   EXPECT_EQ(bar.MaxPosition(), 900);
-  EXPECT_EQ(bar.ArrowRect(true), (Rect{0, 0, 16, 16}));
-  EXPECT_EQ(bar.ArrowRect(false), (Rect{0, 184, 16, 200}));
+  EXPECT_EQ(bar.ArrowRect(ScrollArrow::First), (Rect{0, 0, 16, 16}));
+  EXPECT_EQ(bar.ArrowRect(ScrollArrow::Second), (Rect{0, 184, 16, 200}));
   EXPECT_EQ(bar.ThumbRect(), (Rect{0, 16, 16, 32}));
   bar.SetPosition(5000);
   EXPECT_EQ(bar.Position(), 900);
@@ -126,7 +126,7 @@ TEST(ScrollBar, GeometryFollowsRangePageAndPosition) {
   EXPECT_TRUE(bar.ThumbRect().IsEmpty());
   ScrollBar& flat = f.form.Add<ScrollBar>(ScrollBarKind::Horizontal);
   flat.SetBounds(0, 0, 20, 16);  // too short for two whole arrows
-  EXPECT_EQ(flat.ArrowRect(true), (Rect{0, 0, 10, 16}));
+  EXPECT_EQ(flat.ArrowRect(ScrollArrow::First), (Rect{0, 0, 10, 16}));
   EXPECT_TRUE(flat.TrackRect().IsEmpty());
 }
 
@@ -199,7 +199,7 @@ TEST(Memo, ScrollsByLinesAndShowsDisabledBarsWhenAllFits) {
   EXPECT_TRUE(vbar.Visible());
   EXPECT_FALSE(vbar.Scrollable());
   ASSERT_NE(f.Log->FindText("Orvanta"), nullptr);
-  EXPECT_EQ(f.Log->FindText("Orvanta")->Rect.Left, 32 + 2 + Memo::kMargin);
+  EXPECT_EQ(f.Log->FindText("Orvanta")->Area.Left, 32 + 2 + Memo::kMargin);
 
   std::vector<std::string> many;
   for (int i = 0; i < 20; ++i) {

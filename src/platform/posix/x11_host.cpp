@@ -1,5 +1,6 @@
 // clang-format off
 #include "platform/posix/x11_host_impl.h"
+#include "platform/posix/x11_property.h"
 // clang-format on
 
 #include <X11/Xatom.h>
@@ -26,21 +27,6 @@ int IgnoreXError(Display*, XErrorEvent*) {
 // _NET_WM_MOVERESIZE direction for the bottom-right corner.
 constexpr long kMoveResizeSizeBottomRight = 4;
 constexpr long kSourceApplication = 1;
-
-// Motif window manager hints: which frame buttons and functions a window offers.
-constexpr unsigned long kMwmHintsFunctions = 1UL << 0;
-constexpr unsigned long kMwmHintsDecorations = 1UL << 1;
-constexpr unsigned long kMwmFuncResize = 1UL << 1;
-constexpr unsigned long kMwmFuncMove = 1UL << 2;
-constexpr unsigned long kMwmFuncMinimize = 1UL << 3;
-constexpr unsigned long kMwmFuncMaximize = 1UL << 4;
-constexpr unsigned long kMwmFuncClose = 1UL << 5;
-constexpr unsigned long kMwmDecorBorder = 1UL << 1;
-constexpr unsigned long kMwmDecorResize = 1UL << 2;
-constexpr unsigned long kMwmDecorTitle = 1UL << 3;
-constexpr unsigned long kMwmDecorMenu = 1UL << 4;
-constexpr unsigned long kMwmDecorMinimize = 1UL << 5;
-constexpr unsigned long kMwmDecorMaximize = 1UL << 6;
 
 struct CursorGlyph {
   ui::CursorKind Kind;
@@ -97,19 +83,7 @@ ui::WindowId X11Host::Impl::IdOf(::Window xid) const {
 }
 
 bool X11Host::Impl::WindowManagerRunning() {
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0;
-  unsigned long after = 0;
-  unsigned char* data = nullptr;
-  const bool found =
-      XGetWindowProperty(Dpy, Root, Atoms.NetSupportingWmCheck, 0, 1, False, XA_WINDOW, &type,
-                         &format, &count, &after, &data) == Success &&
-      data != nullptr && count == 1;
-  if (data != nullptr) {
-    XFree(data);
-  }
-  return found;
+  return ReadProperty32(Dpy, Root, Atoms.NetSupportingWmCheck, XA_WINDOW, 1).size() == 1;
 }
 
 void X11Host::Impl::Focus(X11WindowState& w) {
@@ -187,20 +161,9 @@ X11Host::~X11Host() = default;
 
 ui::WindowId X11Host::Open(const ui::WindowSpec& request) {
   Impl& x = *m_impl;
-  const bool popup = request.Kind == ui::WindowKind::Popup;
-  XSetWindowAttributes attrs{};
-  attrs.background_pixmap = None;  // we paint every pixel: no flash of a background colour
-  attrs.event_mask = ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask |
-                     ButtonReleaseMask | PointerMotionMask | LeaveWindowMask | StructureNotifyMask |
-                     FocusChangeMask;
-  attrs.override_redirect = popup ? True : False;
-  attrs.save_under = popup ? True : False;
-  const int width = std::max(request.ClientBounds.Width(), 1);
-  const int height = std::max(request.ClientBounds.Height(), 1);
-  const ::Window xid = XCreateWindow(
-      x.Dpy, x.Root, request.ClientBounds.Left, request.ClientBounds.Top,
-      static_cast<unsigned>(width), static_cast<unsigned>(height), 0, x.Depth, InputOutput, x.Vis,
-      CWBackPixmap | CWEventMask | CWOverrideRedirect | CWSaveUnder, &attrs);
+  const gfx::Size size{std::max(request.ClientBounds.Width(), 1),
+                       std::max(request.ClientBounds.Height(), 1)};
+  const ::Window xid = x.CreateXWindow(request, size);
   if (xid == 0) {
     return ui::kNoWindow;
   }
@@ -208,76 +171,11 @@ ui::WindowId X11Host::Open(const ui::WindowSpec& request) {
   X11WindowState& w = x.Windows[id];
   w.Xid = xid;
   w.Spec = request;
-  w.ClientSize = {width, height};
-
-  XSizeHints* size = XAllocSizeHints();
-  size->flags = PPosition | PSize | USPosition | USSize;
-  size->x = request.ClientBounds.Left;
-  size->y = request.ClientBounds.Top;
-  size->width = width;
-  size->height = height;
-  if (request.Kind == ui::WindowKind::Dialog) {
-    size->flags |= PMinSize | PMaxSize;
-    size->min_width = size->max_width = width;
-    size->min_height = size->max_height = height;
-  }
-  XWMHints* hints = XAllocWMHints();
-  hints->flags = InputHint | StateHint;
-  hints->input = popup ? False : True;
-  hints->initial_state = NormalState;
-  XClassHint* cls = XAllocClassHint();
-  std::string resName = "orvanta";
-  std::string resClass = "Orvanta";
-  cls->res_name = resName.data();
-  cls->res_class = resClass.data();
-  XSetWMProperties(x.Dpy, xid, nullptr, nullptr, nullptr, 0, size, hints, cls);
-  XFree(size);
-  XFree(hints);
-  XFree(cls);
-
+  w.ClientSize = size;
+  x.SetPlacementHints(xid, request, size);
   SetTitle(id, request.Title);
-  if (!popup) {
-    Atom protocols[] = {x.Atoms.WmDeleteWindow};
-    XSetWMProtocols(x.Dpy, xid, protocols, 1);
-  }
-  Atom type = popup ? x.Atoms.NetWmWindowTypeTooltip
-              : request.Kind == ui::WindowKind::Dialog || request.Owner != ui::kNoWindow
-                  ? x.Atoms.NetWmWindowTypeDialog
-                  : x.Atoms.NetWmWindowTypeNormal;
-  XChangeProperty(x.Dpy, xid, x.Atoms.NetWmWindowType, XA_ATOM, 32, PropModeReplace,
-                  reinterpret_cast<unsigned char*>(&type), 1);
-  if (const X11WindowState* owner = x.Find(request.Owner)) {
-    XSetTransientForHint(x.Dpy, xid, owner->Xid);
-  }
-  if (request.Modal) {
-    Atom modal = x.Atoms.NetWmStateModal;
-    XChangeProperty(x.Dpy, xid, x.Atoms.NetWmState, XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(&modal), 1);
-  }
-  if (!popup) {
-    const bool sizeable = request.Kind == ui::WindowKind::Sizeable;
-    unsigned long functions = kMwmFuncMove | kMwmFuncClose;
-    unsigned long decorations = kMwmDecorBorder | kMwmDecorTitle;
-    if (sizeable) {
-      functions |= kMwmFuncResize;
-      decorations |= kMwmDecorResize;
-    }
-    if (request.SystemMenu) {
-      decorations |= kMwmDecorMenu;
-    }
-    if (request.MinimizeBox) {
-      functions |= kMwmFuncMinimize;
-      decorations |= kMwmDecorMinimize;
-    }
-    if (request.MaximizeBox && sizeable) {
-      functions |= kMwmFuncMaximize;
-      decorations |= kMwmDecorMaximize;
-    }
-    unsigned long motif[5] = {kMwmHintsFunctions | kMwmHintsDecorations, functions, decorations, 0,
-                              0};
-    XChangeProperty(x.Dpy, xid, x.Atoms.MotifWmHints, x.Atoms.MotifWmHints, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(motif), 5);
-  }
+  x.SetWindowRole(xid, request);
+  x.SetFrameFunctions(xid, request);
   XDefineCursor(x.Dpy, xid, x.Cursors[ui::CursorKind::Arrow]);
   return id;
 }
@@ -362,24 +260,11 @@ bool X11Host::IsMaximized(ui::WindowId window) {
     return false;
   }
   const X11Atoms& a = m_impl->Atoms;
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0;
-  unsigned long after = 0;
-  unsigned char* data = nullptr;
   bool vertical = false;
   bool horizontal = false;
-  if (XGetWindowProperty(m_impl->Dpy, w->Xid, a.NetWmState, 0, 32, False, XA_ATOM, &type, &format,
-                         &count, &after, &data) == Success &&
-      data != nullptr && format == 32) {
-    const auto* states = reinterpret_cast<const Atom*>(data);
-    for (unsigned long i = 0; i < count; ++i) {
-      vertical = vertical || states[i] == a.NetWmStateMaximizedVert;
-      horizontal = horizontal || states[i] == a.NetWmStateMaximizedHorz;
-    }
-  }
-  if (data != nullptr) {
-    XFree(data);
+  for (const unsigned long state : ReadProperty32(m_impl->Dpy, w->Xid, a.NetWmState, XA_ATOM, 32)) {
+    vertical = vertical || state == a.NetWmStateMaximizedVert;
+    horizontal = horizontal || state == a.NetWmStateMaximizedHorz;
   }
   return vertical && horizontal;
 }
@@ -399,23 +284,14 @@ gfx::Point X11Host::ClientToScreen(ui::WindowId window, gfx::Point client) {
 gfx::Rect X11Host::DesktopRect() {
   Impl& x = *m_impl;
   gfx::Rect screen{0, 0, DisplayWidth(x.Dpy, x.Screen), DisplayHeight(x.Dpy, x.Screen)};
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0;
-  unsigned long after = 0;
-  unsigned char* data = nullptr;
-  if (XGetWindowProperty(x.Dpy, x.Root, x.Atoms.NetWorkArea, 0, 4, False, XA_CARDINAL, &type,
-                         &format, &count, &after, &data) == Success &&
-      data != nullptr && format == 32 && count >= 4) {
-    const auto* v = reinterpret_cast<const long*>(data);
+  const std::vector<unsigned long> v =
+      ReadProperty32(x.Dpy, x.Root, x.Atoms.NetWorkArea, XA_CARDINAL, 4);
+  if (v.size() >= 4) {
     const gfx::Rect work = gfx::Rect::FromSize(static_cast<int>(v[0]), static_cast<int>(v[1]),
                                                static_cast<int>(v[2]), static_cast<int>(v[3]));
     if (!work.Intersect(screen).IsEmpty()) {
       screen = work.Intersect(screen);
     }
-  }
-  if (data != nullptr) {
-    XFree(data);
   }
   return screen;
 }

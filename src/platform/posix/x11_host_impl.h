@@ -63,6 +63,13 @@ struct X11Host::Impl {
   ui::WindowId IdOf(::Window xid) const;
   bool WindowManagerRunning();
   void Focus(X11WindowState& w);
+  // The steps of opening a window (x11_window_setup.cpp): the X window itself, where and how
+  // large the window manager should place it, what kind of window it is, and which frame
+  // buttons and functions it offers.
+  ::Window CreateXWindow(const ui::WindowSpec& request, gfx::Size size);
+  void SetPlacementHints(::Window xid, const ui::WindowSpec& request, gfx::Size size);
+  void SetWindowRole(::Window xid, const ui::WindowSpec& request);
+  void SetFrameFunctions(::Window xid, const ui::WindowSpec& request);
   // Turns one X event into zero or more host events on Pending.
   void Translate(XEvent& event);
   void TranslateKey(XEvent& event, ui::WindowId id);

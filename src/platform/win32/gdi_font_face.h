@@ -24,7 +24,6 @@ class GdiFontFace final : public gfx::FontFace {
 
   // The face GDI actually chose for the requested name (substitutes included), UTF-8.
   std::string ResolvedName() const;
-  bool HasFallback() const { return static_cast<bool>(m_fallback); }
 
  private:
   gfx::GlyphBitmap Render(char32_t codePoint);

@@ -7,6 +7,7 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/utf.h"
+#include "platform/win32/win32_rect.h"
 #include "platform/win32/win32_window_host_impl.h"
 
 namespace orvanta::platform {
@@ -27,14 +28,14 @@ std::wstring NextClassName() {
 
 // The outer rectangle of a window whose client area is the given screen rectangle, for the
 // styles the window really has.
-std::optional<RECT> OuterRect(HWND hwnd, const gfx::Rect& client) {
-  RECT r{client.Left, client.Top, client.Right, client.Bottom};
+std::optional<gfx::Rect> OuterRect(HWND hwnd, const gfx::Rect& client) {
+  RECT r = ToWinRect(client);
   const auto style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
   const auto exStyle = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE));
   if (!AdjustWindowRectEx(&r, style, FALSE, exStyle)) {
     return std::nullopt;
   }
-  return r;
+  return FromWinRect(r);
 }
 
 }  // namespace
@@ -110,8 +111,7 @@ ui::WindowId Win32WindowHost::Open(const ui::WindowSpec& request) {
   w.ClientSize = {std::max(request.ClientBounds.Width(), 0),
                   std::max(request.ClientBounds.Height(), 0)};
   const WindowStyle style = StyleFor(request);
-  RECT outer{request.ClientBounds.Left, request.ClientBounds.Top, request.ClientBounds.Right,
-             request.ClientBounds.Bottom};
+  RECT outer = ToWinRect(request.ClientBounds);
   if (!AdjustWindowRectEx(&outer, style.Style, FALSE, style.ExStyle)) {
     return ui::kNoWindow;
   }
@@ -183,15 +183,15 @@ void Win32WindowHost::SetClientBounds(ui::WindowId window, const gfx::Rect& boun
     return;
   }
   const gfx::Size size{std::max(bounds.Width(), 0), std::max(bounds.Height(), 0)};
-  const std::optional<RECT> outer =
+  const std::optional<gfx::Rect> outer =
       OuterRect(w->Hwnd, gfx::Rect::FromSize(bounds.Left, bounds.Top, size.Width, size.Height));
   if (!outer) {
     return;
   }
   // The WM_SIZE this sends reports what the framework already knows.
   w->ClientSize = size;
-  if (!SetWindowPos(w->Hwnd, nullptr, outer->left, outer->top, outer->right - outer->left,
-                    outer->bottom - outer->top, SWP_NOZORDER | SWP_NOACTIVATE)) {
+  if (!SetWindowPos(w->Hwnd, nullptr, outer->Left, outer->Top, outer->Width(), outer->Height(),
+                    SWP_NOZORDER | SWP_NOACTIVATE)) {
     return;
   }
   // The system may have kept the window larger (a minimum size): tell the framework.
@@ -238,9 +238,8 @@ gfx::Point Win32WindowHost::ClientToScreen(ui::WindowId window, gfx::Point clien
 
 gfx::Rect Win32WindowHost::DesktopRect() {
   RECT work{};
-  if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) && work.right > work.left &&
-      work.bottom > work.top) {
-    return {work.left, work.top, work.right, work.bottom};
+  if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) && !FromWinRect(work).IsEmpty()) {
+    return FromWinRect(work);
   }
   return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }

@@ -1,4 +1,5 @@
 // The window procedure: turns the messages of the host's windows into host events.
+#include "platform/win32/win32_rect.h"
 #include "platform/win32/win32_window_host_impl.h"
 
 namespace orvanta::platform {
@@ -128,7 +129,7 @@ bool Win32WindowHost::Impl::Handle(HostWindow& w, UINT message, WPARAM wParam, L
     case WM_PAINT: {
       PAINTSTRUCT ps{};
       if (BeginPaint(w.Hwnd, &ps) != nullptr) {
-        const gfx::Rect area{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
+        const gfx::Rect area = FromWinRect(ps.rcPaint);
         EndPaint(w.Hwnd, &ps);
         if (!area.IsEmpty()) {
           Push({.Kind = ui::HostEventKind::Exposed, .Window = id, .Area = area});

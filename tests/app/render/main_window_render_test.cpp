@@ -200,28 +200,30 @@ TEST_F(MainWindowRender, TheChartPageShowsTheRunsOldestLeft) {
   EXPECT_EQ(series.YValue(1), 3.5);
   const chart::TChart& chart = Form->Chart1->Chart();
   const gfx::Rect plot = chart.ChartRect();
-  EXPECT_EQ(series.BarBounds(1).Top, plot.Top);
-  EXPECT_EQ(chart.LeftAxis.Scale.RangeMax, 3.5);
+  const chart::BarLayout& bars = chart.Layout().Bars[0];
+  EXPECT_EQ(series.BarBounds(bars, 1).Top, plot.Top);
+  EXPECT_EQ(chart.Layout().Left.Scale.RangeMax, 3.5);
   for (int i = 0; i < 3; ++i) {
-    const gfx::Rect bar = series.BarBounds(i);
+    const gfx::Rect bar = series.BarBounds(bars, i);
     EXPECT_LT(bar.Left, bar.Right);
     if (i > 0) {
-      EXPECT_LT(series.BarBounds(i - 1).Right, bar.Left) << i;
+      EXPECT_LT(series.BarBounds(bars, i - 1).Right, bar.Left) << i;
     }
     // Each bar's date stands under it.
     const int centre = (bar.Left + bar.Right) / 2;
-    const gfx::Rect label = InForm(*Form->Chart1, {centre - 20, chart.BottomAxis.LabelsPos,
-                                                   centre + 20, chart.BottomAxis.LabelsPos + 14});
+    const gfx::Rect label =
+        InForm(*Form->Chart1, {centre - 20, chart.Layout().Bottom.LabelsPos, centre + 20,
+                               chart.Layout().Bottom.LabelsPos + 14});
     EXPECT_TRUE(HasInk(label, gfx::clWhite)) << i;
   }
   // The middle bar is filled in the palette's second colour from the plot's top edge down;
   // the two runs of 0 hours are lines in their own colours on the zero line.
-  const gfx::Rect middle = series.BarBounds(1);
+  const gfx::Rect middle = series.BarBounds(bars, 1);
   EXPECT_EQ(At(*Form->Chart1, {(middle.Left + middle.Right) / 2, plot.Top + 5}),
             chart::DefaultPalette[1]);
   EXPECT_EQ(At(*Form->Chart1, {(middle.Left + middle.Right) / 2, plot.Top - 3}),
             R.Rgb(gfx::clWhite));
-  const gfx::Rect first = series.BarBounds(0);
+  const gfx::Rect first = series.BarBounds(bars, 0);
   EXPECT_EQ(At(*Form->Chart1, {(first.Left + first.Right) / 2, first.Top}),
             chart::DefaultPalette[0]);
 }

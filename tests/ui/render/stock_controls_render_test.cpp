@@ -16,7 +16,7 @@ struct AboutLike : RenderFixture {
     window.SetColor(gfx::clWhite);
     window.SetFont(gfx::Font{"Arial", 12});
     title = &window.Add<Label>();
-    title->SetPosition(88, 26);
+    title->MoveTo(88, 26);
     title->SetFont(gfx::Font{"Arial", 19, true, false, false, gfx::RGB(20, 118, 31)});
     title->SetTransparent(true);
     title->SetCaption("Orvanta");

@@ -27,10 +27,10 @@ int main() {
   ui::Form form(app);
   form.SetCaption("Orvanta smoke 冒烟测试");
   form.SetClientSize(320, 240);
-  form.SetPosition(ui::FormPosition::DesktopCenter);
+  form.SetPlacement(ui::FormPlacement::DesktopCenter);
   app.SetMainForm(form);
   ui::Label& label = form.Add<ui::Label>();
-  label.SetPosition(8, 8);
+  label.MoveTo(8, 8);
   label.SetCaption("&List:");
   ui::ListView& list = form.Add<ui::ListView>();
   list.SetBounds(8, 28, 304, 200);

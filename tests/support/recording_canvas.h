@@ -1,54 +1,79 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "gfx/bitmap.h"
 #include "gfx/canvas.h"
 
-namespace orvanta::ui::testing {
+namespace orvanta::test {
 
-// What a RecordingCanvas was asked to draw, in device pixels of its bitmap.
+// What a RecordingCanvas was asked to draw, in device pixels of its bitmap, with the pen,
+// brush, font and clip in force at the time.
 struct DrawLog {
-  struct Text {
-    std::string Chars;
-    gfx::Rect Rect;  // DrawText's rectangle, or TextOut's cell
+  enum class OpKind { FillRect, Rectangle, Line, Text, Invert, Image };
+  struct Op {
+    OpKind Kind = OpKind::FillRect;
+    // FillRect, Rectangle, Invert: the rectangle; Line: (x1, y1, x2, y2); Text: DrawText's
+    // rectangle, or TextOut's cell one pixel high; Image: where the image went.
+    gfx::Rect Area;
+    std::string Text;  // as drawn: DrawText without its access-key markers
     unsigned Flags = 0;
-    gfx::Color Color = 0;
+    gfx::Color Color = 0;  // FillRect: the fill; Text: the text colour
+    gfx::Pen OpPen;
+    gfx::Brush OpBrush;
+    gfx::Font OpFont;
     gfx::Rect Clip;
-  };
-  struct Fill {
-    gfx::Rect Rect;
-    gfx::Color Color = 0;
-  };
-  struct Picture {
-    gfx::Point At;
-    gfx::Size Size;
     gfx::ImageDrawStyle Style = gfx::ImageDrawStyle::Normal;
+
+    gfx::Point TopLeft() const { return {Area.Left, Area.Top}; }
   };
-  std::vector<Text> Texts;
-  std::vector<Fill> Fills;
-  std::vector<Picture> Pictures;
-  void Clear() {
-    Texts.clear();
-    Fills.clear();
-    Pictures.clear();
-  }
-  const Text* FindText(std::string_view chars) const;
+
+  std::vector<Op> Ops;
+
+  std::vector<Op> OfKind(OpKind kind) const;
+  std::vector<Op> Texts() const { return OfKind(OpKind::Text); }
+  std::vector<Op> Lines() const { return OfKind(OpKind::Line); }
+  std::vector<Op> Fills() const { return OfKind(OpKind::FillRect); }
+  std::vector<Op> Pictures() const { return OfKind(OpKind::Image); }
+  // The first text drawn with exactly these characters; null when there is none.
+  const Op* FindText(std::string_view chars) const;
+  void Clear() { Ops.clear(); }
 };
 
-// A canvas with simple, predictable text metrics for layout tests: every code point is
-// Height / 2 pixels wide (at least 1), a line is Height + 2 high. Fills, lines and pixels go
-// into the bitmap; text is only recorded.
+// The size of text on a recording canvas: every code point is CharWidth wide, a line
+// LineHeight high with Ascent pixels above the baseline.
+struct TextCell {
+  int CharWidth = 0;
+  int LineHeight = 0;
+  int Ascent = 0;
+};
+
+// A canvas with simple, predictable text metrics for layout tests. Fills, rectangles, lines,
+// pixels and bitmaps go into its bitmap; text and images are only recorded. It records every
+// fill, rectangle, line, text, inversion and image.
 class RecordingCanvas : public gfx::Canvas {
  public:
+  static constexpr int kCharWidth = 7;
+  static constexpr int kLineHeight = 14;
+
+  // Draws into `bitmap` and records into `log`. Text cells follow the font: Height / 2
+  // pixels a code point (at least 1), lines Height + 2 high.
   RecordingCanvas(gfx::Bitmap& bitmap, const gfx::SystemPalette& palette,
                   std::shared_ptr<DrawLog> log);
+  // A canvas of `size` over a bitmap and a log of its own, in the classic palette, whose
+  // text cells are kCharWidth x kLineHeight in every font.
+  explicit RecordingCanvas(gfx::Size size);
 
+  const DrawLog& Log() const { return *m_log; }
+  static int Chars(std::string_view text);  // code points
   static int CharWidth(int fontHeight) { return fontHeight / 2 > 0 ? fontHeight / 2 : 1; }
   static int LineHeight(int fontHeight) { return fontHeight + 2; }
 
-  gfx::Size SurfaceSize() const override { return m_bitmap.GetSize(); }
+  gfx::Size SurfaceSize() const override { return m_bitmap->GetSize(); }
   void Save() override { m_stack.push_back(m_state); }
   void Restore() override;
   gfx::Point Origin() const override { return m_state.Origin; }
@@ -74,7 +99,7 @@ class RecordingCanvas : public gfx::Canvas {
   void Polygon(std::span<const gfx::Point> points) override;
   void SetPixel(int x, int y, gfx::Color c) override;
   gfx::Color GetPixel(int x, int y) const override;
-  void InvertRect(const gfx::Rect&) override {}
+  void InvertRect(const gfx::Rect& r) override;
   void DrawFocusRect(const gfx::Rect&) override {}
   gfx::TextMetrics GetTextMetrics() override;
   gfx::Size TextExtent(std::string_view text) override;
@@ -98,13 +123,19 @@ class RecordingCanvas : public gfx::Canvas {
   gfx::Rect ToDevice(const gfx::Rect& r) const {
     return r.Offset(m_state.Origin.X, m_state.Origin.Y);
   }
+  TextCell Cell() const;
+  int Width(std::string_view line) const { return Chars(line) * Cell().CharWidth; }
+  DrawLog::Op& Record(DrawLog::OpKind kind, const gfx::Rect& deviceArea);
   void Plot(int deviceX, int deviceY, gfx::Color c);
-  int Width(std::string_view line) const;
+  void Fill(const gfx::Rect& r, gfx::Color c);  // draws without recording
+  void Trace(int x, int y);                     // a line from the pen position, unrecorded
 
-  gfx::Bitmap& m_bitmap;
+  std::unique_ptr<gfx::Bitmap> m_ownBitmap;
+  gfx::Bitmap* m_bitmap;
   std::shared_ptr<DrawLog> m_log;
+  std::optional<TextCell> m_fixedCell;
   State m_state;
   std::vector<State> m_stack;
 };
 
-}  // namespace orvanta::ui::testing
+}  // namespace orvanta::test

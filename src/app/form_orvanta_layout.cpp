@@ -9,11 +9,14 @@ namespace orvanta::app {
 
 namespace {
 
-gfx::Font ArialFont(int height, bool bold = false, gfx::Color color = gfx::clWindowText) {
+enum class Weight { Regular, Bold };
+
+gfx::Font ArialFont(int height, Weight weight = Weight::Regular,
+                    gfx::Color color = gfx::clWindowText) {
   gfx::Font font;
   font.Name = "Arial";
   font.Height = height;
-  font.Bold = bold;
+  font.Bold = weight == Weight::Bold;
   font.TextColor = color;
   return font;
 }
@@ -46,7 +49,7 @@ ui::Panel& AddPageHeader(ui::Control& page, int height, ui::Image*& icon, gfx::I
 void TFormOrvanta::BuildLayout() {
   SetCaption("Orvanta");
   SetClientSize(kClientWidth, kClientHeight);
-  SetPosition(ui::FormPosition::DesktopCenter);
+  SetPlacement(ui::FormPlacement::DesktopCenter);
   SetFont(ArialFont(11));
   SetColor(gfx::clWindow);
   LoadImages();
@@ -87,18 +90,22 @@ controls::TUiSpacer& TFormOrvanta::AddSpacer() {
 
 void TFormOrvanta::BuildToolbar() {
   UiToolbar1 = &Add<controls::TUiToolbar>();
-  UiToolbar1->Style.BorderOuter = controls::fsGroove;
-  UiToolbar1->Style.BorderInner = controls::fsNone;
-  UiToolbar1->Style.BorderSides = {controls::sdTop, controls::sdBottom};
-  UiToolbar1->Style.BorderWidth = 0;
-  UiToolbar1->Style.VisualStyle = controls::vsGradient;
-  UiToolbar1->Style.GradientColorStyle = controls::gcsSystem;
-  UiToolbar1->Metrics.AutoSize = true;
+  controls::PanelStyle look = UiToolbar1->Look();
+  look.BorderOuter = controls::fsGroove;
+  look.BorderInner = controls::fsNone;
+  look.BorderSides = {controls::sdTop, controls::sdBottom};
+  look.BorderWidth = 0;
+  look.VisualStyle = controls::vsGradient;
+  look.GradientColorStyle = controls::gcsSystem;
+  UiToolbar1->SetLook(look);
+  controls::ToolbarMetrics metrics = UiToolbar1->Metrics();
+  metrics.AutoSize = true;
+  UiToolbar1->SetMetrics(metrics);
   UiToolbar1->SetImages(&ImageList1);
   UiToolbar1->SetBounds(0, 0, kClientWidth, 60);
 
   TBRefresh = &AddToolButton("刷新(&R)", 0, &TFormOrvanta::TBRefreshClick);
-  TBRefresh->SetFont(ArialFont(11, false, gfx::clBlack));
+  TBRefresh->SetFont(ArialFont(11, Weight::Regular, gfx::clBlack));
   UiSpacer1 = &AddSpacer();
   TBHelp = &AddToolButton("帮助(&H)", 1, &TFormOrvanta::TBHelpClick);
   TBHelp->Hide();
@@ -121,10 +128,14 @@ void TFormOrvanta::BuildToolbar() {
 
 void TFormOrvanta::BuildPages() {
   UiPageControl1 = &Add<controls::TUiPageControl>();
-  UiPageControl1->BackgroundColor = gfx::cl3DLight;
-  UiPageControl1->TabColors.HighlightBar = gfx::clWindow;
-  UiPageControl1->TextColors.Selected = gfx::clBlue;
-  UiPageControl1->SetFont(ArialFont(11, true));
+  UiPageControl1->SetBackgroundColor(gfx::cl3DLight);
+  controls::TUiTabColors tabColors = UiPageControl1->TabColors();
+  tabColors.HighlightBar = gfx::clWindow;
+  UiPageControl1->SetTabColors(tabColors);
+  controls::TUiTextColors textColors = UiPageControl1->TextColors();
+  textColors.Selected = gfx::clBlue;
+  UiPageControl1->SetTextColors(textColors);
+  UiPageControl1->SetFont(ArialFont(11, Weight::Bold));
   UiPageControl1->SetAlign(ui::Align::Client);
   TabSheet1 = &UiPageControl1->AddPage("日志");
   TabSheet2 = &UiPageControl1->AddPage("图表");
@@ -140,10 +151,10 @@ void TFormOrvanta::BuildPages() {
 void TFormOrvanta::BuildLogPage() {
   Panel1 = &AddPageHeader(*TabSheet1, 40, Image1, PaintLogPageIcon());
   Label1 = &AddFixedLabel(*Panel1, 48, 13, 145, 16, "开机/关机日志");
-  Label1->SetFont(ArialFont(13, true, gfx::clBlack));
+  Label1->SetFont(ArialFont(13, Weight::Bold, gfx::clBlack));
   LabTime = &AddFixedLabel(*Panel1, 288, 16, 121, 14, " Windows已运行时间:");
   LabTimeText = &AddFixedLabel(*Panel1, 416, 16, 233, 14, "");
-  LabTimeText->SetFont(ArialFont(11, false, gfx::clMaroon));
+  LabTimeText->SetFont(ArialFont(11, Weight::Regular, gfx::clMaroon));
 
   UiLWMsg = &TabSheet1->Add<ui::ListView>();
   UiLWMsg->SetBorder(ui::ControlBorder::Flat);
@@ -163,7 +174,7 @@ void TFormOrvanta::BuildLogPage() {
 void TFormOrvanta::BuildChartPage() {
   Panel2 = &AddPageHeader(*TabSheet2, 41, Image2, PaintChartPageIcon());
   Label2 = &AddFixedLabel(*Panel2, 56, 13, 273, 16, "运行时间图表");
-  Label2->SetFont(ArialFont(13, true, gfx::clBlack));
+  Label2->SetFont(ArialFont(13, Weight::Bold, gfx::clBlack));
 
   Chart1 = &TabSheet2->Add<chart::TChartControl>();
   chart::TChart& chart = Chart1->Chart();
@@ -185,10 +196,7 @@ void TFormOrvanta::BuildStatusBar() {
   UiClockStatus1 = &UiStatusBar1->Add<controls::TUiClockStatus>();
   UiClockStatus1->SetBounds(0, 0, 150, 19);
   UiClockStatus1->SetAlign(ui::Align::Left);
-  UiClockStatus1->Now = [this] {
-    const history::SystemTime t = m_services.Clock.LocalNow();
-    return controls::ClockDateTime{t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second};
-  };
+  UiClockStatus1->Now = [this] { return m_services.Clock.LocalNow(); };
   UiClockStatus1->UpdateClock();
   constexpr std::array<int, 4> kPaneWidths = {100, 100, 100, 200};
   int left = UiClockStatus1->Width();

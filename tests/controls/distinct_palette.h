@@ -1,12 +1,9 @@
 #pragma once
 
 #include <array>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include "gfx/bitmap.h"
 #include "gfx/color.h"
+#include "support/picture.h"
 
 namespace orvanta::controls::testing_support {
 
@@ -25,7 +22,7 @@ inline gfx::SystemPalette DistinctPalette() {
 
 // One letter per colour in the pictures; '.' is the untouched background.
 inline constexpr gfx::Color kBackground = gfx::RGB(1, 2, 3);
-inline constexpr std::array<std::pair<char, gfx::Color>, 10> kLegend = {{
+inline constexpr std::array<test::PictureKey, 10> kLegend = {{
     {'.', kBackground},
     {'S', gfx::RGB(128, 128, 128)},  // button shadow
     {'H', gfx::RGB(255, 255, 255)},  // button highlight
@@ -37,35 +34,5 @@ inline constexpr std::array<std::pair<char, gfx::Color>, 10> kLegend = {{
     {'G', gfx::RGB(159, 159, 159)},  // button shadow tinted by 30
     {'R', gfx::RGB(255, 0, 0)},
 }};
-
-// The bitmap as rows of legend letters ('?' for any other colour), one row per line.
-inline std::string Picture(const gfx::Bitmap& bitmap) {
-  std::string out;
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    for (int x = 0; x < bitmap.Width(); ++x) {
-      char letter = '?';
-      for (const auto& [key, color] : kLegend) {
-        if (gfx::PixelFromRgbColor(color) == bitmap.At(x, y)) {
-          letter = key;
-          break;
-        }
-      }
-      out += letter;
-    }
-    out += '\n';
-  }
-  return out;
-}
-
-// Rows given without their one-pixel margin, returned with it, as Picture prints them.
-inline std::string WithMargin(const std::vector<std::string>& rows) {
-  std::size_t width = rows.empty() ? 0 : rows.front().size();
-  std::string blank(width + 2, '.');
-  std::string out = blank + '\n';
-  for (const std::string& row : rows) {
-    out += '.' + row + ".\n";
-  }
-  return out + blank + '\n';
-}
 
 }  // namespace orvanta::controls::testing_support

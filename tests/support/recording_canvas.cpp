@@ -1,16 +1,26 @@
-#include "ui/support/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "ui/access_key.h"
 
-namespace orvanta::ui::testing {
+namespace orvanta::test {
 
-const DrawLog::Text* DrawLog::FindText(std::string_view chars) const {
-  for (const Text& t : Texts) {
-    if (t.Chars == chars) {
-      return &t;
+std::vector<DrawLog::Op> DrawLog::OfKind(OpKind kind) const {
+  std::vector<Op> out;
+  for (const Op& op : Ops) {
+    if (op.Kind == kind) {
+      out.push_back(op);
+    }
+  }
+  return out;
+}
+
+const DrawLog::Op* DrawLog::FindText(std::string_view chars) const {
+  for (const Op& op : Ops) {
+    if (op.Kind == OpKind::Text && op.Text == chars) {
+      return &op;
     }
   }
   return nullptr;
@@ -18,8 +28,58 @@ const DrawLog::Text* DrawLog::FindText(std::string_view chars) const {
 
 RecordingCanvas::RecordingCanvas(gfx::Bitmap& bitmap, const gfx::SystemPalette& palette,
                                  std::shared_ptr<DrawLog> log)
-    : gfx::Canvas(palette), m_bitmap(bitmap), m_log(std::move(log)) {
+    : gfx::Canvas(palette), m_bitmap(&bitmap), m_log(std::move(log)) {
+  if (!m_log) {
+    m_log = std::make_shared<DrawLog>();
+  }
   m_state.Clip = {0, 0, bitmap.Width(), bitmap.Height()};
+}
+
+namespace {
+
+const gfx::SystemPalette& ClassicPalette() {
+  static const gfx::SystemPalette palette = gfx::SystemPalette::Classic();
+  return palette;
+}
+
+}  // namespace
+
+RecordingCanvas::RecordingCanvas(gfx::Size size)
+    : gfx::Canvas(ClassicPalette()),
+      m_ownBitmap(std::make_unique<gfx::Bitmap>(size.Width, size.Height)),
+      m_bitmap(m_ownBitmap.get()),
+      m_log(std::make_shared<DrawLog>()),
+      m_fixedCell(TextCell{kCharWidth, kLineHeight, 11}) {
+  m_state.Clip = {0, 0, size.Width, size.Height};
+}
+
+int RecordingCanvas::Chars(std::string_view text) {
+  int n = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    ui::DecodeUtf8(text, pos);
+    ++n;
+  }
+  return n;
+}
+
+TextCell RecordingCanvas::Cell() const {
+  if (m_fixedCell) {
+    return *m_fixedCell;
+  }
+  const int h = m_state.CurrentFont.Height;
+  return {CharWidth(h), LineHeight(h), h};
+}
+
+DrawLog::Op& RecordingCanvas::Record(DrawLog::OpKind kind, const gfx::Rect& deviceArea) {
+  DrawLog::Op op;
+  op.Kind = kind;
+  op.Area = deviceArea;
+  op.OpPen = m_state.CurrentPen;
+  op.OpBrush = m_state.CurrentBrush;
+  op.OpFont = m_state.CurrentFont;
+  op.Clip = m_state.Clip;
+  m_log->Ops.push_back(op);
+  return m_log->Ops.back();
 }
 
 void RecordingCanvas::Restore() {
@@ -51,19 +111,16 @@ void RecordingCanvas::SetFont(const gfx::Font& font) {
 }
 
 void RecordingCanvas::Plot(int x, int y, gfx::Color c) {
-  if (m_state.Clip.Contains({x, y}) && m_bitmap.Contains(x, y)) {
-    m_bitmap.At(x, y) = Palette().ToPixel(c);
+  if (m_state.Clip.Contains({x, y}) && m_bitmap->Contains(x, y)) {
+    m_bitmap->At(x, y) = Palette().ToPixel(c);
   }
 }
 
-void RecordingCanvas::FillRect(const gfx::Rect& r, gfx::Color c) {
-  const gfx::Rect d = ToDevice(r).Intersect(m_state.Clip);
-  if (m_log) {
-    m_log->Fills.push_back({ToDevice(r), c});
-  }
+void RecordingCanvas::Fill(const gfx::Rect& r, gfx::Color c) {
   if (c == gfx::clNone) {
     return;
   }
+  const gfx::Rect d = ToDevice(r).Intersect(m_state.Clip);
   for (int y = d.Top; y < d.Bottom; ++y) {
     for (int x = d.Left; x < d.Right; ++x) {
       Plot(x, y, c);
@@ -71,21 +128,28 @@ void RecordingCanvas::FillRect(const gfx::Rect& r, gfx::Color c) {
   }
 }
 
+void RecordingCanvas::FillRect(const gfx::Rect& r, gfx::Color c) {
+  Record(DrawLog::OpKind::FillRect, ToDevice(r)).Color = c;
+  Fill(r, c);
+}
+
 void RecordingCanvas::Rectangle(const gfx::Rect& r) {
+  Record(DrawLog::OpKind::Rectangle, ToDevice(r));
   if (m_state.CurrentBrush.Style == gfx::BrushStyle::Solid) {
-    FillRect(r, m_state.CurrentBrush.BrushColor);
+    Fill(r, m_state.CurrentBrush.BrushColor);
   }
   if (m_state.CurrentPen.Style != gfx::PenStyle::Clear) {
-    const gfx::Point corners[] = {{r.Left, r.Top},
-                                  {r.Right - 1, r.Top},
-                                  {r.Right - 1, r.Bottom - 1},
-                                  {r.Left, r.Bottom - 1},
-                                  {r.Left, r.Top}};
-    Polyline(corners);
+    const gfx::Point saved = m_state.Pos;
+    m_state.Pos = {r.Left, r.Top};
+    Trace(r.Right - 1, r.Top);
+    Trace(r.Right - 1, r.Bottom - 1);
+    Trace(r.Left, r.Bottom - 1);
+    Trace(r.Left, r.Top);
+    m_state.Pos = saved;
   }
 }
 
-void RecordingCanvas::LineTo(int x, int y) {
+void RecordingCanvas::Trace(int x, int y) {
   int x0 = m_state.Pos.X;
   int y0 = m_state.Pos.Y;
   const int dx = std::abs(x - x0);
@@ -106,6 +170,11 @@ void RecordingCanvas::LineTo(int x, int y) {
     }
   }
   m_state.Pos = {x, y};
+}
+
+void RecordingCanvas::LineTo(int x, int y) {
+  Record(DrawLog::OpKind::Line, ToDevice({m_state.Pos.X, m_state.Pos.Y, x, y}));
+  Trace(x, y);
 }
 
 void RecordingCanvas::Polyline(std::span<const gfx::Point> points) {
@@ -132,44 +201,38 @@ void RecordingCanvas::SetPixel(int x, int y, gfx::Color c) {
 gfx::Color RecordingCanvas::GetPixel(int x, int y) const {
   const int dx = x + m_state.Origin.X;
   const int dy = y + m_state.Origin.Y;
-  return m_bitmap.Contains(dx, dy) ? gfx::RgbColorFromPixel(m_bitmap.At(dx, dy)) : gfx::clNone;
+  return m_bitmap->Contains(dx, dy) ? gfx::RgbColorFromPixel(m_bitmap->At(dx, dy)) : gfx::clNone;
+}
+
+void RecordingCanvas::InvertRect(const gfx::Rect& r) {
+  Record(DrawLog::OpKind::Invert, ToDevice(r));
 }
 
 gfx::TextMetrics RecordingCanvas::GetTextMetrics() {
-  const int h = m_state.CurrentFont.Height;
+  const TextCell cell = Cell();
   gfx::TextMetrics m;
-  m.Height = LineHeight(h);
-  m.Ascent = h;
-  m.Descent = 2;
-  m.AveCharWidth = CharWidth(h);
-  m.MaxCharWidth = CharWidth(h);
+  m.Height = cell.LineHeight;
+  m.Ascent = cell.Ascent;
+  m.Descent = cell.LineHeight - cell.Ascent;
+  m.AveCharWidth = cell.CharWidth;
+  m.MaxCharWidth = cell.CharWidth;
   return m;
 }
 
-int RecordingCanvas::Width(std::string_view line) const {
-  int count = 0;
-  for (std::size_t pos = 0; pos < line.size();) {
-    DecodeUtf8(line, pos);
-    ++count;
-  }
-  return count * CharWidth(m_state.CurrentFont.Height);
-}
-
 gfx::Size RecordingCanvas::TextExtent(std::string_view text) {
-  return {Width(text), LineHeight(m_state.CurrentFont.Height)};
+  return {Width(text), Cell().LineHeight};
 }
 
 void RecordingCanvas::TextOut(int x, int y, std::string_view text) {
-  if (m_log) {
-    m_log->Texts.push_back({std::string(text), ToDevice({x, y, x + Width(text), y + 1}), 0,
-                            m_state.TextColor, m_state.Clip});
-  }
+  DrawLog::Op& op = Record(DrawLog::OpKind::Text, ToDevice({x, y, x + Width(text), y + 1}));
+  op.Text = std::string(text);
+  op.Color = m_state.TextColor;
 }
 
 int RecordingCanvas::DrawText(std::string_view text, gfx::Rect& rect, unsigned flags) {
   const std::string shown =
-      (flags & gfx::kDtNoPrefix) != 0 ? std::string(text) : StripAccessMarkers(text);
-  const int lineHeight = LineHeight(m_state.CurrentFont.Height);
+      (flags & gfx::kDtNoPrefix) != 0 ? std::string(text) : ui::StripAccessMarkers(text);
+  const int lineHeight = Cell().LineHeight;
   // Lines: hard breaks, then (with word wrap) breaks at spaces to fit the width.
   std::vector<std::string> lines;
   std::size_t start = 0;
@@ -206,9 +269,10 @@ int RecordingCanvas::DrawText(std::string_view text, gfx::Rect& rect, unsigned f
     rect.Bottom = rect.Top + height;
     return height;
   }
-  if (m_log) {
-    m_log->Texts.push_back({shown, ToDevice(rect), flags, m_state.TextColor, m_state.Clip});
-  }
+  DrawLog::Op& op = Record(DrawLog::OpKind::Text, ToDevice(rect));
+  op.Text = shown;
+  op.Flags = flags;
+  op.Color = m_state.TextColor;
   return height;
 }
 
@@ -225,10 +289,8 @@ void RecordingCanvas::DrawBitmap(int x, int y, const gfx::Bitmap& source,
 }
 
 void RecordingCanvas::DrawImage(int x, int y, const gfx::Image& image, gfx::ImageDrawStyle style) {
-  if (m_log) {
-    m_log->Pictures.push_back(
-        {{x + m_state.Origin.X, y + m_state.Origin.Y}, {image.Width, image.Height}, style});
-  }
+  Record(DrawLog::OpKind::Image, ToDevice(gfx::Rect::FromSize(x, y, image.Width, image.Height)))
+      .Style = style;
 }
 
-}  // namespace orvanta::ui::testing
+}  // namespace orvanta::test
