@@ -5,12 +5,16 @@
 start_xvfb() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
   xvfb=$!
-  for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+  # Up to 30 s each: a loaded machine (the sanitizer builds run in parallel) starts slowly.
+  for _ in $(seq 300); do [ -s "$tmp/display" ] && break; sleep 0.1; done
   [ -s "$tmp/display" ] || { echo "Xvfb did not start"; cat "$tmp/xvfb.log"; exit 1; }
   DISPLAY=:$(cat "$tmp/display")
   export DISPLAY
   # The server must answer before a program connects.
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 300); do xdotool getdisplaygeometry >/dev/null 2>&1 && return; sleep 0.1; done
+  echo "Xvfb on $DISPLAY did not answer"
+  cat "$tmp/xvfb.log"
+  exit 1
 }
 
 # wait_for_window TITLE-PATTERN TENTHS: sets wid to the window of process $app, or leaves it
