@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/button.h"
+#include "controls/url_label.h"
+#include "ui/render/render_fixture.h"
+
+namespace orvanta::controls {
+namespace {
+
+constexpr gfx::Color kVisited = gfx::RGB(130, 95, 70);
+
+class AnsweringShell final : public Shell {
+ public:
+  bool OpenDefault(const std::string&) override { return true; }
+  bool OpenVerb(const std::string&, ShellWait) override { return true; }
+  void OpenWith(const std::string&) override {}
+};
+
+// The About window's close button and home-page link on a white window in Arial 12, with a
+// second button to take the focus away.
+struct AboutControls : ui::testing::RenderFixture {
+  AboutControls() {
+    window.SetClientSize(240, 60);
+    window.SetColor(gfx::clWhite);
+    window.SetFont(gfx::Font{"Arial", 12});
+    button = &window.Add<TUiButton>();
+    button->SetBounds(10, 10, 89, 25);
+    button->SetCaption("关闭");
+    button->SetColor(gfx::RGB(190, 218, 241));
+    button->SetFrameColor(gfx::RGB(0, 60, 116));
+    button->SetHotTrack(true);
+    other = &window.Add<TUiButton>();
+    other->SetBounds(10, 40, 40, 15);
+    link = &window.Add<TUiURLLabel>(shell);
+    link->SetPosition(110, 15);
+    gfx::Font font{"Verdana", 11};
+    font.Underline = true;
+    font.TextColor = gfx::clBlue;
+    link->SetFont(font);
+    link->SetUnvisitedColor(gfx::clBlue);
+    link->SetVisitedColor(kVisited);
+    link->SetTransparent(true);
+    link->SetCaption("www.example.com");
+    ShowAndSettle(window);
+  }
+  // The bounds of the pixels in r that are neither of the two colours given.
+  gfx::Rect InkBounds(const gfx::Rect& r, std::vector<gfx::Color> ignored) const {
+    gfx::Rect ink{r.Right, r.Bottom, r.Left, r.Top};
+    for (int y = r.Top; y < r.Bottom; ++y) {
+      for (int x = r.Left; x < r.Right; ++x) {
+        const gfx::Color c = At(window, x, y);
+        if (std::find(ignored.begin(), ignored.end(), c) == ignored.end()) {
+          ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1),
+                 std::max(ink.Bottom, y + 1)};
+        }
+      }
+    }
+    return ink;
+  }
+  // Whether a row of r holds `run` pixels of exactly this colour side by side.
+  bool HasRun(const gfx::Rect& r, gfx::Color color, int run) const {
+    for (int y = r.Top; y < r.Bottom; ++y) {
+      int length = 0;
+      for (int x = r.Left; x < r.Right; ++x) {
+        length = At(window, x, y) == color ? length + 1 : 0;
+        if (length >= run) {
+          return true;
+        }
+      }
+    }
+    return false;
+  }
+
+  AnsweringShell shell;
+  ui::Form window{App};
+  TUiButton* button = nullptr;
+  TUiButton* other = nullptr;
+  TUiURLLabel* link = nullptr;
+};
+
+TEST(ControlsRender, TheCloseButtonsCaptionIsCentredInEveryLook) {
+  AboutControls f;
+  const ui::WindowId w = f.window.Window();
+  const gfx::Point middle{54, 22};
+  struct Look {
+    const char* Name;
+    std::function<void()> Enter;
+  };
+  const std::vector<Look> looks = {
+      {"normal", [&] { f.other->SetFocus(); }},
+      {"focused", [&] { f.button->SetFocus(); }},
+      {"hover", [&] { f.Host.MouseMove(w, middle); }},
+      {"pressed", [&] { f.Host.MouseDown(w, middle); }},
+      {"256_colours",
+       [&] {
+         f.Host.MouseUp(w, {230, 55});
+         f.Host.MouseMove(w, {230, 55});
+         f.Palette.FullColor = false;
+         f.window.Invalidate();
+       }},
+  };
+  // The caption's rectangle keeps clear of the rings and the focus dots.
+  const gfx::Rect caption{14, 14, 95, 31};
+  for (const Look& look : looks) {
+    look.Enter();
+    f.App.ProcessMessages();
+    f.Save(f.window, std::string("button_") + look.Name);
+    std::vector<gfx::Color> face;
+    for (int y = caption.Top; y < caption.Bottom; ++y) {
+      face.push_back(f.At(f.window, 12, y));  // the face's colour in this row, left of the text
+    }
+    gfx::Rect ink{caption.Right, caption.Bottom, caption.Left, caption.Top};
+    for (int y = caption.Top; y < caption.Bottom; ++y) {
+      const gfx::Rect row = f.InkBounds({caption.Left, y, caption.Right, y + 1},
+                                        {face[static_cast<std::size_t>(y - caption.Top)]});
+      if (!row.IsEmpty()) {
+        ink = {std::min(ink.Left, row.Left), std::min(ink.Top, y), std::max(ink.Right, row.Right),
+               std::max(ink.Bottom, y + 1)};
+      }
+    }
+    ASSERT_FALSE(ink.IsEmpty()) << look.Name;
+    // Two 12-pixel glyphs, centred in the 83 x 19 caption area of a button at (10, 10).
+    EXPECT_NEAR((ink.Left + ink.Right) / 2.0, 10 + 89 / 2.0, 2.0) << look.Name;
+    EXPECT_NEAR((ink.Top + ink.Bottom) / 2.0, 10 + 25 / 2.0, 2.0) << look.Name;
+    EXPECT_GE(ink.Width(), 20) << look.Name;
+  }
+}
+
+TEST(ControlsRender, TheLinkIsUnderlinedInBlueAndTurnsToItsVisitedColour) {
+  AboutControls f;
+  const gfx::Rect b = f.link->Bounds();
+  EXPECT_GT(b.Width(), 80);
+  EXPECT_TRUE(f.HasRun(b, gfx::clBlue, b.Width() - 4));  // the underline
+  f.Host.Click(f.window.Window(), {b.Left + 3, b.Top + 3});
+  f.App.ProcessMessages();
+  f.Save(f.window, "link_visited");
+  EXPECT_TRUE(f.HasRun(b, kVisited, b.Width() - 4));
+  EXPECT_FALSE(f.HasRun(b, gfx::clBlue, 3));
+}
+
+}  // namespace
+}  // namespace orvanta::controls
