@@ -34,28 +34,6 @@ void BlinkingControl::SetBlinkColor(gfx::Color color) {
   }
 }
 
-int BlinkingControl::BlinkIntervalOn() const {
-  const TUiBlinkingControlsList* list = TUiBlinkingControlsList::Instance();
-  return list != nullptr ? list->IntervalOn() : TUiBlinkingControlsList::kDefaultInterval;
-}
-
-void BlinkingControl::SetBlinkIntervalOn(int milliseconds) {
-  if (TUiBlinkingControlsList* list = TUiBlinkingControlsList::Instance()) {
-    list->SetIntervalOn(milliseconds);
-  }
-}
-
-int BlinkingControl::BlinkIntervalOff() const {
-  const TUiBlinkingControlsList* list = TUiBlinkingControlsList::Instance();
-  return list != nullptr ? list->IntervalOff() : TUiBlinkingControlsList::kDefaultInterval;
-}
-
-void BlinkingControl::SetBlinkIntervalOff(int milliseconds) {
-  if (TUiBlinkingControlsList* list = TUiBlinkingControlsList::Instance()) {
-    list->SetIntervalOff(milliseconds);
-  }
-}
-
 void BlinkingControl::BlinkPhaseChanged(BlinkPhase phase) {
   if (m_phase == phase) {
     return;

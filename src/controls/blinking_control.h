@@ -26,10 +26,14 @@ class BlinkingControl {
   void SetBlinkColor(gfx::Color color);
   // Views of the shared timer's two phases, milliseconds: writing changes them for every
   // blinking control at once.
-  int BlinkIntervalOn() const;
-  void SetBlinkIntervalOn(int milliseconds);
-  int BlinkIntervalOff() const;
-  void SetBlinkIntervalOff(int milliseconds);
+  int BlinkIntervalOn() const { return SharedList().Interval(BlinkPhase::On); }
+  void SetBlinkIntervalOn(int milliseconds) {
+    SharedList().SetInterval(BlinkPhase::On, milliseconds);
+  }
+  int BlinkIntervalOff() const { return SharedList().Interval(BlinkPhase::Off); }
+  void SetBlinkIntervalOff(int milliseconds) {
+    SharedList().SetInterval(BlinkPhase::Off, milliseconds);
+  }
 
   // Whether the caption shows BlinkColor now (the on phase of a blink).
   bool ShowsBlinkColor() const { return m_blinking && m_phase == BlinkPhase::On; }
@@ -41,6 +45,9 @@ class BlinkingControl {
   ~BlinkingControl();
 
  private:
+  // Registered controls keep the list alive, so it is there for as long as this one.
+  static TUiBlinkingControlsList& SharedList() { return *TUiBlinkingControlsList::Instance(); }
+
   ui::Control& m_owner;
   bool m_blinking = false;
   gfx::Color m_blinkColor = gfx::clHighlight;

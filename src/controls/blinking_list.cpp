@@ -15,7 +15,7 @@ std::unique_ptr<TUiBlinkingControlsList> g_blinkingList;
 }  // namespace
 
 TUiBlinkingControlsList::TUiBlinkingControlsList() {
-  m_timer.SetInterval(m_intervalOff);
+  m_timer.SetInterval(Interval(BlinkPhase::Off));
   m_timer.OnTimer = [this] { Tick(); };
 }
 
@@ -42,7 +42,7 @@ void TUiBlinkingControlsList::Unregister(BlinkingControl& control) {
 
 void TUiBlinkingControlsList::Tick() {
   m_phase = m_phase == BlinkPhase::On ? BlinkPhase::Off : BlinkPhase::On;
-  m_timer.SetInterval(m_phase == BlinkPhase::On ? m_intervalOn : m_intervalOff);
+  m_timer.SetInterval(Interval(m_phase));
   // Telling a control only repaints it, so the list cannot change during the walk.
   for (BlinkingControl* control : m_controls) {
     if (control->Blinking()) {

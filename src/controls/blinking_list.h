@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include "ui/timer.h"
@@ -26,22 +28,20 @@ class TUiBlinkingControlsList {
   const ui::Timer& Timer() const { return m_timer; }
   BlinkPhase Phase() const { return m_phase; }
   int ControlCount() const { return static_cast<int>(m_controls.size()); }
-  // Milliseconds of each phase, from the next flip on.
-  int IntervalOn() const { return m_intervalOn; }
-  void SetIntervalOn(int milliseconds) { m_intervalOn = milliseconds; }
-  int IntervalOff() const { return m_intervalOff; }
-  void SetIntervalOff(int milliseconds) { m_intervalOff = milliseconds; }
+  // Milliseconds of a phase, from the next flip on.
+  int Interval(BlinkPhase phase) const { return m_intervals[Index(phase)]; }
+  void SetInterval(BlinkPhase phase, int milliseconds) { m_intervals[Index(phase)] = milliseconds; }
 
   TUiBlinkingControlsList();  // use Register
 
  private:
+  static std::size_t Index(BlinkPhase phase) { return phase == BlinkPhase::On ? 0 : 1; }
   void Tick();
 
   std::vector<BlinkingControl*> m_controls;  // not owned
   ui::Timer m_timer;
   BlinkPhase m_phase = BlinkPhase::On;
-  int m_intervalOn = kDefaultInterval;
-  int m_intervalOff = kDefaultInterval;
+  std::array<int, 2> m_intervals = {kDefaultInterval, kDefaultInterval};  // on, off
 };
 
 }  // namespace orvanta::controls

@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "about_link.h"
 #include "controls/link_target.h"
 #include "ui/support/ui_fixture.h"
 
 namespace orvanta::controls {
 namespace {
 
-constexpr gfx::Color kVisited = gfx::RGB(130, 95, 70);
+constexpr gfx::Color kVisited = testing_support::kAboutVisited;
 
 // A shell that writes what it was asked into a journal and answers as told.
 class RecordingShell final : public Shell {
@@ -38,13 +39,7 @@ struct UrlLabelTest : ::testing::Test {
     window.SetClientSize(300, 60);
     link = &window.Add<TUiURLLabel>(shell);
     link->SetPosition(10, 10);
-    gfx::Font font{"Verdana", 11};
-    font.Underline = true;
-    font.TextColor = gfx::clBlue;
-    link->SetFont(font);
-    link->SetUnvisitedColor(gfx::clBlue);
-    link->SetVisitedColor(kVisited);
-    link->SetTransparent(true);
+    testing_support::SetUpAboutLink(*link);
     link->OnClick = [this] { journal.push_back("OnClick"); };
     ui.ShowAndSettle(window);
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../about_link.h"
 #include "controls/button.h"
 #include "controls/url_label.h"
 #include "ui/render/render_fixture.h"
@@ -11,7 +12,7 @@
 namespace orvanta::controls {
 namespace {
 
-constexpr gfx::Color kVisited = gfx::RGB(130, 95, 70);
+constexpr gfx::Color kVisited = testing_support::kAboutVisited;
 
 class AnsweringShell final : public Shell {
  public:
@@ -37,13 +38,7 @@ struct AboutControls : ui::testing::RenderFixture {
     other->SetBounds(10, 40, 40, 15);
     link = &window.Add<TUiURLLabel>(shell);
     link->SetPosition(110, 15);
-    gfx::Font font{"Verdana", 11};
-    font.Underline = true;
-    font.TextColor = gfx::clBlue;
-    link->SetFont(font);
-    link->SetUnvisitedColor(gfx::clBlue);
-    link->SetVisitedColor(kVisited);
-    link->SetTransparent(true);
+    testing_support::SetUpAboutLink(*link);
     link->SetCaption("www.example.com");
     ShowAndSettle(window);
   }
