@@ -1,5 +1,6 @@
 #include "controls/button.h"
 
+#include <algorithm>
 #include <array>
 
 #include "controls/color_ramp.h"

@@ -1,5 +1,7 @@
 #include "controls/button_layout.h"
 
+#include <algorithm>
+
 namespace orvanta::controls {
 
 namespace {
