@@ -260,7 +260,7 @@ void TUiCustomButton::KeyDown(ui::KeyEvent& e) {
   if (!EnabledInTree()) {
     return;
   }
-  if (e.Key == ui::kVkSpace && e.Shift == ui::kShiftNone) {
+  if (e.Key == ui::kVkSpace) {
     e.Handled = true;
     m_spaceHeld = true;
     SetDown(true);

@@ -191,96 +191,75 @@ TEST_F(ButtonTest, DisabledItDrawsOnlyAFrameAndAFlatFace) {
 
 TEST_F(ButtonTest, MouseAndKeysClickAsAPushButtonDoes) {
   const ui::WindowId w = window.Window();
-  const Point inside = InForm({44, 12});
-  const Point outside = InForm({44, 60});
-  struct Case {
+  const Point in = InForm({44, 12});
+  const Point out = InForm({44, 60});
+  enum class Mouse { Down, Move, Up, RightDown, RightUp };
+  const struct {
     const char* Name;
-    std::function<void()> Act;
+    std::vector<std::pair<Mouse, Point>> Steps;
     int Clicks;
-  };
-  const std::vector<Case> cases = {
-      {"press and release inside", [&] { ui.Host.Click(w, inside); }, 1},
-      {"release outside",
-       [&] {
-         ui.Host.MouseDown(w, inside);
-         ui.Host.MouseMove(w, outside);
-         ui.Host.MouseUp(w, outside);
-       },
-       0},
+  } mouseCases[] = {
+      {"release inside", {{Mouse::Move, in}, {Mouse::Down, in}, {Mouse::Up, in}}, 1},
+      {"release outside", {{Mouse::Down, in}, {Mouse::Move, out}, {Mouse::Up, out}}, 0},
       {"off and back",
-       [&] {
-         ui.Host.MouseDown(w, inside);
-         ui.Host.MouseMove(w, outside);
-         ui.Host.MouseMove(w, inside);
-         ui.Host.MouseUp(w, inside);
-       },
+       {{Mouse::Down, in}, {Mouse::Move, out}, {Mouse::Move, in}, {Mouse::Up, in}},
        1},
-      {"right button",
-       [&] {
-         ui.Host.MouseDown(w, inside, ui::MouseButton::Right);
-         ui.Host.MouseUp(w, inside, ui::MouseButton::Right);
-       },
-       0},
-      {"space",
-       [&] {
-         button->SetFocus();
-         ui.Host.Key(w, ui::kVkSpace);
-       },
-       1},
-      {"enter with the focus",
-       [&] {
-         button->SetFocus();
-         ui.Host.Key(w, ui::kVkReturn);
-       },
-       1},
-      {"enter elsewhere",
-       [&] {
-         memo->SetFocus();
-         ui.Host.Key(w, ui::kVkReturn);
-       },
-       0},
-      {"enter on the default button, memo focused",
-       [&] {
-         button->SetDefault(true);
-         memo->SetFocus();
-         ui.Host.Key(w, ui::kVkReturn);
-       },
-       1},
-      {"enter on the default button, other button focused",
-       [&] {
-         button->SetDefault(true);
-         other->SetFocus();
-         ui.Host.Key(w, ui::kVkReturn);
-       },
-       0},
-      {"escape",
-       [&] {
-         memo->SetFocus();
-         ui.Host.Key(w, ui::kVkEscape);
-       },
-       0},
-      {"escape on the cancel button",
-       [&] {
-         button->SetCancel(true);
-         memo->SetFocus();
-         ui.Host.Key(w, ui::kVkEscape);
-       },
-       1},
-      {"access key",
-       [&] {
-         memo->SetFocus();
-         ui.Host.Char(w, U'c', ui::kShiftAlt);
-       },
-       1},
+      {"right button", {{Mouse::RightDown, in}, {Mouse::RightUp, in}}, 0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : mouseCases) {
     clicks = 0;
-    c.Act();
+    for (const auto& [step, at] : c.Steps) {
+      switch (step) {
+        case Mouse::Down:
+        case Mouse::RightDown:
+          ui.Host.MouseDown(w, at,
+                            step == Mouse::Down ? ui::MouseButton::Left : ui::MouseButton::Right);
+          break;
+        case Mouse::Up:
+        case Mouse::RightUp:
+          ui.Host.MouseUp(w, at,
+                          step == Mouse::Up ? ui::MouseButton::Left : ui::MouseButton::Right);
+          break;
+        case Mouse::Move:
+          ui.Host.MouseMove(w, at);
+          break;
+      }
+    }
     Serve();
     EXPECT_EQ(clicks, c.Clicks) << c.Name;
     EXPECT_FALSE(button->Pressed()) << c.Name;
-    button->SetDefault(false);
-    button->SetCancel(false);
+  }
+
+  const struct {
+    const char* Name;
+    ui::Control* Focus;
+    bool IsDefault;
+    bool IsCancel;
+    unsigned Key;  // or 0 for the access key typed with Alt
+    int Clicks;
+  } keyCases[] = {
+      {"space", button, false, false, ui::kVkSpace, 1},
+      {"enter with the focus", button, false, false, ui::kVkReturn, 1},
+      {"enter elsewhere", memo, false, false, ui::kVkReturn, 0},
+      {"enter on the default button, a memo focused", memo, true, false, ui::kVkReturn, 1},
+      {"enter on the default button, a button focused", other, true, false, ui::kVkReturn, 0},
+      {"escape", memo, false, false, ui::kVkEscape, 0},
+      {"escape on the cancel button", memo, false, true, ui::kVkEscape, 1},
+      {"access key", memo, false, false, 0, 1},
+  };
+  for (const auto& c : keyCases) {
+    clicks = 0;
+    button->SetDefault(c.IsDefault);
+    button->SetCancel(c.IsCancel);
+    c.Focus->SetFocus();
+    if (c.Key != 0) {
+      ui.Host.Key(w, c.Key);
+    } else {
+      ui.Host.Char(w, U'c', ui::kShiftAlt);
+    }
+    Serve();
+    EXPECT_EQ(clicks, c.Clicks) << c.Name;
+    EXPECT_FALSE(button->Pressed()) << c.Name;
   }
 }
 
