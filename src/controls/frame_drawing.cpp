@@ -167,6 +167,15 @@ Rect ShrinkSides(const Rect& rect, TSides sides, int amount) {
   return r;
 }
 
+std::array<Rect, 4> CornerlessRing(const Rect& rect, int cornerCut) {
+  const Rect& r = rect;
+  const int c = cornerCut;
+  return {{{r.Left, r.Top + c, r.Left + 1, r.Bottom - c},
+           {r.Left + c, r.Top, r.Right - c, r.Top + 1},
+           {r.Right - 1, r.Top + c, r.Right, r.Bottom - c},
+           {r.Left + c, r.Bottom - 1, r.Right - c, r.Bottom}}};
+}
+
 Rect DrawFrameSides(gfx::Canvas& canvas, const Rect& rect, TFrameStyleEx style, TSides sides,
                     Color flatColor) {
   if (style > fsFlatRounded) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "controls/frame_style.h"
 #include "gfx/canvas.h"
 
@@ -14,5 +16,9 @@ gfx::Rect DrawFrameSides(gfx::Canvas& canvas, const gfx::Rect& rect, TFrameStyle
 
 // `rect` shrunk by `amount` on each side in `sides`.
 gfx::Rect ShrinkSides(const gfx::Rect& rect, TSides sides, int amount);
+
+// The four one-pixel lines of a ring on `rect` that stop `cornerCut` pixels short of each
+// corner: left, top, right, bottom.
+std::array<gfx::Rect, 4> CornerlessRing(const gfx::Rect& rect, int cornerCut);
 
 }  // namespace orvanta::controls

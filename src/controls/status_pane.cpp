@@ -10,7 +10,7 @@ int StatusPaneTextInset(TFrameStyle style) {
   return IsFrameStyle(style) ? kFrameWidths[style] : 0;
 }
 
-TUiCustomStatusPane::TUiCustomStatusPane() {
+TUiCustomStatusPane::TUiCustomStatusPane() : BlinkingControl(static_cast<ui::Control&>(*this)) {
   SetBounds(0, 0, 100, 20);
 }
 
@@ -59,12 +59,10 @@ void TUiCustomStatusPane::PaintFrame(gfx::Canvas& canvas) const {
     DrawFrameSides(canvas, r, m_frameStyle, TSides::All());
     return;
   }
-  // Four lines that leave the corner pixels out.
   const gfx::Color color = AdjustFlatColor(m_flatColor, m_flatColorAdjustment, canvas.Palette());
-  canvas.FillRect({r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1}, color);
-  canvas.FillRect({r.Left + 1, r.Top, r.Right - 1, r.Top + 1}, color);
-  canvas.FillRect({r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1}, color);
-  canvas.FillRect({r.Left + 1, r.Bottom - 1, r.Right - 1, r.Bottom}, color);
+  for (const gfx::Rect& line : CornerlessRing(r, 1)) {
+    canvas.FillRect(line, color);
+  }
 }
 
 void TUiCustomStatusPane::PaintCaption(gfx::Canvas& canvas) const {
@@ -81,6 +79,9 @@ void TUiCustomStatusPane::PaintCaption(gfx::Canvas& canvas) const {
     canvas.FillRect(text, Color());
   }
   canvas.SetBkMode(gfx::BackgroundMode::Transparent);
+  if (ShowsBlinkColor()) {
+    canvas.SetTextColor(BlinkColor());
+  }
   const int width = canvas.TextExtent(Caption()).Width;
   const int y = text.Top + (text.Height() - canvas.TextExtent("Pp").Height) / 2;
   int x = text.Left + m_captionOffset + 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/blinking_control.h"
 #include "controls/frame_style.h"
 #include "ui/control.h"
 #include "ui/text_alignment.h"
@@ -8,8 +9,8 @@ namespace orvanta::controls {
 
 // A framed caption pane of a status bar: a flat frame with its corner pixels left out, then
 // the caption on one line, clipped to the frame. Transparent by default, so the bar's
-// background shows behind the text.
-class TUiCustomStatusPane : public ui::Control {
+// background shows behind the text. The caption may blink on the shared blink timer.
+class TUiCustomStatusPane : public ui::Control, public BlinkingControl {
  public:
   TUiCustomStatusPane();
 
