@@ -35,7 +35,7 @@ TEST(BlinkingControlsList, PanesAndLabelsAlternateOnTheOneSharedTimer) {
 
   const gfx::Color normal = ui.Palette.ToRgb(gfx::clWindowText);
   auto colorOf = [&](const std::string& caption) {
-    const ui::testing::DrawLog::Text* text = ui.Log->FindText(caption);
+    const test::DrawLog::Op* text = ui.Log->FindText(caption);
     return text != nullptr ? ui.Palette.ToRgb(text->Color) : gfx::clNone;
   };
   // The list starts in the on phase: the first tick enters the off phase.

@@ -38,7 +38,7 @@ struct UrlLabelTest : ::testing::Test {
   UrlLabelTest() {
     window.SetClientSize(300, 60);
     link = &window.Add<TUiURLLabel>(shell);
-    link->SetPosition(10, 10);
+    link->MoveTo(10, 10);
     testing_support::SetUpAboutLink(*link);
     link->OnClick = [this] { journal.push_back("OnClick"); };
     ui.ShowAndSettle(window);
@@ -48,7 +48,7 @@ struct UrlLabelTest : ::testing::Test {
     ui.App.ProcessMessages();
   }
   gfx::Color DrawnColor() const {
-    const ui::testing::DrawLog::Text* text = ui.Log->FindText(link->Caption());
+    const test::DrawLog::Op* text = ui.Log->FindText(link->Caption());
     return text != nullptr ? text->Color : gfx::clNone;
   }
 

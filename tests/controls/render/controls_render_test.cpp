@@ -35,7 +35,7 @@ struct AboutControls : ui::testing::RenderFixture {
     other = &window.Add<TUiButton>();
     other->SetBounds(10, 40, 40, 15);
     link = &window.Add<TUiURLLabel>(shell);
-    link->SetPosition(110, 15);
+    link->MoveTo(110, 15);
     testing_support::SetUpAboutLink(*link);
     link->SetCaption("www.example.com");
     ShowAndSettle(window);
