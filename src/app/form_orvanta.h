@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/form_about.h"
 #include "app/program.h"
 #include "chart/bar_series.h"
 #include "chart/chart_control.h"
@@ -53,6 +54,9 @@ class TFormOrvanta : public ui::Form {
   void TBHomePageClick();
   void TBExitClick();
   void Timer1Timer();
+
+  // The About window while it is shown; TBAboutClick makes a fresh one each time.
+  TFormAbout* FormAbout = nullptr;
 
   // Non-visual members.
   ui::ImageList ImageList1{32, 32};  // toolbar glyphs

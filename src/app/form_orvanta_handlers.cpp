@@ -48,7 +48,11 @@ void TFormOrvanta::TBRefreshClick() {
 }
 
 void TFormOrvanta::TBAboutClick() {
-  // The About window comes with its own window; until then the button does nothing.
+  auto about = std::make_unique<TFormAbout>(OwnerApp(), m_services.Shell, *this);
+  FormAbout = about.get();
+  FormAbout->Label2->SetCaption(LabVer->Caption());
+  FormAbout->ShowModal();
+  FormAbout = nullptr;
 }
 
 void TFormOrvanta::TBUpdateClick() {

@@ -1,6 +1,7 @@
 // The main window's controls: where each one sits and how it is set up. Positions are client
 // pixels of the parent at 96 pixels per inch.
 #include "app/artwork.h"
+#include "app/fonts.h"
 #include "app/form_orvanta.h"
 #include "present/run_chart.h"
 #include "present/run_list.h"
@@ -8,18 +9,6 @@
 namespace orvanta::app {
 
 namespace {
-
-enum class Weight { Regular, Bold };
-
-gfx::Font ArialFont(int height, Weight weight = Weight::Regular,
-                    gfx::Color color = gfx::clWindowText) {
-  gfx::Font font;
-  font.Name = "Arial";
-  font.Height = height;
-  font.Bold = weight == Weight::Bold;
-  font.TextColor = color;
-  return font;
-}
 
 // A header label of fixed size.
 ui::Label& AddFixedLabel(ui::Control& parent, int left, int top, int width, int height,
