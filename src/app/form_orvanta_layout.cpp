@@ -135,6 +135,7 @@ void TFormOrvanta::BuildPages() {
   controls::TUiTextColors textColors = UiPageControl1->TextColors();
   textColors.Selected = gfx::clBlue;
   UiPageControl1->SetTextColors(textColors);
+  UiPageControl1->SetTextAlignmentVertical(ui::TextLayout::Top);
   UiPageControl1->SetFont(ArialFont(11, Weight::Bold));
   UiPageControl1->SetAlign(ui::Align::Client);
   TabSheet1 = &UiPageControl1->AddPage("日志");

@@ -183,7 +183,7 @@ class Control {
   // tree order; the first that returns true takes it.
   virtual bool DialogChar(const CharEvent&) { return false; }
   // Enter and Escape that the focus control left alone, offered the same way (default and
-  // cancel buttons).
+  // cancel buttons); Ctrl+Tab, offered to the focus control and then its ancestors.
   virtual bool DialogKey(const KeyEvent&) { return false; }
   virtual void FocusChanged(bool /*focused*/) {}
   virtual void CaptureLost() {}

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "controls/page_control_layout.h"
+#include "ui/list_view.h"
 #include "ui/support/ui_fixture.h"
 
 namespace orvanta::controls {
@@ -177,6 +178,83 @@ TEST_F(PageControlTest, ARemovedPageLeavesNoTabBehind) {
     pages->Insert(std::move(gone));
     EXPECT_EQ(pages->PageCount(), 3);
     EXPECT_FALSE(pages->Page(2).Visible());
+  }
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab switch pages wherever the focus is inside the control, wrapping
+// around; the focus leaves a page that hides with it.
+TEST_F(PageControlTest, CtrlTabSwitchesPagesFromInsideAndWraps) {
+  ui::Control& inside = pages->Page(2).Add<ui::ListView>();
+  pages->SetTabIndex(2);
+  ASSERT_TRUE(inside.SetFocus());
+  struct Step {
+    ui::ShiftState Shift;
+    int Tab;
+  };
+  const Step steps[] = {{ui::kShiftCtrl, 0},
+                        {ui::kShiftCtrl | ui::kShiftShift, 2},
+                        {ui::kShiftCtrl | ui::kShiftShift, 1},
+                        {ui::kShiftCtrl, 2}};
+  for (const Step& s : steps) {
+    ui.Host.Key(window.Window(), ui::kVkTab, s.Shift);
+    ui.App.ProcessMessages();
+    EXPECT_EQ(pages->TabIndex(), s.Tab) << s.Shift;
+    EXPECT_TRUE(pages->IsAncestorOf(*window.ActiveControl()));
+  }
+  int asked = 0;
+  pages->OnChanging = [&](bool& allow) {
+    ++asked;
+    allow = false;
+  };
+  ui.Host.Key(window.Window(), ui::kVkTab, ui::kShiftCtrl);
+  Key(ui::kVkHome);
+  ui.Host.Click(window.Window(), TabCentre(1));
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->TabIndex(), 2);
+  EXPECT_EQ(asked, 3);
+}
+
+// A tab that moves away from under a still pointer stops being hot at the hover timer's tick.
+TEST_F(PageControlTest, TheHoverTimerClearsATabThePointerNoLongerCovers) {
+  ui.Host.MouseMove(window.Window(), TabCentre(1));
+  ui.App.ProcessMessages();
+  ui.Host.Advance(TUiPageControl::kHoverInterval);
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->HotTab(), 1);  // still over it
+  pages->SetMargin(200);
+  EXPECT_EQ(pages->HotTab(), 1);
+  ui.Host.Advance(TUiPageControl::kHoverInterval);
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->HotTab(), -1);
+}
+
+// The unselected tab's ramp needs a full-colour display; the selected tab's bar needs hot
+// tracking.
+TEST_F(PageControlTest, RampAndBarFollowTheDisplayAndHotTracking) {
+  TUiTabColors colors = pages->TabColors();
+  colors.HighlightBar = gfx::clRed;
+  colors.Shadow = gfx::clBlue;
+  pages->SetTabColors(colors);
+  pages->SetColor(gfx::clLime);
+  struct Case {
+    bool FullColor;
+    bool HotTrack;
+    gfx::Color UnselectedBottom;  // last row of tab 1
+    gfx::Color SelectedTop;       // second row of the selected tab 0
+  };
+  const Case cases[] = {{true, true, gfx::clBlue, gfx::clRed},
+                        {false, true, gfx::clWhite, gfx::clRed},
+                        {true, false, gfx::clBlue, gfx::clLime}};
+  for (const Case& c : cases) {
+    ui.Palette.FullColor = c.FullColor;
+    pages->SetHotTrack(c.HotTrack);
+    pages->Invalidate();
+    ui.App.ProcessMessages();
+    const gfx::Bitmap& screen = ui.Host.State(window.Window()).Screen;
+    const Rect tab = pages->TabRect(1);
+    const Rect selected = DrawnTabRect(pages->TabRect(0), TabState::Selected);
+    EXPECT_EQ(screen.At(tab.Left + 5, tab.Bottom - 1), ui.Palette.ToPixel(c.UnselectedBottom));
+    EXPECT_EQ(screen.At(selected.Left + 8, selected.Top + 1), ui.Palette.ToPixel(c.SelectedTop));
   }
 }
 
