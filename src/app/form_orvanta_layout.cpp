@@ -56,6 +56,7 @@ void TFormOrvanta::BuildLayout() {
   BuildToolbar();
   BuildStatusBar();
   BuildPages();
+  FinishLoading();
 }
 
 void TFormOrvanta::LoadImages() {
@@ -198,6 +199,7 @@ void TFormOrvanta::BuildStatusBar() {
   UiClockStatus1->SetBounds(0, 0, 150, 19);
   UiClockStatus1->SetAlign(ui::Align::Left);
   UiClockStatus1->Now = [this] { return m_services.Clock.LocalNow(); };
+  UiClockStatus1->SetLocale(m_services.Locale);
   UiClockStatus1->UpdateClock();
   constexpr std::array<int, 4> kPaneWidths = {100, 100, 100, 200};
   int left = UiClockStatus1->Width();

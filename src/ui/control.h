@@ -104,6 +104,7 @@ class Control {
   void SetParentFont(bool parentFont);
   gfx::Color Color() const;
   void SetColor(gfx::Color color);  // turns ParentColor off
+  bool ParentColor() const { return m_parentColor; }
   void SetParentColor(bool parentColor);
   CursorKind Cursor() const { return m_cursor; }
   void SetCursor(CursorKind cursor) { m_cursor = cursor; }
@@ -136,6 +137,10 @@ class Control {
   void SetMouseCapture();
   void ReleaseMouseCapture();
   bool HasMouseCapture() const;
+
+  // The layout that built this control and its children is complete: each control of the
+  // subtree, parents before children, applies what waits for the whole layout (Loaded).
+  void FinishLoading();
 
   // Runs the click behaviour (OnClick by default); programmatic clicks call it too.
   virtual void Click();
@@ -200,6 +205,11 @@ class Control {
   // reported.
   virtual void ChildAdded(Control& /*child*/) {}
   virtual void ChildRemoved(Control& /*child*/) {}
+  // Called by FinishLoading once the window's layout is built.
+  virtual void Loaded() {}
+  // A child changed its size or was shown or hidden (aligned or not).
+  virtual void ChildResized(Control& /*child*/) {}
+  virtual void ChildVisibleChanged(Control& /*child*/) {}
   // Runs before each paint of the form, for every showing control: the last moment to lay
   // out (it may still invalidate).
   virtual void PrepareToPaint() {}
