@@ -97,9 +97,9 @@ class TFormOrvanta : public ui::Form {
   void BuildLayout();
   void LoadImages();
   void BuildToolbar();
-  controls::TUiToolButton& AddToolButton(const char* caption, int imageIndex,
+  controls::TUiToolButton& AddToolButton(const char* name, const char* caption, int imageIndex,
                                          void (TFormOrvanta::*handler)());
-  controls::TUiSpacer& AddSpacer();
+  controls::TUiSpacer& AddSpacer(const char* name);
   void BuildPages();
   void BuildLogPage();
   void BuildChartPage();

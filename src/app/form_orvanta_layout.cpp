@@ -68,13 +68,15 @@ void TFormOrvanta::LoadImages() {
   ImageList2.Add(PaintStateImage(StateImage::Abnormal));
 }
 
-controls::TUiToolButton& TFormOrvanta::AddToolButton(const char* caption, int imageIndex,
+controls::TUiToolButton& TFormOrvanta::AddToolButton(const char* name, const char* caption,
+                                                     int imageIndex,
                                                      void (TFormOrvanta::*handler)()) {
   controls::TUiToolButton& button = UiToolbar1->Add<controls::TUiToolButton>();
+  button.Name = name;
+  button.SetUseToolbarButtonSize(false);
+  button.SetUseToolbarButtonLayout(false);
   button.SetSize(80, 60);
   button.SetLayout(controls::blGlyphTop);
-  button.SetShowCaption(true);
-  button.SetVisualStyle(controls::vsGradient);
   button.SetImageIndex(imageIndex);
   button.SetFont(ArialFont(11));
   button.SetCaption(caption);
@@ -82,8 +84,9 @@ controls::TUiToolButton& TFormOrvanta::AddToolButton(const char* caption, int im
   return button;
 }
 
-controls::TUiSpacer& TFormOrvanta::AddSpacer() {
+controls::TUiSpacer& TFormOrvanta::AddSpacer(const char* name) {
   controls::TUiSpacer& spacer = UiToolbar1->Add<controls::TUiSpacer>();
+  spacer.Name = name;
   spacer.SetSize(25, 50);
   spacer.SetGrooved(true);
   return spacer;
@@ -99,32 +102,37 @@ void TFormOrvanta::BuildToolbar() {
   look.VisualStyle = controls::vsGradient;
   look.GradientColorStyle = controls::gcsSystem;
   UiToolbar1->SetLook(look);
+  UiToolbar1->SetAutoStyle(false);
+  UiToolbar1->SetTextOptions(controls::ttoCustom);
+  UiToolbar1->SetShowButtonCaptions(true);
   controls::ToolbarMetrics metrics = UiToolbar1->Metrics();
   metrics.AutoSize = true;
   UiToolbar1->SetMetrics(metrics);
   UiToolbar1->SetImages(&ImageList1);
   UiToolbar1->SetBounds(0, 0, kClientWidth, 60);
 
-  TBRefresh = &AddToolButton("刷新(&R)", 0, &TFormOrvanta::TBRefreshClick);
+  TBRefresh = &AddToolButton("TBRefresh", "刷新(&R)", 0, &TFormOrvanta::TBRefreshClick);
   TBRefresh->SetFont(ArialFont(11, Weight::Regular, gfx::clBlack));
-  UiSpacer1 = &AddSpacer();
-  TBHelp = &AddToolButton("帮助(&H)", 1, &TFormOrvanta::TBHelpClick);
+  UiSpacer1 = &AddSpacer("UiSpacer1");
+  TBHelp = &AddToolButton("TBHelp", "帮助(&H)", 1, &TFormOrvanta::TBHelpClick);
   TBHelp->Hide();
-  TBAbout = &AddToolButton("关于(&A)", 2, &TFormOrvanta::TBAboutClick);
-  UiSpacer2 = &AddSpacer();
-  TBUpdate = &AddToolButton("升级(&U)", 3, &TFormOrvanta::TBUpdateClick);
-  TBHomePage = &AddToolButton("主页(&H)", 4, &TFormOrvanta::TBHomePageClick);
-  UiSpacer3 = &AddSpacer();
-  TBExit = &AddToolButton("退出(&E)", 5, &TFormOrvanta::TBExitClick);
+  TBAbout = &AddToolButton("TBAbout", "关于(&A)", 2, &TFormOrvanta::TBAboutClick);
+  UiSpacer2 = &AddSpacer("UiSpacer2");
+  TBUpdate = &AddToolButton("TBUpdate", "升级(&U)", 3, &TFormOrvanta::TBUpdateClick);
+  TBHomePage = &AddToolButton("TBHomePage", "主页(&H)", 4, &TFormOrvanta::TBHomePageClick);
+  UiSpacer3 = &AddSpacer("UiSpacer3");
+  TBExit = &AddToolButton("TBExit", "退出(&E)", 5, &TFormOrvanta::TBExitClick);
 
   // Alignment and position go before the caption, so the label keeps its right edge.
   LabVer = &UiToolbar1->Add<ui::Label>();
+  LabVer->Name = "LabVer";
   LabVer->SetAutoSize(false);
   LabVer->SetAlignment(ui::Alignment::Right);
   LabVer->SetTransparent(true);
   LabVer->SetSize(82, 14);
   LabVer->SetCaption("版本 $V$");
-  UiToolbar1->PlaceControls();
+  UiToolbar1->SetToolbarControls({"TBRefresh", "UiSpacer1", "TBHelp", "TBAbout", "UiSpacer2",
+                                  "TBUpdate", "TBHomePage", "UiSpacer3", "TBExit", "LabVer"});
 }
 
 void TFormOrvanta::BuildPages() {

@@ -73,6 +73,7 @@ class Control {
   gfx::Rect ClientRect() const { return {0, 0, Width(), Height()}; }
   // The part of the client area that aligned children share.
   virtual gfx::Rect AlignArea() const { return ClientRect(); }
+  Align GetAlign() const { return m_align; }
   void SetAlign(Align align);
   void Realign();  // places the aligned children again
   gfx::Point ClientToForm(gfx::Point p) const;
