@@ -166,7 +166,9 @@ void TFormOrvanta::BuildLogPage() {
   LabTimeText = &AddFixedLabel(*Panel1, 416, 16, 233, 14, "");
   LabTimeText->SetFont(ArialFont(11, Weight::Regular, gfx::clMaroon));
 
-  UiLWMsg = &TabSheet1->Add<ui::ListView>();
+  UiLWMsg = &TabSheet1->Add<controls::TUiListView>();
+  UiLWMsg->SetHeaderSortDisplayMode(controls::hsdmRightAlign);
+  UiLWMsg->SetFillLastColumn(false);
   UiLWMsg->SetBorder(ui::ControlBorder::Flat);
   UiLWMsg->SetGridLines(true);
   UiLWMsg->SetHideSelection(false);

@@ -23,8 +23,20 @@ void TUiPageControl::ChangeLook(T& property, const T& value) {
   }
 }
 
+gfx::Color TUiPageControl::BackgroundColor() const {
+  if (m_parentBackgroundColor && Parent() != nullptr) {
+    return Parent()->Color();
+  }
+  return m_backgroundColor;
+}
+
 void TUiPageControl::SetBackgroundColor(gfx::Color color) {
+  ChangeLook(m_parentBackgroundColor, false);
   ChangeLook(m_backgroundColor, color);
+}
+
+void TUiPageControl::SetParentBackgroundColor(bool parent) {
+  ChangeLook(m_parentBackgroundColor, parent);
 }
 
 void TUiPageControl::SetTabColors(const TUiTabColors& colors) {

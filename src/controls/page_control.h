@@ -47,7 +47,11 @@ class TUiPageControl : public ui::Control, private TabSheetOwner {
   TUiPageControl();
 
   // The look; each setter repaints.
-  void SetBackgroundColor(gfx::Color color);  // behind the tabs
+  // Behind the tabs: the parent's colour while ParentBackgroundColor is on (the default);
+  // setting a colour turns it off.
+  gfx::Color BackgroundColor() const;
+  void SetBackgroundColor(gfx::Color color);
+  void SetParentBackgroundColor(bool parent);
   const TUiTabColors& TabColors() const { return m_tabColors; }
   void SetTabColors(const TUiTabColors& colors);
   const TUiTextColors& TextColors() const { return m_textColors; }
@@ -138,6 +142,7 @@ class TUiPageControl : public ui::Control, private TabSheetOwner {
   void ChangeLook(T& property, const T& value);
 
   gfx::Color m_backgroundColor = gfx::clBtnFace;
+  bool m_parentBackgroundColor = true;
   TUiTabColors m_tabColors;
   TUiTextColors m_textColors;
   bool m_hotTrack = true;

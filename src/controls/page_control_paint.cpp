@@ -72,7 +72,7 @@ gfx::Color TUiPageControl::OutlineColor(const gfx::SystemPalette& palette) const
 }
 
 void TUiPageControl::Paint(gfx::Canvas& canvas) {
-  canvas.FillRect(ClientRect(), m_backgroundColor);
+  canvas.FillRect(ClientRect(), BackgroundColor());
   for (int i = static_cast<int>(m_tabs.size()) - 1; i >= 0; --i) {
     if (i != m_tabIndex && Page(i).TabVisible()) {
       PaintTab(canvas, i);

@@ -142,5 +142,110 @@ TEST_F(ToolButtonTest, AccessKeysSkipHiddenAndDisabledButtons) {
   EXPECT_EQ(clicks, (std::vector<std::string>{"&Beta", "B&ravo"}));
 }
 
+TEST_F(ToolButtonTest, TheStoredOrderGoesByNameAndEveryChangePlacesAgain) {
+  buttons[0]->Name = "Alpha";
+  buttons[1]->Name = "Beta";
+  buttons[2]->Name = "Bravo";
+  toolbar->SetToolbarControls({"bravo", "Nobody", "ALPHA"});
+  toolbar->FinishLoading();  // the buttons also take the toolbar's 25 x 25
+  EXPECT_EQ(toolbar->ControlOrder(),
+            (std::vector<ui::Control*>{buttons[2], buttons[0], buttons[1]}));
+  const auto lefts = [&] {
+    return std::vector<int>{buttons[2]->Left(), buttons[0]->Left(), buttons[1]->Left()};
+  };
+  EXPECT_EQ(lefts(), (std::vector<int>{4, 29, 54}));
+  buttons[0]->Hide();
+  EXPECT_EQ(buttons[1]->Left(), 29);
+  buttons[2]->SetSize(40, 25);
+  EXPECT_EQ(buttons[1]->Left(), 44);
+  ui::Control& added = toolbar->Add<ui::Control>();
+  added.SetSize(8, 25);
+  EXPECT_EQ(added.Left(), 69);
+  buttons[0]->Show();
+  EXPECT_EQ(lefts(), (std::vector<int>{4, 44, 69}));
+  EXPECT_EQ(added.Left(), 94);
+}
+
+TEST_F(ToolButtonTest, ButtonsFollowTheToolbarWhileTheirFlagsAreOn) {
+  buttons[1]->SetUseToolbarButtonSize(false);
+  buttons[2]->SetUseToolbarShowCaption(false);
+  toolbar->SetTextOptions(ttoShowTextLabels);
+  EXPECT_EQ(toolbar->Metrics().RowHeight, 40);
+  EXPECT_EQ(buttons[0]->Bounds().Width(), 60);
+  EXPECT_EQ(buttons[0]->Bounds().Height(), 40);
+  EXPECT_EQ(buttons[1]->Bounds().Width(), 80);
+  EXPECT_TRUE(buttons[0]->ShowCaption() && buttons[1]->ShowCaption());
+  EXPECT_FALSE(buttons[2]->ShowCaption());
+  EXPECT_EQ(buttons[0]->Layout(), blGlyphTop);
+  toolbar->SetButtonLayout(blGlyphRight);
+  EXPECT_EQ(toolbar->TextOptions(), ttoCustom);
+  EXPECT_EQ(buttons[0]->Layout(), blGlyphRight);
+  buttons[2]->SetUseToolbarVisualStyle(false);
+  PanelStyle look = toolbar->Look();
+  look.VisualStyle = vsGradient;
+  toolbar->SetLook(look);
+  EXPECT_EQ(buttons[0]->VisualStyle(), vsGradient);
+  EXPECT_EQ(buttons[2]->VisualStyle(), vsWinXP);
+}
+
+TEST_F(ToolButtonTest, GroupedButtonsStayDownOneAtATime) {
+  for (TUiToolButton* b : buttons) {
+    b->SetGroupIndex(1);
+  }
+  const ui::WindowId w = window.Window();
+  for (int i : {0, 1, 1}) {
+    ui.Host.Click(w, Centre(i));
+    ui.App.ProcessMessages();
+  }
+  EXPECT_FALSE(buttons[0]->Down());
+  EXPECT_TRUE(buttons[1]->Down());
+  EXPECT_EQ(buttons[1]->State(), ToolButtonState::Exclusive);
+  EXPECT_EQ(clicks, (std::vector<std::string>{"&Alpha", "&Beta"}));  // the third changed nothing
+  buttons[1]->SetAllowAllUp(true);
+  ui.Host.Click(w, Centre(1));
+  ui.App.ProcessMessages();
+  EXPECT_FALSE(buttons[1]->Down());
+  EXPECT_EQ(clicks.size(), 3u);
+}
+
+TEST_F(ToolButtonTest, TheGlyphFollowsTheState) {
+  TUiToolButton& b = *buttons[0];
+  b.SetImageIndex(0);
+  b.SetHotIndex(1);
+  b.SetDownIndex(2);
+  b.SetDisabledIndex(3);
+  const ui::WindowId w = window.Window();
+  EXPECT_EQ(b.GlyphIndex(), 0);
+  ui.Host.MouseMove(w, Centre(0));
+  ui.App.ProcessMessages();
+  EXPECT_EQ(b.GlyphIndex(), 1);
+  ui.Host.MouseDown(w, Centre(0));
+  ui.App.ProcessMessages();
+  EXPECT_EQ(b.GlyphIndex(), 2);
+  ui.Host.MouseUp(w, Centre(0));
+  b.SetEnabled(false);
+  EXPECT_EQ(b.GlyphIndex(), 3);
+}
+
+// The classic look: a raised button frame, sunk with a checker inside while latched down.
+TEST_F(ToolButtonTest, TheClassicLookAndTheLatchedChecker) {
+  TUiToolButton& b = *buttons[0];
+  b.SetUseToolbarVisualStyle(false);
+  b.SetVisualStyle(vsClassic);
+  b.SetFlat(false);
+  const gfx::Rect r = b.BoundsInForm();
+  const gfx::Bitmap& screen = ui.Host.State(window.Window()).Screen;
+  const auto pixel = [&](int x, int y) { return screen.At(r.Left + x, r.Top + y); };
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pixel(0, 0), ui.Palette.ToPixel(gfx::clBtnHighlight));
+  EXPECT_EQ(pixel(r.Width() - 1, 5), ui.Palette.ToPixel(gfx::cl3DDkShadow));
+  b.SetGroupIndex(1);
+  b.SetDown(true);
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pixel(0, 0), ui.Palette.ToPixel(gfx::clBtnShadow));
+  EXPECT_EQ(pixel(2, 2), ui.Palette.ToPixel(gfx::clBtnFace));
+  EXPECT_EQ(pixel(3, 2), ui.Palette.ToPixel(gfx::clBtnHighlight));
+}
+
 }  // namespace
 }  // namespace orvanta::controls
