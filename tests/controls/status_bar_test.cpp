@@ -262,6 +262,36 @@ TEST_F(StatusBarTest, SimpleStatusAutoStyleAndAutoHint) {
   EXPECT_EQ(pane->Caption(), "");
 }
 
+TEST_F(StatusBarTest, AutoScalePanesKeepsTheirShares) {
+  bar->SetAutoScalePanes(true);
+  window.SetClientSize(600, 100);
+  EXPECT_EQ(clock->Bounds(), (gfx::Rect{0, 0, 300, 19}));
+  EXPECT_EQ(pane->Bounds(), (gfx::Rect{300, 0, 500, 19}));
+}
+
+TEST_F(StatusBarTest, ABlinkingCaptionTakesTheBlinkColourInTheOnPhase) {
+  pane->SetCaption("abc");
+  pane->SetBlinkColor(gfx::clRed);
+  pane->SetBlinking(true);
+  struct Step {
+    BlinkPhase Phase;
+    bool Blinking;
+    gfx::Color Text;
+  };
+  for (const Step& s :
+       {Step{BlinkPhase::On, true, gfx::clRed}, Step{BlinkPhase::Off, true, pane->Font().TextColor},
+        Step{BlinkPhase::On, false, pane->Font().TextColor}}) {
+    pane->ShowBlinkPhase(s.Phase);
+    pane->SetBlinking(s.Blinking);
+    ui.Log->Clear();
+    pane->Invalidate();
+    ui.App.ProcessMessages();
+    const auto* text = ui.Log->FindText("abc");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(ui.Palette.ToRgb(text->Color), ui.Palette.ToRgb(s.Text));
+  }
+}
+
 TEST(PollingList, LivesFromTheFirstPollingPaneToTheLast) {
   ui::testing::UiFixture ui;
   EXPECT_EQ(TUiPollingList::Instance(), nullptr);

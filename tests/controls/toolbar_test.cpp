@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/color_math.h"
+#include "controls/color_ramp.h"
+#include "controls/color_sets.h"
+#include "controls/spacer.h"
 #include "controls/tool_button.h"
 #include "controls/tool_button_layout.h"
 #include "controls/toolbar_layout.h"
@@ -75,6 +79,38 @@ TEST(ToolButtonLayout, GlyphAndCaptionAreCentredAsAGroup) {
   EXPECT_EQ(p.Caption, Rect::FromSize(20, 23, 40, 14));
   p = PlaceGlyphAndCaption(inner, {32, 32}, {}, blGlyphTop);
   EXPECT_EQ(p.Glyph, Rect::FromSize(24, 14, 32, 32));
+}
+
+TEST(Toolbar, AutoStyleGivesTheDividerForTheAlignment) {
+  struct Case {
+    ui::Align Align;
+    bool ShowDivider;
+    TSides Sides;
+    TFrameStyleEx Outer;
+  };
+  const Case cases[] = {{ui::Align::Top, true, {sdBottom}, fsGroove},
+                        {ui::Align::Bottom, true, {sdTop}, fsGroove},
+                        {ui::Align::Left, true, {sdRight}, fsGroove},
+                        {ui::Align::Right, true, {sdLeft}, fsGroove},
+                        {ui::Align::Top, false, {sdBottom}, fsNone}};
+  for (const Case& c : cases) {
+    TUiToolbar toolbar;
+    toolbar.SetAlign(c.Align);
+    toolbar.SetShowDivider(c.ShowDivider);
+    toolbar.FinishLoading();
+    EXPECT_EQ(toolbar.Look().BorderSides, c.Sides) << int(c.Align);
+    EXPECT_EQ(toolbar.Look().BorderOuter, c.Outer) << int(c.Align);
+  }
+  TUiToolbar kept;
+  kept.SetAutoStyle(false);
+  kept.FinishLoading();
+  EXPECT_EQ(kept.Look().BorderSides, TSides{sdTop});
+}
+
+TEST(Spacer, TurningSwapsWidthAndHeight) {
+  TUiSpacer spacer;
+  spacer.SetOrientation(orVertical);
+  EXPECT_EQ(spacer.Bounds(), (Rect{0, 0, 25, 8}));
 }
 
 struct ToolButtonTest : ::testing::Test {
@@ -245,6 +281,62 @@ TEST_F(ToolButtonTest, TheClassicLookAndTheLatchedChecker) {
   EXPECT_EQ(pixel(0, 0), ui.Palette.ToPixel(gfx::clBtnShadow));
   EXPECT_EQ(pixel(2, 2), ui.Palette.ToPixel(gfx::clBtnFace));
   EXPECT_EQ(pixel(3, 2), ui.Palette.ToPixel(gfx::clBtnHighlight));
+}
+
+// The gradient face of each state: its bottom row is exact, its top row as the ramp gives it.
+TEST_F(ToolButtonTest, GradientFacesByState) {
+  TUiToolButton& b = *buttons[0];
+  b.SetUseToolbarVisualStyle(false);
+  b.SetVisualStyle(vsGradient);
+  const SelectionColors colors = SelectionColorSet(ui.Palette);
+  const gfx::Color awayTop = ShadeColor(colors.Stop, 40, ui.Palette);
+  const Rect r = b.BoundsInForm();
+  const gfx::Bitmap& screen = ui.Host.State(window.Window()).Screen;
+  const ui::WindowId w = window.Window();
+  struct Case {
+    const char* State;
+    gfx::Color Top;
+    gfx::Color Bottom;
+  };
+  const Case cases[] = {{"hot", colors.Start, colors.Stop},
+                        {"down", colors.Stop, colors.Start},
+                        {"exclusive, mouse away", awayTop, colors.Start}};
+  for (const Case& c : cases) {
+    const std::string state = c.State;
+    if (state == "hot") {
+      ui.Host.MouseMove(w, Centre(0));
+    } else if (state == "down") {
+      ui.Host.MouseDown(w, Centre(0));
+    } else {
+      ui.Host.MouseUp(w, Centre(0));
+      b.SetGroupIndex(1);
+      b.SetDown(true);
+      ui.Host.MouseMove(w, {Centre(0).X, 90});
+    }
+    ui.App.ProcessMessages();
+    const int h = r.Height() - 2;  // inside the frame
+    EXPECT_EQ(screen.At(r.Left, r.Top + 10), ui.Palette.ToPixel(colors.Frame)) << c.State;
+    EXPECT_EQ(screen.At(r.Left + 1, r.Top + 1),
+              ui.Palette.ToPixel(VerticalRampRowColor(c.Top, c.Bottom, h, 0)))
+        << c.State;
+    EXPECT_EQ(screen.At(r.Left + 1, r.Bottom - 2), ui.Palette.ToPixel(c.Bottom)) << c.State;
+  }
+}
+
+TEST_F(ToolButtonTest, AlignmentShiftsGlyphAndCaptionTogether) {
+  TUiToolButton& b = *buttons[0];
+  b.SetShowCaption(true);
+  gfx::Canvas& canvas = *b.MeasuringCanvas();
+  const int centred = b.Placement(canvas).Caption.Left;
+  struct Case {
+    ui::Alignment Alignment;
+    int Left;
+  };
+  for (const Case& c :
+       {Case{ui::Alignment::Left, 4}, Case{ui::Alignment::Right, 2 * centred - 4}}) {
+    b.SetAlignment(c.Alignment);
+    EXPECT_EQ(b.Placement(canvas).Caption.Left, c.Left);
+  }
 }
 
 }  // namespace
