@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace orvanta::controls {
 
@@ -102,13 +103,14 @@ void TUiToolbar::SetTextOptions(TUiToolbarTextOptions options) {
 }
 
 void TUiToolbar::TellButtons(ToolbarProperty property) {
-  m_placing = true;  // one placement after all buttons have changed
+  // One placement after all buttons have changed.
+  const bool placing = std::exchange(m_placing, true);
   for (int i = 0; i < ChildCount(); ++i) {
     if (auto* button = dynamic_cast<TUiToolButton*>(&Child(i))) {
       button->ToolbarChanged(property);
     }
   }
-  m_placing = false;
+  m_placing = placing;
   PlaceControls();
 }
 
@@ -124,6 +126,10 @@ void TUiToolbar::SetBackground(gfx::Image picture) {
 
 void TUiToolbar::SetToolbarControls(std::vector<std::string> names) {
   m_storedNames = std::move(names);
+  if (m_loaded) {
+    ResolveStoredOrder();
+    PlaceControls();
+  }
 }
 
 void TUiToolbar::ChildAdded(ui::Control& child) {
@@ -186,6 +192,7 @@ void TUiToolbar::ApplyAutoStyle() {
 }
 
 void TUiToolbar::Loaded() {
+  m_loaded = true;
   ResolveStoredOrder();
   if (m_autoStyle) {
     ApplyAutoStyle();

@@ -59,7 +59,8 @@ class TUiToolbar : public ui::Control, private ToolButtonOwner {
   void SetBackground(gfx::Image picture);
 
   // The stored order of the controls, by name: resolved against the children (names compared
-  // without regard to case) when the layout is loaded; a name without such a child is dropped.
+  // without regard to case) when the layout is loaded, or at once after that; a name without
+  // such a child is dropped.
   // Children missing from the order follow it in the order they were added.
   void SetToolbarControls(std::vector<std::string> names);
   const std::vector<ui::Control*>& ControlOrder() const { return m_order; }
@@ -97,6 +98,7 @@ class TUiToolbar : public ui::Control, private ToolButtonOwner {
   std::vector<std::string> m_storedNames;
   std::vector<ui::Control*> m_order;  // children, owned by the tree
   bool m_placing = false;
+  bool m_loaded = false;
 };
 
 }  // namespace orvanta::controls

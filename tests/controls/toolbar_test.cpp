@@ -200,6 +200,8 @@ TEST_F(ToolButtonTest, TheStoredOrderGoesByNameAndEveryChangePlacesAgain) {
   buttons[0]->Show();
   EXPECT_EQ(lefts(), (std::vector<int>{4, 44, 69}));
   EXPECT_EQ(added.Left(), 94);
+  toolbar->SetToolbarControls({"beta"});  // after loading: at once
+  EXPECT_EQ(buttons[1]->Left(), 4);
 }
 
 TEST_F(ToolButtonTest, ButtonsFollowTheToolbarWhileTheirFlagsAreOn) {
