@@ -83,6 +83,7 @@ TFormAbout::TFormAbout(ui::Application& app, controls::Shell& shell, ui::Form& o
   Button1->SetHotTrack(true);
   Button1->SetTabOrder(0);
   Button1->OnClick = [this] { Button1Click(); };
+  FinishLoading();
 }
 
 TFormAbout::~TFormAbout() {

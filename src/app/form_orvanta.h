@@ -10,6 +10,7 @@
 #include "chart/chart_control.h"
 #include "chart/marks_tip_tool.h"
 #include "controls/clock_status.h"
+#include "controls/list_view.h"
 #include "controls/page_control.h"
 #include "controls/spacer.h"
 #include "controls/status_bar.h"
@@ -83,7 +84,7 @@ class TFormOrvanta : public ui::Form {
   ui::Label* Label1 = nullptr;
   ui::Label* LabTime = nullptr;
   ui::Label* LabTimeText = nullptr;
-  ui::ListView* UiLWMsg = nullptr;
+  controls::TUiListView* UiLWMsg = nullptr;
   controls::TUiTabSheet* TabSheet2 = nullptr;
   ui::Panel* Panel2 = nullptr;
   ui::Image* Image2 = nullptr;
@@ -101,9 +102,9 @@ class TFormOrvanta : public ui::Form {
   void BuildLayout();
   void LoadImages();
   void BuildToolbar();
-  controls::TUiToolButton& AddToolButton(const char* caption, int imageIndex,
+  controls::TUiToolButton& AddToolButton(const char* name, const char* caption, int imageIndex,
                                          void (TFormOrvanta::*handler)());
-  controls::TUiSpacer& AddSpacer();
+  controls::TUiSpacer& AddSpacer(const char* name);
   void BuildPages();
   void BuildLogPage();
   void BuildChartPage();

@@ -45,6 +45,7 @@ void TFormOrvanta::BuildLayout() {
   BuildToolbar();
   BuildStatusBar();
   BuildPages();
+  FinishLoading();
 }
 
 void TFormOrvanta::LoadImages() {
@@ -56,13 +57,15 @@ void TFormOrvanta::LoadImages() {
   ImageList2.Add(PaintStateImage(StateImage::Abnormal));
 }
 
-controls::TUiToolButton& TFormOrvanta::AddToolButton(const char* caption, int imageIndex,
+controls::TUiToolButton& TFormOrvanta::AddToolButton(const char* name, const char* caption,
+                                                     int imageIndex,
                                                      void (TFormOrvanta::*handler)()) {
   controls::TUiToolButton& button = UiToolbar1->Add<controls::TUiToolButton>();
+  button.Name = name;
+  button.SetUseToolbarButtonSize(false);
+  button.SetUseToolbarButtonLayout(false);
   button.SetSize(80, 60);
   button.SetLayout(controls::blGlyphTop);
-  button.SetShowCaption(true);
-  button.SetVisualStyle(controls::vsGradient);
   button.SetImageIndex(imageIndex);
   button.SetFont(ArialFont(11));
   button.SetCaption(caption);
@@ -70,8 +73,9 @@ controls::TUiToolButton& TFormOrvanta::AddToolButton(const char* caption, int im
   return button;
 }
 
-controls::TUiSpacer& TFormOrvanta::AddSpacer() {
+controls::TUiSpacer& TFormOrvanta::AddSpacer(const char* name) {
   controls::TUiSpacer& spacer = UiToolbar1->Add<controls::TUiSpacer>();
+  spacer.Name = name;
   spacer.SetSize(25, 50);
   spacer.SetGrooved(true);
   return spacer;
@@ -87,32 +91,37 @@ void TFormOrvanta::BuildToolbar() {
   look.VisualStyle = controls::vsGradient;
   look.GradientColorStyle = controls::gcsSystem;
   UiToolbar1->SetLook(look);
+  UiToolbar1->SetAutoStyle(false);
+  UiToolbar1->SetTextOptions(controls::ttoCustom);
+  UiToolbar1->SetShowButtonCaptions(true);
   controls::ToolbarMetrics metrics = UiToolbar1->Metrics();
   metrics.AutoSize = true;
   UiToolbar1->SetMetrics(metrics);
   UiToolbar1->SetImages(&ImageList1);
   UiToolbar1->SetBounds(0, 0, kClientWidth, 60);
 
-  TBRefresh = &AddToolButton("刷新(&R)", 0, &TFormOrvanta::TBRefreshClick);
+  TBRefresh = &AddToolButton("TBRefresh", "刷新(&R)", 0, &TFormOrvanta::TBRefreshClick);
   TBRefresh->SetFont(ArialFont(11, Weight::Regular, gfx::clBlack));
-  UiSpacer1 = &AddSpacer();
-  TBHelp = &AddToolButton("帮助(&H)", 1, &TFormOrvanta::TBHelpClick);
+  UiSpacer1 = &AddSpacer("UiSpacer1");
+  TBHelp = &AddToolButton("TBHelp", "帮助(&H)", 1, &TFormOrvanta::TBHelpClick);
   TBHelp->Hide();
-  TBAbout = &AddToolButton("关于(&A)", 2, &TFormOrvanta::TBAboutClick);
-  UiSpacer2 = &AddSpacer();
-  TBUpdate = &AddToolButton("升级(&U)", 3, &TFormOrvanta::TBUpdateClick);
-  TBHomePage = &AddToolButton("主页(&H)", 4, &TFormOrvanta::TBHomePageClick);
-  UiSpacer3 = &AddSpacer();
-  TBExit = &AddToolButton("退出(&E)", 5, &TFormOrvanta::TBExitClick);
+  TBAbout = &AddToolButton("TBAbout", "关于(&A)", 2, &TFormOrvanta::TBAboutClick);
+  UiSpacer2 = &AddSpacer("UiSpacer2");
+  TBUpdate = &AddToolButton("TBUpdate", "升级(&U)", 3, &TFormOrvanta::TBUpdateClick);
+  TBHomePage = &AddToolButton("TBHomePage", "主页(&H)", 4, &TFormOrvanta::TBHomePageClick);
+  UiSpacer3 = &AddSpacer("UiSpacer3");
+  TBExit = &AddToolButton("TBExit", "退出(&E)", 5, &TFormOrvanta::TBExitClick);
 
   // Alignment and position go before the caption, so the label keeps its right edge.
   LabVer = &UiToolbar1->Add<ui::Label>();
+  LabVer->Name = "LabVer";
   LabVer->SetAutoSize(false);
   LabVer->SetAlignment(ui::Alignment::Right);
   LabVer->SetTransparent(true);
   LabVer->SetSize(82, 14);
   LabVer->SetCaption("版本 $V$");
-  UiToolbar1->PlaceControls();
+  UiToolbar1->SetToolbarControls({"TBRefresh", "UiSpacer1", "TBHelp", "TBAbout", "UiSpacer2",
+                                  "TBUpdate", "TBHomePage", "UiSpacer3", "TBExit", "LabVer"});
 }
 
 void TFormOrvanta::BuildPages() {
@@ -124,6 +133,7 @@ void TFormOrvanta::BuildPages() {
   controls::TUiTextColors textColors = UiPageControl1->TextColors();
   textColors.Selected = gfx::clBlue;
   UiPageControl1->SetTextColors(textColors);
+  UiPageControl1->SetTextAlignmentVertical(ui::TextLayout::Top);
   UiPageControl1->SetFont(ArialFont(11, Weight::Bold));
   UiPageControl1->SetAlign(ui::Align::Client);
   TabSheet1 = &UiPageControl1->AddPage("日志");
@@ -145,7 +155,9 @@ void TFormOrvanta::BuildLogPage() {
   LabTimeText = &AddFixedLabel(*Panel1, 416, 16, 233, 14, "");
   LabTimeText->SetFont(ArialFont(11, Weight::Regular, gfx::clMaroon));
 
-  UiLWMsg = &TabSheet1->Add<ui::ListView>();
+  UiLWMsg = &TabSheet1->Add<controls::TUiListView>();
+  UiLWMsg->SetHeaderSortDisplayMode(controls::hsdmRightAlign);
+  UiLWMsg->SetFillLastColumn(false);
   UiLWMsg->SetBorder(ui::ControlBorder::Flat);
   UiLWMsg->SetGridLines(true);
   UiLWMsg->SetHideSelection(false);
@@ -186,6 +198,7 @@ void TFormOrvanta::BuildStatusBar() {
   UiClockStatus1->SetBounds(0, 0, 150, 19);
   UiClockStatus1->SetAlign(ui::Align::Left);
   UiClockStatus1->Now = [this] { return m_services.Clock.LocalNow(); };
+  UiClockStatus1->SetLocale(m_services.Locale);
   UiClockStatus1->UpdateClock();
   constexpr std::array<int, 4> kPaneWidths = {100, 100, 100, 200};
   int left = UiClockStatus1->Width();

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "controls/clock_locale.h"
 #include "controls/shell.h"
 #include "gfx/color.h"
 #include "gfx/glyph_source.h"
@@ -25,6 +26,8 @@ struct PlatformServices {
   std::function<std::unique_ptr<history::EventLogApi>()> OpenSystemLog;
   // The account database for one refresh.
   std::function<std::unique_ptr<history::AccountApi>()> OpenAccounts;
+  // The user's date and time formats for the clock pane; null takes the fallback patterns.
+  const controls::ClockLocale* Locale = nullptr;
 };
 
 // Creates the main window (its create handler runs the first refresh), shows it and runs the

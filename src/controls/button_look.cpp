@@ -17,7 +17,6 @@ constexpr int kRampBottomShade = 10;
 constexpr int kSecondToLastRowShade = 20;
 constexpr int kLastRowShade = 30;
 constexpr int kHotTrackWhiteWeight = 190;
-constexpr int kComplementHueTurn = 120;
 constexpr int kComplementLightness = 180;
 constexpr int kComplementBottomShade = 30;
 constexpr int kActiveFaceTint = 30;
@@ -28,7 +27,6 @@ constexpr int kCloseLightness = 60;
 constexpr int kCloseHighlightShade = 30;
 constexpr int kDisabledFrameTint = 30;
 constexpr int kDisabledFrameShade = 80;
-constexpr int kHueScale = 240;
 
 HotTrackLook DisabledLook(const ButtonColors& colors, const gfx::SystemPalette& palette) {
   const Color frame = colors.Face == gfx::clBtnFace
@@ -43,10 +41,7 @@ HotTrackLook DisabledLook(const ButtonColors& colors, const gfx::SystemPalette& 
 RampColors HotTrackRingColors(Color hotTrack, THotTrackColorType type,
                               const gfx::SystemPalette& palette) {
   if (type == htctComplement) {
-    Hsl hsl = HslFromColor(hotTrack, palette);
-    hsl.H = (hsl.H + kComplementHueTurn) % kHueScale;
-    hsl.L = kComplementLightness;
-    const Color top = ColorFromHsl(hsl);
+    const Color top = ComplementaryColor(hotTrack, kComplementLightness, palette);
     return {top, ShadeColor(top, kComplementBottomShade, palette)};
   }
   return {MixColors(gfx::clWhite, hotTrack, kHotTrackWhiteWeight, palette),

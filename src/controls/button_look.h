@@ -5,11 +5,10 @@
 
 #include "controls/color_sets.h"
 #include "controls/frame_style.h"
+#include "controls/hot_track.h"
 #include "gfx/color.h"
 
 namespace orvanta::controls {
-
-enum THotTrackColorType : std::uint8_t { htctActual, htctComplement };
 
 // The colour properties of a hot-tracking push button.
 struct ButtonColors {

@@ -189,4 +189,12 @@ Color MixColors(Color c1, Color c2, int weight, const gfx::SystemPalette& palett
                   mix(gfx::GetBValue(rgb1), gfx::GetBValue(rgb2)));
 }
 
+Color ComplementaryColor(Color color, int lightness, const gfx::SystemPalette& palette) {
+  Hsl hsl = HslFromColor(color, palette);
+  constexpr int kHueCircle = 240;
+  hsl.H = (hsl.H + kHueCircle / 2) % kHueCircle;
+  hsl.L = lightness;
+  return ColorFromHsl(hsl);
+}
+
 }  // namespace orvanta::controls

@@ -32,6 +32,9 @@ gfx::Color AdjustFlatColor(gfx::Color color, int n, const gfx::SystemPalette& pa
 // gives clNone.
 gfx::Color MixColors(gfx::Color c1, gfx::Color c2, int weight, const gfx::SystemPalette& palette);
 
+// The colour half way round the hue circle, with the same saturation and the given lightness.
+gfx::Color ComplementaryColor(gfx::Color color, int lightness, const gfx::SystemPalette& palette);
+
 // Whether the colour stands for an RGB value once resolved (not clNone, not AutoColor).
 constexpr bool HasRgbValue(gfx::Color color) {
   return color != gfx::clNone && color != gfx::AutoColor;

@@ -2,20 +2,12 @@
 
 #include <algorithm>
 
-#include "controls/color_math.h"
-#include "controls/color_ramp.h"
 #include "controls/page_control_layout.h"
 #include "gfx/region.h"
+#include "ui/application.h"
+#include "ui/form.h"
 
 namespace orvanta::controls {
-
-namespace {
-
-constexpr int kHotBarHeight = 6;  // rows of the bar along a tab's top, outline-free fill: 5
-constexpr int kShadowInnerWeight = 30;
-constexpr int kShadowOuterWeight = 15;
-
-}  // namespace
 
 TUiPageControl::TUiPageControl() {
   SetStyle(ui::kCsAcceptsFocus);
@@ -31,8 +23,20 @@ void TUiPageControl::ChangeLook(T& property, const T& value) {
   }
 }
 
+gfx::Color TUiPageControl::BackgroundColor() const {
+  if (m_parentBackgroundColor && Parent() != nullptr) {
+    return Parent()->Color();
+  }
+  return m_backgroundColor;
+}
+
 void TUiPageControl::SetBackgroundColor(gfx::Color color) {
+  ChangeLook(m_parentBackgroundColor, false);
   ChangeLook(m_backgroundColor, color);
+}
+
+void TUiPageControl::SetParentBackgroundColor(bool parent) {
+  ChangeLook(m_parentBackgroundColor, parent);
 }
 
 void TUiPageControl::SetTabColors(const TUiTabColors& colors) {
@@ -54,6 +58,10 @@ void TUiPageControl::SetHotTrackColor(gfx::Color color) {
   ChangeLook(m_hotTrackColor, color);
 }
 
+void TUiPageControl::SetHotTrackColorType(THotTrackColorType type) {
+  ChangeLook(m_hotTrackColorType, type);
+}
+
 void TUiPageControl::SetUseGradients(bool useGradients) {
   ChangeLook(m_useGradients, useGradients);
 }
@@ -62,8 +70,55 @@ void TUiPageControl::SetShowFocusRect(bool show) {
   ChangeLook(m_showFocusRect, show);
 }
 
-void TUiPageControl::SetFlatColor(gfx::Color color) {
+void TUiPageControl::SetFlatColor(gfx::Color color, int adjustment) {
   ChangeLook(m_flatColor, color);
+  ChangeLook(m_flatColorAdjustment, adjustment);
+}
+
+void TUiPageControl::SetShowCardFrame(bool show) {
+  ChangeLook(m_showCardFrame, show);
+}
+
+void TUiPageControl::SetShowShadow(bool show) {
+  if (show != m_showShadow) {
+    m_showShadow = show;
+    UpdateTabs();  // the pages grow into the shadow's room
+  }
+}
+
+void TUiPageControl::SetTextAlignment(ui::Alignment alignment) {
+  ChangeLook(m_textAlignment, alignment);
+}
+
+void TUiPageControl::SetTextAlignmentVertical(ui::TextLayout layout) {
+  ChangeLook(m_textLayout, layout);
+}
+
+void TUiPageControl::SetBoldCurrentTab(bool bold) {
+  if (bold != m_boldCurrentTab) {
+    m_boldCurrentTab = bold;
+    UpdateTabs();
+  }
+}
+
+void TUiPageControl::SetTabHeight(int height) {
+  m_tabHeight = std::max(height, 0);
+  UpdateTabs();
+}
+
+void TUiPageControl::SetTabWidth(int width) {
+  m_tabWidth = std::max(width, 0);
+  UpdateTabs();
+}
+
+void TUiPageControl::SetTabOverlap(int overlap) {
+  m_tabOverlap = overlap;
+  UpdateTabs();
+}
+
+void TUiPageControl::SetMargin(int margin) {
+  m_margin = margin;
+  UpdateTabs();
 }
 
 TUiTabSheet& TUiPageControl::AddPage(std::string caption) {
@@ -109,13 +164,30 @@ TUiTabSheet* TUiPageControl::ActivePage() const {
   return m_tabIndex >= 0 && m_tabIndex < PageCount() ? &Page(m_tabIndex) : nullptr;
 }
 
+void TUiPageControl::SetActivePage(TUiTabSheet* page) {
+  const auto it = std::find(m_pages.begin(), m_pages.end(), page);
+  SetTabIndex(it == m_pages.end() ? -1 : static_cast<int>(it - m_pages.begin()));
+}
+
 void TUiPageControl::SetTabIndex(int index) {
   if (index < 0 || index >= PageCount()) {
     index = -1;
   }
-  if (index != m_tabIndex) {
+  ChangeTo(index);
+}
+
+bool TUiPageControl::ChangeTo(int index) {
+  if (index == m_tabIndex) {
+    return true;
+  }
+  bool allow = true;
+  if (OnChanging) {
+    OnChanging(allow);
+  }
+  if (allow) {
     Select(index);
   }
+  return allow;
 }
 
 void TUiPageControl::Select(int index) {
@@ -135,6 +207,15 @@ void TUiPageControl::Select(int index) {
   }
 }
 
+void TUiPageControl::SelectNextPage(ui::TabDirection direction) {
+  if (PageCount() == 0) {
+    return;
+  }
+  const int step = direction == ui::TabDirection::Forward ? 1 : -1;
+  const int from = m_tabIndex >= 0 ? m_tabIndex : (step > 0 ? PageCount() - 1 : 0);
+  ChangeTo(NextSelectable(from, step));
+}
+
 int TUiPageControl::StripHeight() const {
   return TabStripHeight(m_rowHeight);
 }
@@ -151,7 +232,8 @@ int TUiPageControl::TabAt(gfx::Point p) const {
     const auto shape = TabShape(DrawnTabRect(TabRect(i), StateOf(i)));
     return gfx::Region::FromPolygon(shape).Contains(p);
   };
-  if (m_tabIndex >= 0 && hit(m_tabIndex)) {
+  if (m_tabIndex >= 0 && m_tabIndex < PageCount() && Page(m_tabIndex).TabVisible() &&
+      hit(m_tabIndex)) {
     return m_tabIndex;
   }
   for (int i = 0; i < static_cast<int>(m_tabs.size()); ++i) {
@@ -163,31 +245,62 @@ int TUiPageControl::TabAt(gfx::Point p) const {
 }
 
 gfx::Rect TUiPageControl::PageRect() const {
-  return PageArea({Width(), Height()}, StripHeight());
+  const gfx::Size size{Width(), Height()};
+  if (m_showShadow) {
+    return PageArea(size, StripHeight());
+  }
+  return {1, StripHeight() + 1, std::max(size.Width - 1, 1), std::max(size.Height - 1, 1)};
+}
+
+std::vector<gfx::Size> TUiPageControl::MeasureTabs() const {
+  gfx::Canvas* canvas = MeasuringCanvas();
+  if (canvas == nullptr) {
+    return std::vector<gfx::Size>(m_pages.size(), gfx::Size{0, m_rowHeight});
+  }
+  gfx::Font font = Font();
+  font.Bold = font.Bold || m_boldCurrentTab;
+  canvas->SetFont(font);
+  const gfx::Size minimum{canvas->TextExtent("AAA").Width, font.Height};
+  std::vector<gfx::Size> sizes;
+  for (const TUiTabSheet* page : m_pages) {
+    gfx::Rect text{0, 0, 0, 0};
+    if (!page->Caption().empty()) {
+      canvas->DrawText(page->Caption(), text, gfx::kDtCalcRect);
+    }
+    gfx::Size size = TabSize({text.Width(), text.Height()}, minimum);
+    if (m_tabWidth > 0) {
+      size.Width = m_tabWidth;
+    }
+    sizes.push_back(size);
+  }
+  return sizes;
 }
 
 void TUiPageControl::UpdateTabs() {
-  std::vector<gfx::Size> sizes;
-  if (gfx::Canvas* canvas = MeasuringCanvas()) {
-    const gfx::Size minimum{canvas->TextExtent("AAA").Width, Font().Height};
-    for (const TUiTabSheet* page : m_pages) {
-      gfx::Rect text{0, 0, 0, 0};
-      if (!page->Caption().empty()) {
-        canvas->DrawText(page->Caption(), text, gfx::kDtSingleLine | gfx::kDtCalcRect);
-      }
-      sizes.push_back(TabSize({text.Width(), text.Height()}, minimum));
-    }
-  } else {
-    sizes.assign(m_pages.size(), {0, m_rowHeight});
-  }
+  const std::vector<gfx::Size> sizes = MeasureTabs();
+  // Only visible tabs take room in the row; the others keep an empty rectangle.
+  std::vector<gfx::Size> shown;
   int row = 0;
-  for (const gfx::Size& size : sizes) {
-    row = std::max(row, size.Height);
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    if (m_pages[i]->TabVisible()) {
+      shown.push_back(sizes[i]);
+      row = std::max(row, sizes[i].Height);
+    }
+  }
+  if (m_tabHeight > 0) {
+    row = m_tabHeight;
   }
   if (row > 0) {
     m_rowHeight = row;
   }
-  m_tabs = TabRects(sizes, m_rowHeight, Width());
+  const std::vector<gfx::Rect> placed =
+      TabRects(shown, m_rowHeight, Width(), m_margin, m_tabOverlap);
+  m_tabs.assign(m_pages.size(), gfx::Rect{});
+  for (std::size_t i = 0, next = 0; i < m_pages.size(); ++i) {
+    if (m_pages[i]->TabVisible()) {
+      m_tabs[i] = placed[next++];
+    }
+  }
   const gfx::Rect area = PageRect();
   for (TUiTabSheet* page : m_pages) {
     page->SetBounds(area);
@@ -221,7 +334,7 @@ void TUiPageControl::MouseDown(const ui::MouseEvent& e) {
   if (tab == m_tabIndex) {
     SetFocus();
   } else {
-    SetTabIndex(tab);
+    ChangeTo(tab);
   }
 }
 
@@ -254,112 +367,67 @@ void TUiPageControl::KeyDown(ui::KeyEvent& e) {
       return;
   }
   e.Handled = true;
-  SetTabIndex(target);
+  ChangeTo(target);
+}
+
+bool TUiPageControl::DialogKey(const ui::KeyEvent& e) {
+  if (e.Key != ui::kVkTab || !ui::HasShift(e.Shift, ui::kShiftCtrl)) {
+    return false;
+  }
+  ui::Form* form = GetForm();
+  ui::Control* focus = form != nullptr ? form->ActiveControl() : nullptr;
+  if (focus == nullptr || !IsAncestorOf(*focus)) {
+    return false;
+  }
+  const bool onPage = focus != this;
+  SelectNextPage(ui::HasShift(e.Shift, ui::kShiftShift) ? ui::TabDirection::Backward
+                                                        : ui::TabDirection::Forward);
+  // The focus went with the page it was on: it moves to the new page's first control.
+  if (onPage && form->ActiveControl() == nullptr) {
+    ui::Control* first = nullptr;
+    if (TUiTabSheet* page = ActivePage()) {
+      first = ui::NextTabStop(*page, nullptr, ui::TabDirection::Forward);
+    }
+    if (first == nullptr || !first->SetFocus()) {
+      SetFocus();
+    }
+  }
+  return true;
 }
 
 void TUiPageControl::SetHotTab(int index) {
-  if (index != m_hotTab) {
-    m_hotTab = index;
-    InvalidateStrip();
+  if (index == m_hotTab) {
+    return;
+  }
+  m_hotTab = index;
+  InvalidateStrip();
+  // The pointer may leave the tabs without a move reaching the control (a tab that moved
+  // away under it, a window in front): the timer notices.
+  if (!m_hoverTimer && index >= 0) {
+    if (ui::Application* app = App()) {
+      m_hoverTimer = std::make_unique<ui::Timer>(*app);
+      m_hoverTimer->SetInterval(kHoverInterval);
+      m_hoverTimer->OnTimer = [this] { HoverTick(); };
+    }
+  }
+  if (m_hoverTimer) {
+    m_hoverTimer->SetEnabled(index >= 0);
+  }
+}
+
+void TUiPageControl::HoverTick() {
+  ui::Form* form = GetForm();
+  bool over = false;
+  if (form != nullptr && form->Mouse().Hover() == this) {
+    over = TabAt(FormToClient(form->Mouse().LastPosition())) >= 0;
+  }
+  if (!over) {
+    SetHotTab(-1);  // also stops the timer
   }
 }
 
 void TUiPageControl::InvalidateStrip() {
   Invalidate({0, 0, Width(), StripHeight() + 1});
-}
-
-void TUiPageControl::Paint(gfx::Canvas& canvas) {
-  canvas.FillRect(ClientRect(), m_backgroundColor);
-  for (int i = static_cast<int>(m_tabs.size()) - 1; i >= 0; --i) {
-    if (i != m_tabIndex && Page(i).TabVisible()) {
-      PaintTab(canvas, i);
-    }
-  }
-  if (m_tabIndex >= 0 && m_tabIndex < static_cast<int>(m_tabs.size())) {
-    PaintTab(canvas, m_tabIndex);
-  }
-  PaintCard(canvas);
-}
-
-void TUiPageControl::PaintTab(gfx::Canvas& canvas, int index) {
-  const bool selected = index == m_tabIndex;
-  const gfx::Rect drawn = DrawnTabRect(TabRect(index), StateOf(index));
-  const auto shape = TabShape(drawn);
-  const gfx::Color outline = AdjustFlatColor(m_flatColor, 0, canvas.Palette());
-  {
-    gfx::CanvasStateSaver saver(canvas);
-    canvas.IntersectClipRegion(gfx::Region::FromPolygon(shape));
-    if (selected) {
-      canvas.FillRect(drawn, Color());
-    } else if (m_useGradients) {
-      FillVerticalRamp(canvas, drawn, m_tabColors.Unselected, m_tabColors.Shadow);
-    } else {
-      canvas.FillRect(drawn, m_tabColors.Unselected);
-    }
-    const bool hot = m_hotTrack && index == m_hotTab;
-    gfx::Color textColor = m_textColors.Unselected;
-    if (hot || selected) {
-      textColor = m_textColors.Selected;
-      const gfx::Rect bar = drawn.Inflate(1, 1);
-      canvas.FillRect({bar.Left, bar.Top, bar.Right, bar.Top + kHotBarHeight - 1},
-                      hot ? m_hotTrackColor : m_tabColors.HighlightBar);
-    }
-    gfx::Rect text = drawn.Inflate(-5, -3);
-    const unsigned flags = gfx::kDtCenter | gfx::kDtTop | gfx::kDtSingleLine;
-    canvas.SetBkMode(gfx::BackgroundMode::Transparent);
-    if (!Page(index).TabEnabled()) {
-      gfx::Rect shadow = text.Offset(1, 1);
-      canvas.SetTextColor(m_textColors.DisabledHighlight);
-      canvas.DrawText(Page(index).Caption(), shadow, flags);
-      textColor = m_textColors.DisabledShadow;
-    }
-    canvas.SetTextColor(textColor);
-    canvas.DrawText(Page(index).Caption(), text, flags);
-    if (selected && m_showFocusRect && Focused()) {
-      canvas.DrawFocusRect({text.Left - 1, text.Top + 1, text.Right + 1, text.Bottom + 1});
-    }
-  }
-  // The outline's right side is the last column the tab fills; its bottom is the card's top.
-  const gfx::Point path[] = {{drawn.Left, drawn.Bottom},       {drawn.Left, drawn.Top + 2},
-                             {drawn.Left + 2, drawn.Top},      {drawn.Right - 3, drawn.Top},
-                             {drawn.Right - 1, drawn.Top + 2}, {drawn.Right - 1, drawn.Bottom}};
-  canvas.SetPen({outline, 1, gfx::PenStyle::Solid});
-  canvas.Polyline(path);
-}
-
-void TUiPageControl::PaintCard(gfx::Canvas& canvas) {
-  const gfx::Size size{Width(), Height()};
-  const gfx::Rect card = CardRect(size, StripHeight());
-  if (card.IsEmpty()) {
-    return;
-  }
-  canvas.FillRect(card, Color());
-  const gfx::Color outline = AdjustFlatColor(m_flatColor, 0, canvas.Palette());
-  const int right = size.Width - 3;
-  const int bottom = size.Height - 3;
-  const int top = card.Top;
-  auto line = [&](int x1, int y1, int x2, int y2) {
-    canvas.FillRect({x1, y1, x2 + 1, y2 + 1}, outline);
-  };
-  line(0, top, 0, bottom);
-  line(right, top, right, bottom);
-  line(0, bottom, right, bottom);
-  // The top is open under the selected tab, so tab and card make one shape.
-  if (m_tabIndex >= 0 && m_tabIndex < static_cast<int>(m_tabs.size())) {
-    const gfx::Rect sel = DrawnTabRect(TabRect(m_tabIndex), TabState::Selected);
-    line(0, top, std::max(sel.Left, 0), top);
-    line(std::min(sel.Right - 1, right), top, right, top);
-  } else {
-    line(0, top, right, top);
-  }
-  // The shadow darkens what lies behind the control.
-  const gfx::Color behind = Parent() != nullptr ? Parent()->Color() : gfx::clWindow;
-  const gfx::Color inner = MixColors(gfx::clBlack, behind, kShadowInnerWeight, canvas.Palette());
-  const gfx::Color outer = MixColors(gfx::clBlack, behind, kShadowOuterWeight, canvas.Palette());
-  canvas.FillRect({size.Width - 2, top + 1, size.Width - 1, size.Height - 1}, inner);
-  canvas.FillRect({1, size.Height - 2, size.Width - 1, size.Height - 1}, inner);
-  canvas.FillRect({size.Width - 1, top, size.Width, size.Height}, outer);
-  canvas.FillRect({0, size.Height - 1, size.Width, size.Height}, outer);
 }
 
 }  // namespace orvanta::controls

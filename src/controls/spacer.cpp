@@ -11,6 +11,13 @@ void TUiSpacer::SetGrooved(bool grooved) {
   Invalidate();
 }
 
+void TUiSpacer::SetOrientation(TOrientation orientation) {
+  if (orientation != m_orientation) {
+    m_orientation = orientation;
+    SetSize(Height(), Width());
+  }
+}
+
 void TUiSpacer::Paint(gfx::Canvas& canvas) {
   if (!m_grooved) {
     return;

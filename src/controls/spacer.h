@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/visual_style.h"
 #include "ui/control.h"
 
 namespace orvanta::controls {
@@ -11,11 +12,14 @@ class TUiSpacer : public ui::Control {
   TUiSpacer();
 
   void SetGrooved(bool grooved);
+  // Turning the spacer swaps its width and height.
+  void SetOrientation(TOrientation orientation);
 
   void Paint(gfx::Canvas& canvas) override;
 
  private:
   bool m_grooved = false;
+  TOrientation m_orientation = orHorizontal;
 };
 
 }  // namespace orvanta::controls

@@ -13,13 +13,20 @@ void TUiTabSheet::SetTabEnabled(bool enabled) {
   }
 }
 
+void TUiTabSheet::SetTabVisible(bool visible) {
+  if (visible != m_tabVisible) {
+    m_tabVisible = visible;
+    CaptionChanged();
+  }
+}
+
 void TUiTabSheet::Paint(gfx::Canvas& canvas) {
   canvas.FillRect(ClientRect(), Color());
 }
 
 void TUiTabSheet::CaptionChanged() {
   if (m_owner != nullptr) {
-    m_owner->SheetCaptionChanged();
+    m_owner->SheetTabChanged();
   }
 }
 

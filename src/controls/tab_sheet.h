@@ -7,8 +7,8 @@ namespace orvanta::controls {
 // What a sheet tells the page control it belongs to.
 class TabSheetOwner {
  public:
-  virtual void SheetCaptionChanged() = 0;  // its tab needs measuring again
-  virtual void SheetEntered() = 0;         // the pointer moved onto the page, off the tabs
+  virtual void SheetTabChanged() = 0;  // its tab needs measuring and placing again
+  virtual void SheetEntered() = 0;     // the pointer moved onto the page, off the tabs
 
  protected:
   ~TabSheetOwner() = default;
@@ -20,7 +20,9 @@ class TUiTabSheet : public ui::Control {
  public:
   TUiTabSheet();
 
+  // A page without a visible tab takes no room in the row and cannot be selected.
   bool TabVisible() const { return m_tabVisible; }
+  void SetTabVisible(bool visible);
   bool TabEnabled() const { return m_tabEnabled; }
   void SetTabEnabled(bool enabled);
 

@@ -8,6 +8,8 @@ enum TUiVisualStyle : std::uint8_t { vsClassic, vsWinXP, vsGradient };
 
 enum TUiGradientColorStyle : std::uint8_t { gcsSystem, gcsMSOffice, gcsCustom };
 
+enum TOrientation : std::uint8_t { orHorizontal, orVertical };
+
 enum TGradientDirection : std::uint8_t {
   gdDiagonalUp,
   gdDiagonalDown,

@@ -125,6 +125,32 @@ void Application::StopTimer(TimerId id) {
   m_timers.Stop(id);
 }
 
+void Application::SetHint(std::string hint) {
+  if (hint == m_hint) {
+    return;
+  }
+  m_hint = std::move(hint);
+  // A listener may add or remove listeners: call the ones registered now that remain.
+  const auto listeners = m_hintListeners;
+  for (const auto& [id, listener] : listeners) {
+    const bool present = std::any_of(m_hintListeners.begin(), m_hintListeners.end(),
+                                     [id](const auto& entry) { return entry.first == id; });
+    if (present) {
+      listener(m_hint);
+    }
+  }
+}
+
+int Application::AddHintListener(HintListener listener) {
+  const int id = m_nextHintListener++;
+  m_hintListeners.emplace_back(id, std::move(listener));
+  return id;
+}
+
+void Application::RemoveHintListener(int id) {
+  std::erase_if(m_hintListeners, [id](const auto& entry) { return entry.first == id; });
+}
+
 std::unique_ptr<gfx::Canvas> Application::CreateCanvas(gfx::Bitmap& bitmap) const {
   return m_canvasFactory ? m_canvasFactory(bitmap) : nullptr;
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "gfx/bitmap.h"
@@ -61,6 +63,13 @@ class Application {
   void ActivateHint(Control& control, gfx::Point screen) { m_hints.Activate(control, screen); }
   void CancelHint() { m_hints.Cancel(); }
   HintController& Hints() { return m_hints; }
+  // The application's current hint: the hint of the control under the pointer (its part
+  // after a "|", if it has one), empty over controls without. Listeners hear each change.
+  const std::string& Hint() const { return m_hint; }
+  void SetHint(std::string hint);
+  using HintListener = std::function<void(const std::string& hint)>;
+  int AddHintListener(HintListener listener);  // returns the id to remove it with
+  void RemoveHintListener(int id);
 
   // Drawing.
   std::unique_ptr<gfx::Canvas> CreateCanvas(gfx::Bitmap& bitmap) const;
@@ -84,6 +93,9 @@ class Application {
   bool m_terminated = false;
   bool m_paintRequested = false;
   TimerQueue m_timers;
+  std::string m_hint;
+  std::vector<std::pair<int, HintListener>> m_hintListeners;
+  int m_nextHintListener = 1;
   gfx::Bitmap m_measureBitmap{1, 1};
   std::unique_ptr<gfx::Canvas> m_measureCanvas;
   HintController m_hints;  // last: its window is a form of this application

@@ -129,6 +129,9 @@ void Control::SetBounds(const gfx::Rect& requested) {
     if (OnResize) {
       OnResize();
     }
+    if (m_parent != nullptr) {
+      m_parent->ChildResized(*this);
+    }
   }
   if (m_parent != nullptr && m_align != Align::None && !m_aligning) {
     m_parent->ChildLayoutChanged(*this);
@@ -246,6 +249,9 @@ void Control::SetVisible(bool visible) {
     Invalidate();
   }
   VisibleChanged();
+  if (m_parent != nullptr) {
+    m_parent->ChildVisibleChanged(*this);
+  }
 }
 
 bool Control::Showing() const {
@@ -433,6 +439,14 @@ void Control::ReleaseMouseCapture() {
 bool Control::HasMouseCapture() const {
   Form* form = GetForm();
   return form != nullptr && form->Mouse().Capture() == this;
+}
+
+void Control::FinishLoading() {
+  Loaded();
+  // A Loaded handler may add children; index afresh on every step.
+  for (std::size_t i = 0; i < m_children.size(); ++i) {
+    m_children[i]->FinishLoading();
+  }
 }
 
 void Control::Click() {

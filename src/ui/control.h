@@ -73,6 +73,7 @@ class Control {
   gfx::Rect ClientRect() const { return {0, 0, Width(), Height()}; }
   // The part of the client area that aligned children share.
   virtual gfx::Rect AlignArea() const { return ClientRect(); }
+  Align GetAlign() const { return m_align; }
   void SetAlign(Align align);
   void Realign();  // places the aligned children again
   gfx::Point ClientToForm(gfx::Point p) const;
@@ -104,6 +105,7 @@ class Control {
   void SetParentFont(bool parentFont);
   gfx::Color Color() const;
   void SetColor(gfx::Color color);  // turns ParentColor off
+  bool ParentColor() const { return m_parentColor; }
   void SetParentColor(bool parentColor);
   CursorKind Cursor() const { return m_cursor; }
   void SetCursor(CursorKind cursor) { m_cursor = cursor; }
@@ -136,6 +138,10 @@ class Control {
   void SetMouseCapture();
   void ReleaseMouseCapture();
   bool HasMouseCapture() const;
+
+  // The layout that built this control and its children is complete: each control of the
+  // subtree, parents before children, applies what waits for the whole layout (Loaded).
+  void FinishLoading();
 
   // Runs the click behaviour (OnClick by default); programmatic clicks call it too.
   virtual void Click();
@@ -183,7 +189,7 @@ class Control {
   // tree order; the first that returns true takes it.
   virtual bool DialogChar(const CharEvent&) { return false; }
   // Enter and Escape that the focus control left alone, offered the same way (default and
-  // cancel buttons).
+  // cancel buttons); Ctrl+Tab, offered to the focus control and then its ancestors.
   virtual bool DialogKey(const KeyEvent&) { return false; }
   virtual void FocusChanged(bool /*focused*/) {}
   virtual void CaptureLost() {}
@@ -200,6 +206,11 @@ class Control {
   // reported.
   virtual void ChildAdded(Control& /*child*/) {}
   virtual void ChildRemoved(Control& /*child*/) {}
+  // Called by FinishLoading once the window's layout is built.
+  virtual void Loaded() {}
+  // A child changed its size or was shown or hidden (aligned or not).
+  virtual void ChildResized(Control& /*child*/) {}
+  virtual void ChildVisibleChanged(Control& /*child*/) {}
   // Runs before each paint of the form, for every showing control: the last moment to lay
   // out (it may still invalidate).
   virtual void PrepareToPaint() {}

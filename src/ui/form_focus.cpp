@@ -53,9 +53,23 @@ void Form::HandleKeyDown(const HostEvent& host) {
   Control* target = m_activeControl != nullptr ? m_activeControl : this;
   const bool plainTab =
       e.Key == kVkTab && !HasShift(e.Shift, kShiftCtrl) && !HasShift(e.Shift, kShiftAlt);
-  if (plainTab && (target->Style() & kCsWantsTab) == 0) {
-    SelectNext(HasShift(e.Shift, kShiftShift) ? TabDirection::Backward : TabDirection::Forward);
-    return;
+  const bool ctrlTab =
+      e.Key == kVkTab && HasShift(e.Shift, kShiftCtrl) && !HasShift(e.Shift, kShiftAlt);
+  if ((target->Style() & kCsWantsTab) == 0) {
+    if (plainTab) {
+      SelectNext(HasShift(e.Shift, kShiftShift) ? TabDirection::Backward : TabDirection::Forward);
+      return;
+    }
+    // Ctrl+Tab belongs to the innermost container of the focus that takes it (a page
+    // control switching its pages).
+    if (ctrlTab) {
+      for (Control* c = target; c != nullptr; c = c->Parent()) {
+        if (c->DispatchDialogKey(e)) {
+          return;
+        }
+      }
+      return;
+    }
   }
   // The focus control sees Enter and Escape first (a focused button clicks); what it leaves
   // goes to the default and cancel buttons.

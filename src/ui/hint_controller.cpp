@@ -12,6 +12,17 @@ namespace {
 // The hint goes below the pointer, clear of a standard cursor (screen pixels).
 constexpr int kCursorHeight = 20;
 
+// The application's hint: the nearest hint up the chain, the part after "|" when it has one.
+std::string ApplicationHintOf(const Control* control) {
+  for (const Control* c = control; c != nullptr; c = c->Parent()) {
+    if (!c->Hint().empty()) {
+      const std::size_t bar = c->Hint().find('|');
+      return bar == std::string::npos ? c->Hint() : c->Hint().substr(bar + 1);
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 HintController::HintController(Application& app) : m_app(app) {}
@@ -33,6 +44,7 @@ Control* HintController::HintSource(Control* control) {
 }
 
 void HintController::MouseOver(Control* control, gfx::Point formPoint) {
+  m_app.SetHint(ApplicationHintOf(control));
   Control* source = HintSource(control);
   m_at = formPoint;
   m_atOnScreen = false;

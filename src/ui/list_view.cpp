@@ -193,12 +193,29 @@ void ListView::MouseDown(const MouseEvent& e) {
     }
   }
   if (m_layout.HeaderRect.Contains(e.Position)) {
-    return;  // a header click sorts nothing and selects nothing
+    // A header click selects nothing; what it sorts is for the kind of list to say.
+    if (const int column = HeaderItemAt(e.Position); column >= 0 && e.Button == MouseButton::Left) {
+      ColumnClicked(column);
+    }
+    return;
   }
   SetFocus();
   if (m_layout.ViewRect.Contains(e.Position)) {
     SetSelected(m_layout.RowAt(e.Position, m_scrollX, m_scrollY, m_model.ItemCount()));
   }
+}
+
+int ListView::HeaderItemAt(gfx::Point p) {
+  EnsureLayout();
+  if (!m_showHeaders || !m_layout.HeaderRect.Contains(p)) {
+    return -1;
+  }
+  for (int c = 0; c < m_model.ColumnCount(); ++c) {
+    if (m_layout.HeaderItemRect(c, m_scrollX).Contains(p)) {
+      return c;
+    }
+  }
+  return -1;
 }
 
 void ListView::MouseMove(const MouseEvent& e) {

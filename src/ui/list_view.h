@@ -49,6 +49,8 @@ class ListView : public Control {
   // Draws one header item inside item (client pixels): the face, then the caption at the top
   // of the text rectangle. The raised button edge goes around it afterwards.
   virtual void DrawHeaderItem(gfx::Canvas& canvas, int column, const gfx::Rect& item);
+  // The header item under a client point, -1 for none.
+  int HeaderItemAt(gfx::Point p);
 
   void Paint(gfx::Canvas& canvas) override;
 
@@ -65,6 +67,11 @@ class ListView : public Control {
   void FontChanged() override { Relayout(); }
   void FormChanged() override { Relayout(); }
   void PrepareToPaint() override;
+  // A left click on a header item (not on a divider); sorts nothing by itself.
+  virtual void ColumnClicked(int /*column*/) {}
+  // The column's caption on one line at the top of text, cut with an ellipsis, aligned as the
+  // column is, on a canvas prepared with the header font.
+  void DrawHeaderCaption(gfx::Canvas& canvas, int column, gfx::Rect text);
 
  private:
   void ModelChanged();

@@ -100,4 +100,9 @@ ListItem& ListViewModel::AddItem() {
   return m_items.emplace_back();
 }
 
+void ListViewModel::SortItems(const std::function<bool(const ListItem&, const ListItem&)>& before) {
+  std::stable_sort(m_items.begin(), m_items.end(), before);
+  Touch();
+}
+
 }  // namespace orvanta::ui

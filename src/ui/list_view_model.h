@@ -17,6 +17,7 @@ struct ListColumn {
   int MaxWidth = 0;  // 0 = no limit
   ColumnAlignment Alignment = ColumnAlignment::Left;
   bool FillsRest = false;  // sizes itself to the width the other columns leave free
+  int ImageIndex = -1;     // the header's picture, from the list's small images
 };
 
 // One row: its state image and its texts, the caption (column 0) and the sub-items (columns 1,
@@ -106,6 +107,8 @@ class ListViewModel {
   const ListItem& Item(int index) const { return m_items.at(static_cast<std::size_t>(index)); }
   ListItem& Item(int index) { return m_items.at(static_cast<std::size_t>(index)); }
   void ReserveItems(std::size_t count) { m_items.reserve(count); }
+  // Puts the rows in the order `before` gives, keeping equal rows as they stand.
+  void SortItems(const std::function<bool(const ListItem&, const ListItem&)>& before);
 
   // Bumped by ClearItems, so a view drops its selection and scrolls back to the top: the rows
   // that follow are other rows, whatever their number.

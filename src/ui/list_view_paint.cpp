@@ -64,8 +64,12 @@ void ListView::DrawHeaderItem(gfx::Canvas& canvas, int column, const gfx::Rect& 
   canvas.SetBkMode(gfx::BackgroundMode::Transparent);
   canvas.FillRect(item, gfx::clBtnFace);
   const gfx::Rect face = item.Inflate(-kHeaderInset, -kHeaderInset);
-  gfx::Rect text{face.Left + kHeaderTextMargin, face.Top, face.Right - kHeaderTextMargin,
-                 face.Bottom};
+  DrawHeaderCaption(
+      canvas, column,
+      {face.Left + kHeaderTextMargin, face.Top, face.Right - kHeaderTextMargin, face.Bottom});
+}
+
+void ListView::DrawHeaderCaption(gfx::Canvas& canvas, int column, gfx::Rect text) {
   const ListColumn& c = m_model.Column(column);
   canvas.DrawText(Truncated(c.Caption), text,
                   gfx::kDtSingleLine | gfx::kDtTop | gfx::kDtEndEllipsis | gfx::kDtNoPrefix |

@@ -30,6 +30,10 @@ class MouseRouter {
   void SetCapture(Control* control);
   void ReleaseCapture();
   Control* Capture() const { return m_capture; }
+  // The control under the pointer (null once it left the window) and where the pointer was
+  // last seen, form client pixels.
+  Control* Hover() const { return m_hover; }
+  gfx::Point LastPosition() const { return m_last; }
 
   // The subtree of control is going away or became unreachable (hidden, disabled, removed).
   void Forget(const Control& control);

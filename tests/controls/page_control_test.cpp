@@ -4,7 +4,9 @@
 
 #include <functional>
 
+#include "controls/color_math.h"
 #include "controls/page_control_layout.h"
+#include "ui/list_view.h"
 #include "ui/support/ui_fixture.h"
 
 namespace orvanta::controls {
@@ -178,6 +180,171 @@ TEST_F(PageControlTest, ARemovedPageLeavesNoTabBehind) {
     EXPECT_EQ(pages->PageCount(), 3);
     EXPECT_FALSE(pages->Page(2).Visible());
   }
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab switch pages wherever the focus is inside the control, wrapping
+// around; the focus leaves a page that hides with it.
+TEST_F(PageControlTest, CtrlTabSwitchesPagesFromInsideAndWraps) {
+  ui::Control& inside = pages->Page(2).Add<ui::ListView>();
+  pages->SetTabIndex(2);
+  ASSERT_TRUE(inside.SetFocus());
+  struct Step {
+    ui::ShiftState Shift;
+    int Tab;
+  };
+  const Step steps[] = {{ui::kShiftCtrl, 0},
+                        {ui::kShiftCtrl | ui::kShiftShift, 2},
+                        {ui::kShiftCtrl | ui::kShiftShift, 1},
+                        {ui::kShiftCtrl, 2}};
+  for (const Step& s : steps) {
+    ui.Host.Key(window.Window(), ui::kVkTab, s.Shift);
+    ui.App.ProcessMessages();
+    EXPECT_EQ(pages->TabIndex(), s.Tab) << s.Shift;
+    EXPECT_TRUE(pages->IsAncestorOf(*window.ActiveControl()));
+  }
+  int asked = 0;
+  pages->OnChanging = [&](bool& allow) {
+    ++asked;
+    allow = false;
+  };
+  ui.Host.Key(window.Window(), ui::kVkTab, ui::kShiftCtrl);
+  Key(ui::kVkHome);
+  ui.Host.Click(window.Window(), TabCentre(1));
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->TabIndex(), 2);
+  EXPECT_EQ(asked, 3);
+}
+
+// A tab that moves away from under a still pointer stops being hot at the hover timer's tick.
+TEST_F(PageControlTest, TheHoverTimerClearsATabThePointerNoLongerCovers) {
+  ui.Host.MouseMove(window.Window(), TabCentre(1));
+  ui.App.ProcessMessages();
+  ui.Host.Advance(TUiPageControl::kHoverInterval);
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->HotTab(), 1);  // still over it
+  pages->SetMargin(200);
+  EXPECT_EQ(pages->HotTab(), 1);
+  ui.Host.Advance(TUiPageControl::kHoverInterval);
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->HotTab(), -1);
+}
+
+// The unselected tab's ramp needs a full-colour display; the selected tab's bar needs hot
+// tracking.
+TEST_F(PageControlTest, RampAndBarFollowTheDisplayAndHotTracking) {
+  TUiTabColors colors = pages->TabColors();
+  colors.HighlightBar = gfx::clRed;
+  colors.Shadow = gfx::clBlue;
+  pages->SetTabColors(colors);
+  pages->SetColor(gfx::clLime);
+  struct Case {
+    bool FullColor;
+    bool HotTrack;
+    gfx::Color UnselectedBottom;  // last row of tab 1
+    gfx::Color SelectedTop;       // second row of the selected tab 0
+  };
+  const Case cases[] = {{true, true, gfx::clBlue, gfx::clRed},
+                        {false, true, gfx::clWhite, gfx::clRed},
+                        {true, false, gfx::clBlue, gfx::clLime}};
+  for (const Case& c : cases) {
+    ui.Palette.FullColor = c.FullColor;
+    pages->SetHotTrack(c.HotTrack);
+    pages->Invalidate();
+    ui.App.ProcessMessages();
+    const gfx::Bitmap& screen = ui.Host.State(window.Window()).Screen;
+    const Rect tab = pages->TabRect(1);
+    const Rect selected = DrawnTabRect(pages->TabRect(0), TabState::Selected);
+    EXPECT_EQ(screen.At(tab.Left + 5, tab.Bottom - 1), ui.Palette.ToPixel(c.UnselectedBottom));
+    EXPECT_EQ(screen.At(selected.Left + 8, selected.Top + 1), ui.Palette.ToPixel(c.SelectedTop));
+  }
+}
+
+TEST_F(PageControlTest, TabGeometryAndTheCardsSwitches) {
+  pages->SetTabHeight(30);
+  pages->SetTabWidth(50);
+  EXPECT_EQ(pages->StripHeight(), 33);
+  EXPECT_EQ(pages->TabRect(1), (Rect{54, 3, 104, 33}));  // 2-pixel gaps
+  pages->SetTabOverlap(1);
+  pages->SetMargin(10);
+  EXPECT_EQ(pages->TabRect(1).Left, 62);
+  // A hidden tab takes no room and is skipped.
+  pages->Page(1).SetTabVisible(false);
+  EXPECT_TRUE(pages->TabRect(1).IsEmpty());
+  EXPECT_EQ(pages->TabRect(2).Left, 62);
+  pages->SelectNextPage(ui::TabDirection::Forward);
+  EXPECT_EQ(pages->TabIndex(), 2);
+  // Without the shadow the frame runs along the control's own edges.
+  pages->SetShowShadow(false);
+  EXPECT_EQ(pages->PageRect(), (Rect{1, 34, 299, 199}));
+  const gfx::Bitmap& screen = ui.Host.State(window.Window()).Screen;
+  struct Case {
+    bool CardFrame;
+    gfx::Color Edge;  // the right frame column
+  };
+  for (const Case& c : {Case{true, gfx::clBtnShadow}, Case{false, pages->Color()}}) {
+    pages->SetShowCardFrame(c.CardFrame);
+    ui.App.ProcessMessages();
+    EXPECT_EQ(screen.At(299, 100), ui.Palette.ToPixel(c.Edge)) << c.CardFrame;
+  }
+}
+
+TEST_F(PageControlTest, TheHotBarTakesTheColourOrItsComplement) {
+  ui.Host.MouseMove(window.Window(), TabCentre(1));
+  ui.App.ProcessMessages();
+  const gfx::Bitmap& screen = ui.Host.State(window.Window()).Screen;
+  const Rect tab = pages->TabRect(1);
+  EXPECT_EQ(screen.At(tab.Left + 5, tab.Top + 1),
+            ui.Palette.ToPixel(TUiPageControl::kHotTrackColor));
+  pages->SetHotTrackColorType(htctComplement);
+  ui.App.ProcessMessages();
+  EXPECT_EQ(
+      screen.At(tab.Left + 5, tab.Top + 1),
+      ui.Palette.ToPixel(ComplementaryColor(TUiPageControl::kHotTrackColor, 140, ui.Palette)));
+}
+
+// Captions go where TextAlignment and TextAlignmentVertical put them in the caption rectangle
+// (the tab less 5 on the sides and 3 at the top and bottom).
+TEST_F(PageControlTest, CaptionsFollowTheirAlignment) {
+  pages->SetTabHeight(40);
+  const Rect box = pages->TabRect(1).Inflate(-5, -3);
+  struct Case {
+    ui::Alignment Horizontal;
+    ui::TextLayout Vertical;
+    bool AtLeft, AtRight, AtTop, AtBottom;
+  };
+  const Case cases[] = {
+      {ui::Alignment::Left, ui::TextLayout::Top, true, false, true, false},
+      {ui::Alignment::Right, ui::TextLayout::Bottom, false, true, false, true},
+      {ui::Alignment::Center, ui::TextLayout::Center, false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    pages->SetTextAlignment(c.Horizontal);
+    pages->SetTextAlignmentVertical(c.Vertical);
+    ui.Log->Clear();
+    pages->Invalidate();
+    ui.App.ProcessMessages();
+    const auto* text = ui.Log->FindText("Two");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->Area.Left == box.Left, c.AtLeft);
+    EXPECT_EQ(text->Area.Right == box.Right, c.AtRight);
+    EXPECT_EQ(text->Area.Top == box.Top, c.AtTop);
+    EXPECT_EQ(text->Area.Bottom == box.Bottom, c.AtBottom);
+  }
+}
+
+// Ctrl+Tab stays with a focus control that takes Tab itself.
+TEST_F(PageControlTest, CtrlTabIsLeftToAControlThatTakesTab) {
+  struct TabTaker : ui::Control {
+    TabTaker() { SetStyle(ui::kCsAcceptsFocus | ui::kCsWantsTab); }
+    void KeyDown(ui::KeyEvent& e) override { Keys += e.Key == ui::kVkTab ? 1 : 0; }
+    int Keys = 0;
+  };
+  auto& taker = pages->Page(0).Add<TabTaker>();
+  ASSERT_TRUE(taker.SetFocus());
+  ui.Host.Key(window.Window(), ui::kVkTab, ui::kShiftCtrl);
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->TabIndex(), 0);
+  EXPECT_EQ(taker.Keys, 1);
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/color_math.h"
+#include "controls/color_ramp.h"
+#include "controls/color_sets.h"
+#include "controls/spacer.h"
 #include "controls/tool_button.h"
 #include "controls/tool_button_layout.h"
 #include "controls/toolbar_layout.h"
@@ -77,6 +81,38 @@ TEST(ToolButtonLayout, GlyphAndCaptionAreCentredAsAGroup) {
   EXPECT_EQ(p.Glyph, Rect::FromSize(24, 14, 32, 32));
 }
 
+TEST(Toolbar, AutoStyleGivesTheDividerForTheAlignment) {
+  struct Case {
+    ui::Align Align;
+    bool ShowDivider;
+    TSides Sides;
+    TFrameStyleEx Outer;
+  };
+  const Case cases[] = {{ui::Align::Top, true, {sdBottom}, fsGroove},
+                        {ui::Align::Bottom, true, {sdTop}, fsGroove},
+                        {ui::Align::Left, true, {sdRight}, fsGroove},
+                        {ui::Align::Right, true, {sdLeft}, fsGroove},
+                        {ui::Align::Top, false, {sdBottom}, fsNone}};
+  for (const Case& c : cases) {
+    TUiToolbar toolbar;
+    toolbar.SetAlign(c.Align);
+    toolbar.SetShowDivider(c.ShowDivider);
+    toolbar.FinishLoading();
+    EXPECT_EQ(toolbar.Look().BorderSides, c.Sides) << int(c.Align);
+    EXPECT_EQ(toolbar.Look().BorderOuter, c.Outer) << int(c.Align);
+  }
+  TUiToolbar kept;
+  kept.SetAutoStyle(false);
+  kept.FinishLoading();
+  EXPECT_EQ(kept.Look().BorderSides, TSides{sdTop});
+}
+
+TEST(Spacer, TurningSwapsWidthAndHeight) {
+  TUiSpacer spacer;
+  spacer.SetOrientation(orVertical);
+  EXPECT_EQ(spacer.Bounds(), (Rect{0, 0, 25, 8}));
+}
+
 struct ToolButtonTest : ::testing::Test {
   ToolButtonTest() {
     window.SetClientSize(300, 100);
@@ -140,6 +176,169 @@ TEST_F(ToolButtonTest, AccessKeysSkipHiddenAndDisabledButtons) {
   ui.Host.Char(w, U'r', ui::kShiftAlt);
   ui.App.ProcessMessages();
   EXPECT_EQ(clicks, (std::vector<std::string>{"&Beta", "B&ravo"}));
+}
+
+TEST_F(ToolButtonTest, TheStoredOrderGoesByNameAndEveryChangePlacesAgain) {
+  buttons[0]->Name = "Alpha";
+  buttons[1]->Name = "Beta";
+  buttons[2]->Name = "Bravo";
+  toolbar->SetToolbarControls({"bravo", "Nobody", "ALPHA"});
+  toolbar->FinishLoading();  // the buttons also take the toolbar's 25 x 25
+  EXPECT_EQ(toolbar->ControlOrder(),
+            (std::vector<ui::Control*>{buttons[2], buttons[0], buttons[1]}));
+  const auto lefts = [&] {
+    return std::vector<int>{buttons[2]->Left(), buttons[0]->Left(), buttons[1]->Left()};
+  };
+  EXPECT_EQ(lefts(), (std::vector<int>{4, 29, 54}));
+  buttons[0]->Hide();
+  EXPECT_EQ(buttons[1]->Left(), 29);
+  buttons[2]->SetSize(40, 25);
+  EXPECT_EQ(buttons[1]->Left(), 44);
+  ui::Control& added = toolbar->Add<ui::Control>();
+  added.SetSize(8, 25);
+  EXPECT_EQ(added.Left(), 69);
+  buttons[0]->Show();
+  EXPECT_EQ(lefts(), (std::vector<int>{4, 44, 69}));
+  EXPECT_EQ(added.Left(), 94);
+  toolbar->SetToolbarControls({"beta"});  // after loading: at once
+  EXPECT_EQ(buttons[1]->Left(), 4);
+}
+
+TEST_F(ToolButtonTest, ButtonsFollowTheToolbarWhileTheirFlagsAreOn) {
+  buttons[1]->SetUseToolbarButtonSize(false);
+  buttons[2]->SetUseToolbarShowCaption(false);
+  toolbar->SetTextOptions(ttoShowTextLabels);
+  EXPECT_EQ(toolbar->Metrics().RowHeight, 40);
+  EXPECT_EQ(buttons[0]->Bounds().Width(), 60);
+  EXPECT_EQ(buttons[0]->Bounds().Height(), 40);
+  EXPECT_EQ(buttons[1]->Bounds().Width(), 80);
+  EXPECT_TRUE(buttons[0]->ShowCaption() && buttons[1]->ShowCaption());
+  EXPECT_FALSE(buttons[2]->ShowCaption());
+  EXPECT_EQ(buttons[0]->Layout(), blGlyphTop);
+  toolbar->SetButtonLayout(blGlyphRight);
+  EXPECT_EQ(toolbar->TextOptions(), ttoCustom);
+  EXPECT_EQ(buttons[0]->Layout(), blGlyphRight);
+  buttons[2]->SetUseToolbarVisualStyle(false);
+  PanelStyle look = toolbar->Look();
+  look.VisualStyle = vsGradient;
+  toolbar->SetLook(look);
+  EXPECT_EQ(buttons[0]->VisualStyle(), vsGradient);
+  EXPECT_EQ(buttons[2]->VisualStyle(), vsWinXP);
+}
+
+TEST_F(ToolButtonTest, GroupedButtonsStayDownOneAtATime) {
+  for (TUiToolButton* b : buttons) {
+    b->SetGroupIndex(1);
+  }
+  const ui::WindowId w = window.Window();
+  for (int i : {0, 1, 1}) {
+    ui.Host.Click(w, Centre(i));
+    ui.App.ProcessMessages();
+  }
+  EXPECT_FALSE(buttons[0]->Down());
+  EXPECT_TRUE(buttons[1]->Down());
+  EXPECT_EQ(buttons[1]->State(), ToolButtonState::Exclusive);
+  EXPECT_EQ(clicks, (std::vector<std::string>{"&Alpha", "&Beta"}));  // the third changed nothing
+  buttons[1]->SetAllowAllUp(true);
+  ui.Host.Click(w, Centre(1));
+  ui.App.ProcessMessages();
+  EXPECT_FALSE(buttons[1]->Down());
+  EXPECT_EQ(clicks.size(), 3u);
+}
+
+TEST_F(ToolButtonTest, TheGlyphFollowsTheState) {
+  TUiToolButton& b = *buttons[0];
+  b.SetImageIndex(0);
+  b.SetHotIndex(1);
+  b.SetDownIndex(2);
+  b.SetDisabledIndex(3);
+  const ui::WindowId w = window.Window();
+  EXPECT_EQ(b.GlyphIndex(), 0);
+  ui.Host.MouseMove(w, Centre(0));
+  ui.App.ProcessMessages();
+  EXPECT_EQ(b.GlyphIndex(), 1);
+  ui.Host.MouseDown(w, Centre(0));
+  ui.App.ProcessMessages();
+  EXPECT_EQ(b.GlyphIndex(), 2);
+  ui.Host.MouseUp(w, Centre(0));
+  b.SetEnabled(false);
+  EXPECT_EQ(b.GlyphIndex(), 3);
+}
+
+// The classic look: a raised button frame, sunk with a checker inside while latched down.
+TEST_F(ToolButtonTest, TheClassicLookAndTheLatchedChecker) {
+  TUiToolButton& b = *buttons[0];
+  b.SetUseToolbarVisualStyle(false);
+  b.SetVisualStyle(vsClassic);
+  b.SetFlat(false);
+  const gfx::Rect r = b.BoundsInForm();
+  const gfx::Bitmap& screen = ui.Host.State(window.Window()).Screen;
+  const auto pixel = [&](int x, int y) { return screen.At(r.Left + x, r.Top + y); };
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pixel(0, 0), ui.Palette.ToPixel(gfx::clBtnHighlight));
+  EXPECT_EQ(pixel(r.Width() - 1, 5), ui.Palette.ToPixel(gfx::cl3DDkShadow));
+  b.SetGroupIndex(1);
+  b.SetDown(true);
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pixel(0, 0), ui.Palette.ToPixel(gfx::clBtnShadow));
+  EXPECT_EQ(pixel(2, 2), ui.Palette.ToPixel(gfx::clBtnFace));
+  EXPECT_EQ(pixel(3, 2), ui.Palette.ToPixel(gfx::clBtnHighlight));
+}
+
+// The gradient face of each state: its bottom row is exact, its top row as the ramp gives it.
+TEST_F(ToolButtonTest, GradientFacesByState) {
+  TUiToolButton& b = *buttons[0];
+  b.SetUseToolbarVisualStyle(false);
+  b.SetVisualStyle(vsGradient);
+  const SelectionColors colors = SelectionColorSet(ui.Palette);
+  const gfx::Color awayTop = ShadeColor(colors.Stop, 40, ui.Palette);
+  const Rect r = b.BoundsInForm();
+  const gfx::Bitmap& screen = ui.Host.State(window.Window()).Screen;
+  const ui::WindowId w = window.Window();
+  struct Case {
+    const char* State;
+    gfx::Color Top;
+    gfx::Color Bottom;
+  };
+  const Case cases[] = {{"hot", colors.Start, colors.Stop},
+                        {"down", colors.Stop, colors.Start},
+                        {"exclusive, mouse away", awayTop, colors.Start}};
+  for (const Case& c : cases) {
+    const std::string state = c.State;
+    if (state == "hot") {
+      ui.Host.MouseMove(w, Centre(0));
+    } else if (state == "down") {
+      ui.Host.MouseDown(w, Centre(0));
+    } else {
+      ui.Host.MouseUp(w, Centre(0));
+      b.SetGroupIndex(1);
+      b.SetDown(true);
+      ui.Host.MouseMove(w, {Centre(0).X, 90});
+    }
+    ui.App.ProcessMessages();
+    const int h = r.Height() - 2;  // inside the frame
+    EXPECT_EQ(screen.At(r.Left, r.Top + 10), ui.Palette.ToPixel(colors.Frame)) << c.State;
+    EXPECT_EQ(screen.At(r.Left + 1, r.Top + 1),
+              ui.Palette.ToPixel(VerticalRampRowColor(c.Top, c.Bottom, h, 0)))
+        << c.State;
+    EXPECT_EQ(screen.At(r.Left + 1, r.Bottom - 2), ui.Palette.ToPixel(c.Bottom)) << c.State;
+  }
+}
+
+TEST_F(ToolButtonTest, AlignmentShiftsGlyphAndCaptionTogether) {
+  TUiToolButton& b = *buttons[0];
+  b.SetShowCaption(true);
+  gfx::Canvas& canvas = *b.MeasuringCanvas();
+  const int centred = b.Placement(canvas).Caption.Left;
+  struct Case {
+    ui::Alignment Alignment;
+    int Left;
+  };
+  for (const Case& c :
+       {Case{ui::Alignment::Left, 4}, Case{ui::Alignment::Right, 2 * centred - 4}}) {
+    b.SetAlignment(c.Alignment);
+    EXPECT_EQ(b.Placement(canvas).Caption.Left, c.Left);
+  }
 }
 
 }  // namespace

@@ -128,5 +128,24 @@ TEST(Hints, AHiddenOrDestroyedControlShowsNoHint) {
   EXPECT_FALSE(f.Showing());
 }
 
+// The application's hint follows the pointer, taking the part after "|"; a listener may
+// remove another while it is told.
+TEST(Hints, TheApplicationsHintFollowsThePointer) {
+  HintFixture f;
+  f.plain->SetHint("Short|Long text");
+  std::vector<std::string> heard;
+  int second = 0;
+  f.App.AddHintListener([&](const std::string& hint) {
+    heard.push_back(hint);
+    f.App.RemoveHintListener(second);
+  });
+  second = f.App.AddHintListener([&](const std::string&) { heard.push_back("second"); });
+  for (gfx::Point p : {gfx::Point{20, 20}, gfx::Point{110, 20}, gfx::Point{180, 80}}) {
+    f.MoveTo(p);
+  }
+  EXPECT_EQ(heard, (std::vector<std::string>{"Tip", "Long text", ""}));
+  EXPECT_EQ(f.App.Hint(), "");
+}
+
 }  // namespace
 }  // namespace orvanta::ui::testing

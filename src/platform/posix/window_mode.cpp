@@ -5,6 +5,7 @@
 #include "platform/posix/freetype_glyph_source.h"
 #include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
+#include "platform/posix/posix_clock_locale.h"
 #include "platform/posix/posix_shell.h"
 #include "platform/posix/report_mode.h"
 #include "platform/posix/x11_host.h"
@@ -24,6 +25,7 @@ int RunWindow(const std::optional<std::string>& named, std::FILE* err) {
   FreeTypeGlyphSource glyphs;
   PosixClock clock;
   PosixShell shell;
+  const controls::PatternClockLocale locale = PosixClockLocale();
   PasswdDirectory users;
   const std::string path = named.value_or(kDefaultLogPath);
   const sources::ExpectedLog expected =
@@ -53,6 +55,7 @@ int RunWindow(const std::optional<std::string>& named, std::FILE* err) {
       .OpenAccounts = [&]() -> std::unique_ptr<history::AccountApi> {
         return std::make_unique<sources::UnixAccountApi>(users);
       },
+      .Locale = &locale,
   };
   return app::RunProgram(services);
 }

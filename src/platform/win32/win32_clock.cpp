@@ -10,8 +10,10 @@ history::SystemTime FromNative(const SYSTEMTIME& time) {
           time.wMinute, time.wSecond, time.wMilliseconds};
 }
 
+}  // namespace
+
 // SYSTEMTIME holds WORDs; a field outside that range cannot be handed to the OS at all.
-std::optional<SYSTEMTIME> ToNative(const history::SystemTime& time) {
+std::optional<SYSTEMTIME> ToNativeSystemTime(const history::SystemTime& time) {
   const int fields[] = {time.Year,   time.Month,  time.Day,         time.Hour,
                         time.Minute, time.Second, time.Milliseconds};
   for (int field : fields) {
@@ -30,8 +32,6 @@ std::optional<SYSTEMTIME> ToNative(const history::SystemTime& time) {
   return native;
 }
 
-}  // namespace
-
 Win32Clock::Win32Clock() {
   if (HMODULE kernel = GetModuleHandleW(L"kernel32.dll")) {
     // Through a generic function pointer: FARPROC's own signature is unrelated.
@@ -47,7 +47,7 @@ history::SystemTime Win32Clock::LocalNow() {
 }
 
 std::optional<history::SystemTime> Win32Clock::UtcToLocal(const history::SystemTime& utc) {
-  const std::optional<SYSTEMTIME> fields = ToNative(utc);
+  const std::optional<SYSTEMTIME> fields = ToNativeSystemTime(utc);
   if (!fields) {
     return std::nullopt;
   }

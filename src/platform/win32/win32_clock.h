@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "history/clock.h"
+#include "platform/win32/windows_api.h"
 
 namespace orvanta::platform {
 
@@ -20,5 +21,8 @@ class Win32Clock final : public history::Clock {
   using TickCount64Fn = unsigned long long(__stdcall*)();
   TickCount64Fn m_tickCount64 = nullptr;
 };
+
+// The fields as a SYSTEMTIME; nothing when one does not fit its WORD.
+std::optional<SYSTEMTIME> ToNativeSystemTime(const history::SystemTime& time);
 
 }  // namespace orvanta::platform

@@ -13,6 +13,7 @@
 #include "platform/win32/utf.h"
 #include "platform/win32/win32_account_api.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_clock_locale.h"
 #include "platform/win32/win32_event_log.h"
 #include "platform/win32/win32_file_load.h"
 #include "platform/win32/win32_system_palette.h"
@@ -71,6 +72,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   }
   platform::GdiGlyphSource glyphs;
   platform::Win32Clock clock;
+  const platform::Win32ClockLocale locale;
   platform::MainWindowShell shell(*host);
   const std::optional<std::string> logFile = NamedLogFile();
   // A saved log names accounts of its own machine: those this machine knows, and the users a
@@ -97,6 +99,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         }
         return std::make_unique<platform::Win32AccountApi>();
       },
+      .Locale = &locale,
   };
   return app::RunProgram(services);
 }
