@@ -115,13 +115,7 @@ void TUiListView::DrawHeaderItem(gfx::Canvas& canvas, int column, const gfx::Rec
     return;
   }
   gfx::CanvasStateSaver saver(canvas);
-  canvas.IntersectClipRect(item);
-  gfx::Font font = Font();
-  font.TextColor = gfx::clBtnText;
-  canvas.SetFont(font);
-  canvas.SetBkColor(gfx::clBtnFace);
-  canvas.SetBkMode(gfx::BackgroundMode::Transparent);
-  canvas.FillRect(item, gfx::clBtnFace);
+  PrepareHeaderItem(canvas, item);
   if (!m_headerDefaultDrawing) {
     return;
   }

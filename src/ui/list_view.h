@@ -72,6 +72,9 @@ class ListView : public Control {
   // The column's caption on one line at the top of text, cut with an ellipsis, aligned as the
   // column is, on a canvas prepared with the header font.
   void DrawHeaderCaption(gfx::Canvas& canvas, int column, gfx::Rect text);
+  // Clips to a header item, fills it with the button face and sets the caption's font and
+  // background; the caller saves the canvas state around it.
+  void PrepareHeaderItem(gfx::Canvas& canvas, const gfx::Rect& item) const;
 
  private:
   void ModelChanged();

@@ -54,8 +54,7 @@ void ListView::Paint(gfx::Canvas& canvas) {
   PaintRows(canvas);
 }
 
-void ListView::DrawHeaderItem(gfx::Canvas& canvas, int column, const gfx::Rect& item) {
-  gfx::CanvasStateSaver saver(canvas);
+void ListView::PrepareHeaderItem(gfx::Canvas& canvas, const gfx::Rect& item) const {
   canvas.IntersectClipRect(item);
   gfx::Font font = Font();
   font.TextColor = gfx::clBtnText;
@@ -63,6 +62,11 @@ void ListView::DrawHeaderItem(gfx::Canvas& canvas, int column, const gfx::Rect& 
   canvas.SetBkColor(gfx::clBtnFace);
   canvas.SetBkMode(gfx::BackgroundMode::Transparent);
   canvas.FillRect(item, gfx::clBtnFace);
+}
+
+void ListView::DrawHeaderItem(gfx::Canvas& canvas, int column, const gfx::Rect& item) {
+  gfx::CanvasStateSaver saver(canvas);
+  PrepareHeaderItem(canvas, item);
   const gfx::Rect face = item.Inflate(-kHeaderInset, -kHeaderInset);
   DrawHeaderCaption(
       canvas, column,

@@ -11,19 +11,8 @@ writer=$2
 closer=$3
 out=$4/e2e
 mkdir -p "$out"
-for tool in Xvfb xdotool import convert; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skip: $tool is not installed"; exit 77; }
-done
-tmp=$(mktemp -d)
-app=""
-xvfb=""
-trap 'kill $app $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
 . "$(dirname "$0")/../support/x11_session.sh"
-fail() {
-  echo "FAIL: $*"
-  [ -f "$tmp/app.log" ] && cat "$tmp/app.log"
-  exit 1
-}
+begin_session Xvfb xdotool import convert
 
 start_xvfb
 

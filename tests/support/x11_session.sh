@@ -1,5 +1,24 @@
 # Shell functions shared by the tests that drive a program on a private Xvfb display.
-# Source it after setting tmp (a scratch folder removed by the caller's trap).
+# Source it, then call begin_session with the tools the test needs.
+
+# begin_session TOOL...: skips the test (exit 77) where a tool is missing, makes the scratch
+# folder tmp, and ends the program ($app) and the server however the test ends.
+begin_session() {
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "skip: $tool is not installed"; exit 77; }
+  done
+  tmp=$(mktemp -d)
+  app=""
+  xvfb=""
+  trap 'kill $app $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
+}
+
+# fail MESSAGE: the test fails with the message and the program's log.
+fail() {
+  echo "FAIL: $*"
+  [ -f "$tmp/app.log" ] && cat "$tmp/app.log"
+  exit 1
+}
 
 # Starts Xvfb on a free display, exports DISPLAY and waits until the server answers.
 start_xvfb() {

@@ -7,14 +7,8 @@ set -u
 smoke=$1
 closer=$2
 out=$3
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skip: $tool is not installed"; exit 77; }
-done
-tmp=$(mktemp -d)
-app=""
-xvfb=""
-trap 'kill $app $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
 . "$(dirname "$0")/../../support/x11_session.sh"
+begin_session Xvfb xdotool
 start_xvfb
 
 "$smoke" >"$tmp/app.log" 2>&1 &
