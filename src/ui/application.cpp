@@ -132,11 +132,12 @@ void Application::SetHint(std::string hint) {
   m_hint = std::move(hint);
   // A listener may add or remove listeners: call the ones registered now that remain.
   const auto listeners = m_hintListeners;
-  for (const auto& [id, listener] : listeners) {
+  for (const auto& entry : listeners) {
+    const int id = entry.first;
     const bool present = std::any_of(m_hintListeners.begin(), m_hintListeners.end(),
-                                     [id](const auto& entry) { return entry.first == id; });
+                                     [id](const auto& other) { return other.first == id; });
     if (present) {
-      listener(m_hint);
+      entry.second(m_hint);
     }
   }
 }
