@@ -17,12 +17,15 @@ begin_session() {
 fail() {
   echo "FAIL: $*"
   [ -f "$tmp/app.log" ] && cat "$tmp/app.log"
+  [ -s "$tmp/xvfb.log" ] && { echo "-- Xvfb:"; cat "$tmp/xvfb.log"; }
   exit 1
 }
 
-# Starts Xvfb on a free display, exports DISPLAY and waits until the server answers.
+# Starts Xvfb on a free display, exports DISPLAY and waits until the server answers. No reset
+# when the last client leaves: a server that resets re-creates its sockets, and a program that
+# connects just then is refused.
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
   xvfb=$!
   # Up to 30 s each: a loaded machine (the sanitizer builds run in parallel) starts slowly.
   for _ in $(seq 300); do [ -s "$tmp/display" ] && break; sleep 0.1; done
