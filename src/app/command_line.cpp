@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "app/version_macro.h"
 
@@ -74,8 +75,14 @@ const OptionSpec* FindOption(std::string_view name, CommandSet set) {
   return nullptr;
 }
 
-std::string Quoted(std::string_view text) {
-  return "'" + std::string(text) + "'";
+// The parts joined. Messages are built this way rather than by adding to a literal, which one
+// compiler's warnings take for an overlapping copy.
+std::string Concat(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (std::string_view part : parts) {
+    text += part;
+  }
+  return text;
 }
 
 CommandLine Answer(CommandAction action, std::string error = {}) {
@@ -134,7 +141,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
     const std::string& arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
       if (line.File) {
-        return Fault("unexpected argument " + Quoted(arg) + " (one FILE at most)");
+        return Fault(Concat({"unexpected argument '", arg, "' (one FILE at most)"}));
       }
       line.File = arg;
       continue;
@@ -147,19 +154,19 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
     const std::string_view name = std::string_view(arg).substr(0, equals);
     const OptionSpec* option = arg[1] == '-' ? FindOption(name, set) : nullptr;
     if (option == nullptr) {
-      return Fault("unknown option " + Quoted(name));
+      return Fault(Concat({"unknown option '", name, "'"}));
     }
     std::string value;
     if (option->Value.empty()) {
       if (equals != std::string::npos) {
-        return Fault("option " + Quoted(name) + " takes no value");
+        return Fault(Concat({"option '", name, "' takes no value"}));
       }
     } else if (equals != std::string::npos) {
       value = arg.substr(equals + 1);
     } else if (i + 1 < args.size()) {
       value = args[++i];
     } else {
-      return Fault("option " + Quoted(name) + " needs a value");
+      return Fault(Concat({"option '", name, "' needs a value"}));
     }
     switch (option->Id) {
       case OptionId::Help:
@@ -173,7 +180,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
         if (const auto format = Lookup(kFormats, value)) {
           line.Format = *format;
         } else {
-          return Fault("unknown format " + Quoted(value) + " (" + Choices(kFormats) + ")");
+          return Fault(Concat({"unknown format '", value, "' (", Choices(kFormats), ")"}));
         }
         formatGiven = option;
         break;
@@ -181,7 +188,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
         if (const auto source = Lookup(kSources, value)) {
           line.Source = *source;
         } else {
-          return Fault("unknown source " + Quoted(value) + " (" + Choices(kSources) + ")");
+          return Fault(Concat({"unknown source '", value, "' (", Choices(kSources), ")"}));
         }
         sourceGiven = option;
         break;
@@ -210,26 +217,24 @@ std::string HelpText(CommandSet set) {
     if (set == CommandSet::Windows && option.LinuxOnly) {
       continue;
     }
-    std::string head = "  " + std::string(option.Name);
-    if (!option.Value.empty()) {
-      head += " " + std::string(option.Value);
-    }
+    std::string head = Concat({"  ", option.Name, option.Value.empty() ? "" : " ", option.Value});
     head.resize(std::max(head.size() + 1, kHelpColumn), ' ');
-    out += head + IndentedHelp(option.Help, kHelpColumn) + "\n";
+    out += head;
+    out += IndentedHelp(option.Help, kHelpColumn);
+    out += '\n';
   }
-  out +=
-      std::string("  --").append(kHelpColumn - 4, ' ') + "end the options; what follows is FILE\n";
+  out.append("  --").append(kHelpColumn - 4, ' ').append("end the options; what follows is FILE\n");
   out += "\nFILE is a saved log: a legacy Windows event log file (.evt) or a wtmp file.\n\n";
   out += texts.ExitStatus;
   return out;
 }
 
 std::string VersionText() {
-  return "orvanta " + std::string(kProgramVersion) + "\n";
+  return Concat({"orvanta ", kProgramVersion, "\n"});
 }
 
 std::string UsageErrorText(std::string_view error) {
-  return "orvanta: " + std::string(error) + "\nTry 'orvanta --help'.\n";
+  return Concat({"orvanta: ", error, "\nTry 'orvanta --help'.\n"});
 }
 
 }  // namespace orvanta::app

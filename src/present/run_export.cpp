@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "present/export_text.h"
 #include "present/run_statistics.h"
@@ -23,6 +24,25 @@ std::string JsonTime(const std::string& iso) {
   return iso.empty() ? std::string("null") : JsonString(iso);
 }
 
+// A JSON member: its key and its value as JSON text.
+struct Member {
+  std::string_view Key;
+  std::string Value;
+};
+
+void AppendObject(std::string& out, std::initializer_list<Member> members) {
+  out += '{';
+  const char* separator = "";
+  for (const Member& member : members) {
+    out += separator;
+    out += JsonString(member.Key);
+    out += ": ";
+    out += member.Value;
+    separator = ", ";
+  }
+  out += '}';
+}
+
 }  // namespace
 
 std::string FormatIsoLocalTime(history::DateTime local, std::int32_t biasMinutes) {
@@ -35,7 +55,7 @@ std::string FormatIsoLocalTime(history::DateTime local, std::int32_t biasMinutes
   std::array<char, 16> offset{};
   std::snprintf(offset.data(), offset.size(), "%c%02ld:%02ld", biasMinutes < 0 ? '-' : '+',
                 minutes / 60, minutes % 60);
-  return text + offset.data();
+  return text.append(offset.data());
 }
 
 std::string_view RunStateName(RunState state) {
@@ -81,25 +101,30 @@ std::string FormatRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes) {
 
 std::string FormatRunJson(const RunRefresh& refresh, std::string_view source,
                           std::int32_t biasMinutes) {
-  std::string out = "{\n  \"source\": " + JsonString(source) + ",\n  \"runs\": [";
+  std::string out = "{\n  \"source\": ";
+  out += JsonString(source);
+  out += ",\n  \"runs\": [";
   const std::vector<ExportRow> rows = ExportRows(refresh, biasMinutes);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ExportRow& row = rows[i];
     out += i == 0 ? "\n    " : ",\n    ";
-    out += "{\"boot\": " + JsonTime(row.Boot) + ", \"shutdown\": " + JsonTime(row.Shutdown) +
-           ", \"run_seconds\": " + std::to_string(row.RunSeconds) +
-           ", \"run_length\": " + JsonString(row.RunLength) +
-           ", \"user\": " + JsonString(row.User) +
-           ", \"state\": " + JsonString(RunStateName(row.State)) +
-           ", \"status\": " + JsonString(row.Status) + "}";
+    AppendObject(out, {{"boot", JsonTime(row.Boot)},
+                       {"shutdown", JsonTime(row.Shutdown)},
+                       {"run_seconds", std::to_string(row.RunSeconds)},
+                       {"run_length", JsonString(row.RunLength)},
+                       {"user", JsonString(row.User)},
+                       {"state", JsonString(RunStateName(row.State))},
+                       {"status", JsonString(row.Status)}});
   }
   out += rows.empty() ? "]" : "\n  ]";
+  out += ",\n  \"summary\": ";
   const RunFigures figures = ComputeRunFigures(refresh.Runs, refresh.TotalRunSeconds);
-  out += ",\n  \"summary\": {\"count\": " + std::to_string(figures.Count) +
-         ", \"days\": " + std::to_string(figures.Days) +
-         ", \"total_hours\": " + std::to_string(figures.TotalHours) +
-         ", \"average_hours\": " + std::to_string(figures.AverageHours) +
-         ", \"total_seconds\": " + std::to_string(refresh.TotalRunSeconds) + "}\n}\n";
+  AppendObject(out, {{"count", std::to_string(figures.Count)},
+                     {"days", std::to_string(figures.Days)},
+                     {"total_hours", std::to_string(figures.TotalHours)},
+                     {"average_hours", std::to_string(figures.AverageHours)},
+                     {"total_seconds", std::to_string(refresh.TotalRunSeconds)}});
+  out += "\n}\n";
   return out;
 }
 
