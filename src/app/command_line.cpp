@@ -134,8 +134,8 @@ std::string IndentedHelp(std::string_view text, std::size_t column) {
 CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) {
   CommandLine line;
   bool report = false;
-  const OptionSpec* formatGiven = nullptr;
-  const OptionSpec* sourceGiven = nullptr;
+  bool formatGiven = false;
+  bool sourceGiven = false;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -182,7 +182,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
         } else {
           return Fault(Concat({"unknown format '", value, "' (", Choices(kFormats), ")"}));
         }
-        formatGiven = option;
+        formatGiven = true;
         break;
       case OptionId::Source:
         if (const auto source = Lookup(kSources, value)) {
@@ -190,14 +190,14 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
         } else {
           return Fault(Concat({"unknown source '", value, "' (", Choices(kSources), ")"}));
         }
-        sourceGiven = option;
+        sourceGiven = true;
         break;
     }
   }
-  if (formatGiven != nullptr && !report) {
+  if (formatGiven && !report) {
     return Fault("option '--format' needs '--report'");
   }
-  if (sourceGiven != nullptr && line.File) {
+  if (sourceGiven && line.File) {
     return Fault("option '--source' reads this machine's history and takes no FILE");
   }
   line.Action = report ? CommandAction::Report : CommandAction::Window;
