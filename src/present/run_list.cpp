@@ -31,6 +31,18 @@ std::string FormatIfSet(history::DateTime t) {
   return history::IsTimeSet(t) ? history::FormatDateTime(t) : std::string();
 }
 
+// The status text and state image of each RunState, in its order.
+struct StateLook {
+  std::string_view MainWindowTexts::*Text;
+  int StateIndex;
+};
+constexpr std::array<StateLook, 4> kStateLooks = {{
+    {&MainWindowTexts::RunningText, kNormalState},
+    {&MainWindowTexts::CleanShutdownText, kNormalState},
+    {&MainWindowTexts::AbnormalEndText, kAbnormalState},
+    {&MainWindowTexts::MissingBootText, kAbnormalState},
+}};
+
 }  // namespace
 
 void SetUpRunListColumns(ui::ListViewModel& list) {
@@ -41,6 +53,17 @@ void SetUpRunListColumns(ui::ListViewModel& list) {
     column.FillsRest = layout.FillsRest;
     list.AddColumn(std::move(column));
   }
+}
+
+RunState StateOfRun(const history::RunRecord& run, std::size_t row) {
+  const bool hasBoot = history::IsTimeSet(run.BootTime);
+  if (hasBoot && history::IsTimeSet(run.ShutdownTime)) {
+    return RunState::Clean;
+  }
+  if (row == 0) {
+    return RunState::Running;
+  }
+  return hasBoot ? RunState::Abnormal : RunState::NoBoot;
 }
 
 std::int32_t SecondsBetween(history::DateTime a, history::DateTime b) {
@@ -68,20 +91,15 @@ void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& 
     history::RunRecord& run = runs[i];
     ui::ListItem& row = list.AddItem();
     run.RunSeconds = 0;
-    row.StateIndex = kNormalState;
-    const bool hasBoot = history::IsTimeSet(run.BootTime);
-    const bool hasShutdown = history::IsTimeSet(run.ShutdownTime);
+    const RunState state = StateOfRun(run, i);
+    const StateLook& look = kStateLooks[static_cast<std::size_t>(state)];
+    row.StateIndex = look.StateIndex;
+    run.InfoText = texts.*look.Text;
+    if (state == RunState::Clean) {
+      run.RunSeconds = SecondsBetween(run.ShutdownTime, run.BootTime);
+    }
     const std::string boot = FormatIfSet(run.BootTime);
     const std::string shutdown = FormatIfSet(run.ShutdownTime);
-    if (hasBoot && hasShutdown) {
-      run.InfoText = texts.CleanShutdownText;
-      run.RunSeconds = SecondsBetween(run.ShutdownTime, run.BootTime);
-    } else if (i == 0) {
-      run.InfoText = texts.RunningText;
-    } else {
-      row.StateIndex = kAbnormalState;
-      run.InfoText = hasBoot ? texts.AbnormalEndText : texts.MissingBootText;
-    }
     const std::string length =
         run.RunSeconds > 0 ? FormatDuration(run.RunSeconds, texts) : std::string();
     if (noUserSeen && !run.UserName.empty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "history/runs.h"
@@ -11,6 +12,13 @@ namespace orvanta::present {
 // Columns of the run list, and the widths of the user column when shown and hidden.
 inline constexpr int kUserColumn = 4;
 inline constexpr int kUserColumnWidth = 127;
+
+// What a list row says of its run; the status text and the state image follow from it.
+enum class RunState { Running, Clean, Abnormal, NoBoot };
+
+// The state of the run at the given row (0 is the newest): a boot and a shutdown make a clean
+// run; otherwise the newest is still running and an older one ended abnormally, or has no boot.
+RunState StateOfRun(const history::RunRecord& run, std::size_t row);
 
 // The run list's six columns: the state image, boot time, shutdown time, run length, user,
 // and the status text that fills the remaining width.

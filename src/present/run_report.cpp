@@ -1,5 +1,7 @@
 #include "present/run_report.h"
 
+#include "present/run_export.h"
+
 namespace orvanta::present {
 namespace {
 
@@ -35,6 +37,19 @@ std::string FormatRunReport(const RunRefresh& refresh) {
   const auto& panes = refresh.StatusPanes.Panes;
   AppendLine(out, panes.size(), [&panes](std::size_t c) -> const std::string& { return panes[c]; });
   return out;
+}
+
+std::string FormatReport(ReportFormat format, const RunRefresh& refresh, std::string_view source,
+                         std::int32_t biasMinutes) {
+  switch (format) {
+    case ReportFormat::Csv:
+      return FormatRunCsv(refresh, biasMinutes);
+    case ReportFormat::Json:
+      return FormatRunJson(refresh, source, biasMinutes);
+    case ReportFormat::Text:
+      break;
+  }
+  return FormatRunReport(refresh);
 }
 
 }  // namespace orvanta::present

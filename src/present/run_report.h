@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "present/run_refresh.h"
 
@@ -11,5 +13,13 @@ namespace orvanta::present {
 // a line with the four statistics captions. Fields are separated by one tab; every line ends
 // with a newline; UTF-8.
 std::string FormatRunReport(const RunRefresh& refresh);
+
+// The forms a report can take: the text above, or one of the exports.
+enum class ReportFormat { Text, Csv, Json };
+
+// The report in the given form; source names the log read and biasMinutes is the offset the
+// local times were shifted by (both for the exports).
+std::string FormatReport(ReportFormat format, const RunRefresh& refresh, std::string_view source,
+                         std::int32_t biasMinutes);
 
 }  // namespace orvanta::present

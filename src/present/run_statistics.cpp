@@ -26,17 +26,26 @@ std::int64_t RunDaySpan(const history::RunList& runs) {
   return static_cast<std::int64_t>(std::trunc(days)) + 1;
 }
 
+RunFigures ComputeRunFigures(const history::RunList& runs, std::int64_t totalRunSeconds) {
+  RunFigures figures;
+  figures.Count = static_cast<std::int64_t>(runs.size());
+  figures.Days = RunDaySpan(runs);
+  figures.TotalHours = totalRunSeconds / 3600;
+  figures.AverageHours =
+      figures.Count > 0
+          ? static_cast<std::int64_t>(std::trunc(static_cast<double>(totalRunSeconds) /
+                                                 (static_cast<double>(figures.Count) * 3600.0)))
+          : 0;
+  return figures;
+}
+
 void ShowRunStatistics(const history::RunList& runs, std::int64_t totalRunSeconds,
                        StatusCaptions& captions, const MainWindowTexts& texts) {
-  const auto count = static_cast<std::int64_t>(runs.size());
-  captions.Panes[0] = Caption(texts.RunCountLabel, count);
-  captions.Panes[1] = Caption(texts.DaySpanLabel, RunDaySpan(runs));
-  captions.Panes[2] = Caption(texts.TotalLabel, totalRunSeconds / 3600, texts.TotalUnit);
-  const std::int64_t average =
-      count > 0 ? static_cast<std::int64_t>(std::trunc(static_cast<double>(totalRunSeconds) /
-                                                       (static_cast<double>(count) * 3600.0)))
-                : 0;
-  captions.Panes[3] = Caption(texts.AverageLabel, average, texts.AverageUnit);
+  const RunFigures figures = ComputeRunFigures(runs, totalRunSeconds);
+  captions.Panes[0] = Caption(texts.RunCountLabel, figures.Count);
+  captions.Panes[1] = Caption(texts.DaySpanLabel, figures.Days);
+  captions.Panes[2] = Caption(texts.TotalLabel, figures.TotalHours, texts.TotalUnit);
+  captions.Panes[3] = Caption(texts.AverageLabel, figures.AverageHours, texts.AverageUnit);
 }
 
 }  // namespace orvanta::present

@@ -19,6 +19,17 @@ struct StatusCaptions {
 // run's boot time when set, else its shutdown time.
 std::int64_t RunDaySpan(const history::RunList& runs);
 
+// The four figures of the statistics panes: runs, day span, whole hours run in total and whole
+// hours per run on average (both cut toward zero).
+struct RunFigures {
+  std::int64_t Count = 0;
+  std::int64_t Days = 0;
+  std::int64_t TotalHours = 0;
+  std::int64_t AverageHours = 0;
+};
+
+RunFigures ComputeRunFigures(const history::RunList& runs, std::int64_t totalRunSeconds);
+
 // Writes the four captions from the runs (as FillRunList left them) and their total seconds.
 // 64-bit arithmetic throughout, so no count of runs or seconds can overflow into nonsense.
 void ShowRunStatistics(const history::RunList& runs, std::int64_t totalRunSeconds,

@@ -160,8 +160,43 @@ TEST(ReportBinary, MoreThanOneFileIsAUsageError) {
   for (const std::string arguments : {"a b", "--report a b"}) {
     const Outcome outcome = RunProgram(arguments);
     EXPECT_EQ(outcome.Status, 2) << arguments;
-    EXPECT_NE(outcome.Err.find("usage"), std::string::npos) << arguments;
+    EXPECT_NE(outcome.Err.find("Try 'orvanta --help'."), std::string::npos) << arguments;
   }
+}
+
+TEST_F(ReportBinaryTest, AnswersHelpVersionAndUsageErrorsWithoutADisplay) {
+  struct Case {
+    std::string Arguments;
+    int Status;
+    std::string OutStart;
+    std::string Err;
+  };
+  const std::string path = Fixture(
+      "options.wtmp", testsupport::WriteWtmpFile({testsupport::BootEntry(
+                          static_cast<std::int32_t>(testsupport::UnixTime(2024, 3, 10, 9)))}));
+  const Case cases[] = {
+      {"--help", 0, "usage: orvanta [--report [--format text|csv|json]] [--source NAME] [FILE]\n",
+       ""},
+      {"--report --help", 0, "usage: orvanta ", ""},
+      {"--version", 0, "orvanta 4.0.3\n", ""},
+      {"--report --no-such-option", 2, "",
+       "orvanta: unknown option '--no-such-option'\nTry 'orvanta --help'.\n"},
+      {"--report --format", 2, "",
+       "orvanta: option '--format' needs a value\nTry 'orvanta --help'.\n"},
+      {"--source journal", 2, "",
+       "orvanta: unknown source 'journal' (wtmp)\nTry 'orvanta --help'.\n"},
+      {"--report --format=csv -- '" + path + "'", 0,
+       "boot,shutdown,run_seconds,run_length,user,state,status\r\n", ""},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = RunProgram(c.Arguments);
+    EXPECT_EQ(outcome.Status, c.Status) << c.Arguments;
+    EXPECT_EQ(outcome.Out.substr(0, c.OutStart.size()), c.OutStart) << c.Arguments;
+    EXPECT_EQ(outcome.Out.empty(), c.OutStart.empty()) << c.Arguments;
+    EXPECT_EQ(outcome.Err, c.Err) << c.Arguments;
+  }
+  EXPECT_EQ(RunProgram("--report --format text '" + path + "'").Out,
+            RunProgram("--report '" + path + "'").Out);
 }
 
 }  // namespace

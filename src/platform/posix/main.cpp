@@ -1,40 +1,40 @@
 #include <cstdio>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "app/command_line.h"
 #include "platform/posix/heap_reserve.h"
 #include "platform/posix/report_mode.h"
 #include "platform/posix/window_mode.h"
 
 namespace {
 
-constexpr std::string_view kReportOption = "--report";
-
-int Usage() {
-  std::fputs("usage: orvanta [--report] [FILE]\n", stderr);
-  return 2;
+int Print(const std::string& text, std::FILE* to, int status) {
+  std::fputs(text.c_str(), to);
+  return std::fflush(to) == 0 ? status : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string_view> args(argv + 1, argv + argc);
-  const bool report = !args.empty() && args[0] == kReportOption;
-  if (report) {
-    args.erase(args.begin());
+  using namespace orvanta;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const app::CommandLine line = app::ParseCommandLine(args, app::CommandSet::Linux);
+  switch (line.Action) {
+    case app::CommandAction::Help:
+      return Print(app::HelpText(app::CommandSet::Linux), stdout, 0);
+    case app::CommandAction::Version:
+      return Print(app::VersionText(), stdout, 0);
+    case app::CommandAction::UsageError:
+      return Print(app::UsageErrorText(line.Error), stderr, 2);
+    case app::CommandAction::Report:
+    case app::CommandAction::Window:
+      break;
   }
-  if (args.size() > 1) {
-    return Usage();
+  // wtmp, the only source of this machine's history so far, is read from kDefaultLogPath.
+  platform::ReserveHeapForLog(line.File.value_or(platform::kDefaultLogPath));
+  if (line.Action == app::CommandAction::Report) {
+    return platform::RunReport(line.File, line.Format, stdout, stderr);
   }
-  std::optional<std::string> path;
-  if (!args.empty()) {
-    path.emplace(args[0]);
-  }
-  orvanta::platform::ReserveHeapForLog(path.value_or(orvanta::platform::kDefaultLogPath));
-  if (report) {
-    return orvanta::platform::RunReport(path, stdout, stderr);
-  }
-  return orvanta::platform::RunWindow(path, stderr);
+  return platform::RunWindow(line.File, stderr);
 }

@@ -10,7 +10,8 @@
 
 namespace orvanta::platform {
 
-int RunReport(const std::optional<std::string>& named, std::FILE* out, std::FILE* err) {
+int RunReport(const std::optional<std::string>& named, present::ReportFormat format, std::FILE* out,
+              std::FILE* err) {
   PosixClock clock;
   history::SetLocalBiasMinutes(history::ComputeLocalBias(clock));
 
@@ -25,7 +26,8 @@ int RunReport(const std::optional<std::string>& named, std::FILE* out, std::FILE
   sources::UnixAccountApi accounts(users);
   present::RunRefresh refresh;
   refresh.Refresh(*opened.Log, accounts);
-  const std::string report = present::FormatRunReport(refresh);
+  const std::string report =
+      present::FormatReport(format, refresh, path, history::LocalBiasMinutes());
   if (std::fwrite(report.data(), 1, report.size(), out) != report.size() || std::fflush(out) != 0) {
     std::fprintf(err, "orvanta: cannot write the report\n");
     return 1;

@@ -1,11 +1,15 @@
 // The Windows program's entry point: the platform's services around the program. Without
-// arguments it shows the System log; `orvanta.exe FILE` shows a saved log file instead. It
+// arguments it shows the System log; `orvanta.exe FILE` shows a saved log file instead, and
+// `--help` and `--version` (or a usage error) are shown in a message box, since a program
+// without a console has nowhere else to print. It
 // takes no show command; it runs unaware of DPI scaling, at 96 pixels per inch, and without
 // visual styles (the executable has no manifest asking for either).
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/program.h"
 #include "platform/win32/gdi_glyph_source.h"
 #include "platform/win32/handles.h"
@@ -50,21 +54,55 @@ class ComApartment {
 // The process's exit status when the system gives us no window class.
 constexpr int kNoWindowStatus = 1;
 
-// The saved log named by the first argument of the command line (UTF-8), if any.
-std::optional<std::string> NamedLogFile() {
+// The arguments after the program's name, in UTF-8.
+std::vector<std::string> Arguments() {
   int count = 0;
   std::unique_ptr<LPWSTR, orvanta::platform::ReleaseWith<&::LocalFree>> args(
       CommandLineToArgvW(GetCommandLineW(), &count));
-  if (!args || count < 2) {
-    return std::nullopt;
+  std::vector<std::string> out;
+  for (int i = 1; args && i < count; ++i) {
+    out.push_back(orvanta::platform::WideToUtf8(args.get()[i]));
   }
-  return orvanta::platform::WideToUtf8(args.get()[1]);
+  return out;
+}
+
+// Shows the help, the version or a usage error and returns the exit status for it; nothing for
+// a command line that opens the window.
+std::optional<int> AnswerCommandLine(const orvanta::app::CommandLine& line) {
+  using orvanta::app::CommandAction;
+  using orvanta::app::CommandSet;
+  constexpr int kUsageErrorStatus = 2;
+  std::string text;
+  UINT icon = MB_ICONINFORMATION;
+  int status = 0;
+  switch (line.Action) {
+    case CommandAction::Help:
+      text = orvanta::app::HelpText(CommandSet::Windows);
+      break;
+    case CommandAction::Version:
+      text = orvanta::app::VersionText();
+      break;
+    case CommandAction::UsageError:
+      text = orvanta::app::UsageErrorText(line.Error);
+      icon = MB_ICONERROR;
+      status = kUsageErrorStatus;
+      break;
+    case CommandAction::Report:
+    case CommandAction::Window:
+      return std::nullopt;
+  }
+  MessageBoxW(nullptr, orvanta::platform::Utf8ToWide(text).c_str(), L"orvanta", MB_OK | icon);
+  return status;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   using namespace orvanta;
+  const app::CommandLine line = app::ParseCommandLine(Arguments(), app::CommandSet::Windows);
+  if (const std::optional<int> status = AnswerCommandLine(line)) {
+    return *status;
+  }
   ComApartment com;
   std::unique_ptr<platform::Win32WindowHost> host = platform::Win32WindowHost::Create(instance);
   if (!host) {
@@ -74,7 +112,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::Win32Clock clock;
   const platform::Win32ClockLocale locale;
   platform::MainWindowShell shell(*host);
-  const std::optional<std::string> logFile = NamedLogFile();
+  const std::optional<std::string>& logFile = line.File;
   // A saved log names accounts of its own machine: those this machine knows, and the users a
   // wtmp file records by name.
   sources::LoggedUserDirectory loggedUsers;
