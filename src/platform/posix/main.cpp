@@ -11,9 +11,10 @@
 namespace {
 
 constexpr std::string_view kReportOption = "--report";
+constexpr std::string_view kSourceOption = "--source";
 
 int Usage() {
-  std::fputs("usage: orvanta [--report] [FILE]\n", stderr);
+  std::fputs("usage: orvanta [--report] [--source wtmp|wtmpdb|journal] [FILE]\n", stderr);
   return 2;
 }
 
@@ -25,16 +26,27 @@ int main(int argc, char** argv) {
   if (report) {
     args.erase(args.begin());
   }
+  orvanta::platform::HistoryRequest request;
+  if (args.size() >= 2 && args[0] == kSourceOption) {
+    request.Source = orvanta::sources::HistorySourceNamed(args[1]);
+    if (!request.Source) {
+      return Usage();
+    }
+    args.erase(args.begin(), args.begin() + 2);
+  }
   if (args.size() > 1) {
     return Usage();
   }
-  std::optional<std::string> path;
   if (!args.empty()) {
-    path.emplace(args[0]);
+    request.File.emplace(args[0]);
+  } else if (!request.Source) {
+    request.Source = orvanta::platform::DefaultHistorySource();
   }
-  orvanta::platform::ReserveHeapForLog(path.value_or(orvanta::platform::kDefaultLogPath));
+  if (request.File || request.Source == orvanta::sources::HistorySource::Wtmp) {
+    orvanta::platform::ReserveHeapForLog(request.File.value_or(orvanta::platform::kDefaultLogPath));
+  }
   if (report) {
-    return orvanta::platform::RunReport(path, stdout, stderr);
+    return orvanta::platform::RunReport(request, stdout, stderr);
   }
-  return orvanta::platform::RunWindow(path, stderr);
+  return orvanta::platform::RunWindow(request, stderr);
 }
