@@ -26,8 +26,11 @@ constexpr std::array<OptionSpec, 5> kOptions = {{
      "the report's form: text (tab-separated lines, as the window\n"
      "shows them; the default), csv or json"},
     {"--source", OptionId::Source, "NAME", true,
-     "where this machine's history is read when no FILE is named:\n"
-     "  wtmp  the login records in /var/log/wtmp (the default)"},
+     "where this machine's history is read when no FILE is named\n"
+     "(by default the one that reaches furthest back):\n"
+     "  wtmpdb   the login database /var/lib/wtmpdb/wtmp.db\n"
+     "  wtmp     the login records in /var/log/wtmp\n"
+     "  journal  the systemd journal"},
     {"--help", OptionId::Help, "", false, "print this help and exit"},
     {"--version", OptionId::Version, "", false, "print the version and exit"},
 }};
@@ -44,8 +47,10 @@ constexpr std::array<Named<present::ReportFormat>, 3> kFormats = {{
     {"json", present::ReportFormat::Json},
 }};
 
-constexpr std::array<Named<HistorySource>, 1> kSources = {{
-    {"wtmp", HistorySource::Wtmp},
+constexpr std::array<Named<sources::HistorySource>, 3> kSources = {{
+    {"wtmpdb", sources::HistorySource::Wtmpdb},
+    {"wtmp", sources::HistorySource::Wtmp},
+    {"journal", sources::HistorySource::Journal},
 }};
 
 template <typename Value, std::size_t N>
@@ -100,13 +105,16 @@ CommandLine Fault(std::string error) {
 struct HelpTexts {
   std::string_view Usage;
   std::string_view Reads;
+  std::string_view Files;
   std::string_view ExitStatus;
 };
 
 constexpr HelpTexts kLinuxHelp = {
     "usage: orvanta [--report [--format text|csv|json]] [--source NAME] [FILE]\n",
     "Shows when this computer was switched on and off, how long each run lasted and who was\n"
-    "logged in, from this machine's login records or from FILE.\n",
+    "logged in, from this machine's history or from FILE.\n",
+    "FILE is a saved log: a legacy Windows event log file (.evt), a wtmp file, a systemd\n"
+    "journal file or directory, or a wtmpdb login database.\n",
     "Exit status: 0 done, 1 the log could not be read, 2 usage error.\n",
 };
 
@@ -114,6 +122,7 @@ constexpr HelpTexts kWindowsHelp = {
     "usage: orvanta [FILE]\n",
     "Shows when this computer was switched on and off, how long each run lasted and who was\n"
     "logged in, from the System event log or from FILE.\n",
+    "FILE is a saved log: a legacy Windows event log file (.evt) or a wtmp file.\n",
     "Exit status: 0 done, 1 no window could be opened, 2 usage error.\n",
 };
 
@@ -224,7 +233,9 @@ std::string HelpText(CommandSet set) {
     out += '\n';
   }
   out.append("  --").append(kHelpColumn - 4, ' ').append("end the options; what follows is FILE\n");
-  out += "\nFILE is a saved log: a legacy Windows event log file (.evt) or a wtmp file.\n\n";
+  out += "\n";
+  out += texts.Files;
+  out += "\n";
   out += texts.ExitStatus;
   return out;
 }

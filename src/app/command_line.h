@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "present/run_report.h"
+#include "sources/history_source.h"
 
 namespace orvanta::app {
 
@@ -16,13 +17,12 @@ enum class CommandSet { Linux, Windows };
 // What the command line asks for.
 enum class CommandAction { Window, Report, Help, Version, UsageError };
 
-// Where this machine's history is read when no file is named.
-enum class HistorySource { Wtmp };
-
 struct CommandLine {
   CommandAction Action = CommandAction::Window;
   present::ReportFormat Format = present::ReportFormat::Text;
-  HistorySource Source = HistorySource::Wtmp;
+  // Where this machine's history is read when no file is named; unset: where it reaches
+  // furthest back.
+  std::optional<sources::HistorySource> Source;
   std::optional<std::string> File;
   // For a usage error: what was wrong, as one line without the program's name.
   std::string Error;

@@ -55,7 +55,11 @@ TEST(CommandLine, ReadsEveryOptionAndReportsEveryFault) {
        ReportFormat::Text,
        {},
        "unknown format '' (text, csv or json)"},
-      {{"--source", "journal"}, U, ReportFormat::Text, {}, "unknown source 'journal' (wtmp)"},
+      {{"--source", "syslog"},
+       U,
+       ReportFormat::Text,
+       {},
+       "unknown source 'syslog' (wtmpdb, wtmp or journal)"},
       {{"a", "b"}, U, ReportFormat::Text, {}, "unexpected argument 'b' (one FILE at most)"},
       {{"--format", "csv"}, U, ReportFormat::Text, {}, "option '--format' needs '--report'"},
       {{"--source", "wtmp", "f"},
@@ -87,6 +91,14 @@ TEST(CommandLine, ReadsEveryOptionAndReportsEveryFault) {
       EXPECT_EQ(line.Format, c.Format) << label;
       EXPECT_EQ(line.File, c.File) << label;
     }
+  }
+  using sources::HistorySource;
+  EXPECT_EQ(ParseCommandLine(std::vector<std::string>{}, CommandSet::Linux).Source, std::nullopt);
+  for (const auto& [name, source] : {std::pair{"wtmpdb", HistorySource::Wtmpdb},
+                                     std::pair{"wtmp", HistorySource::Wtmp},
+                                     std::pair{"journal", HistorySource::Journal}}) {
+    const std::vector<std::string> args{"--source", name};
+    EXPECT_EQ(ParseCommandLine(args, CommandSet::Linux).Source, source) << name;
   }
 }
 

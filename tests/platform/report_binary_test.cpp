@@ -130,7 +130,7 @@ TEST_F(ReportBinaryTest, NamesTheFileAndTheReasonWhenItIsNoLog) {
   const fs::path dir = fs::path(ORVANTA_BINARY_DIR) / "report-test";
   const std::vector<FailureCase> cases = {
       {"missing", (dir / "no-such-file").string(), "No such file or directory"},
-      {"directory", dir.string(), "Is a directory"},
+      {"directory", dir.string(), "a directory without journal files"},
       {"empty", Fixture("empty", {}), "empty file"},
       {"text", Fixture("text", std::vector<std::uint8_t>(500, 'x')),
        "not an event log or wtmp file"},

@@ -9,23 +9,14 @@
 #include "sources/log_file.h"
 #include "sources/logged_user_directory.h"
 #include "support/record_reading.h"
+#include "support/sample_path.h"
 
 namespace orvanta::sources {
 namespace {
 
 using testsupport::ReadRecords;
 using testsupport::RecordNumbers;
-
-// The shared samples lie beside the clone; a worktree keeps its clone one level deeper.
-std::string SamplePath(const std::string& name) {
-  for (const char* dir :
-       {ORVANTA_SOURCE_DIR "/../shared/samples/", ORVANTA_SOURCE_DIR "/../../shared/samples/"}) {
-    if (std::filesystem::exists(dir + name)) {
-      return dir + name;
-    }
-  }
-  return {};
-}
+using testsupport::SamplePath;
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

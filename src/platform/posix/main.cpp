@@ -31,10 +31,15 @@ int main(int argc, char** argv) {
     case app::CommandAction::Window:
       break;
   }
-  // wtmp, the only source of this machine's history so far, is read from kDefaultLogPath.
-  platform::ReserveHeapForLog(line.File.value_or(platform::kDefaultLogPath));
-  if (line.Action == app::CommandAction::Report) {
-    return platform::RunReport(line.File, line.Format, stdout, stderr);
+  platform::HistoryRequest request{line.File, line.Source};
+  if (!request.File && !request.Source) {
+    request.Source = platform::DefaultHistorySource();
   }
-  return platform::RunWindow(line.File, stderr);
+  if (request.File || request.Source == sources::HistorySource::Wtmp) {
+    platform::ReserveHeapForLog(request.File.value_or(platform::kDefaultLogPath));
+  }
+  if (line.Action == app::CommandAction::Report) {
+    return platform::RunReport(request, line.Format, stdout, stderr);
+  }
+  return platform::RunWindow(request, stderr);
 }

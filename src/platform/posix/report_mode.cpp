@@ -1,7 +1,6 @@
 #include "platform/posix/report_mode.h"
 
 #include "history/local_time.h"
-#include "platform/posix/file_load.h"
 #include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
 #include "present/run_refresh.h"
@@ -10,24 +9,25 @@
 
 namespace orvanta::platform {
 
-int RunReport(const std::optional<std::string>& named, present::ReportFormat format, std::FILE* out,
+int RunReport(const HistoryRequest& request, present::ReportFormat format, std::FILE* out,
               std::FILE* err) {
   PosixClock clock;
   history::SetLocalBiasMinutes(history::ComputeLocalBias(clock));
 
   PasswdDirectory users;
-  const std::string path = named.value_or(kDefaultLogPath);
-  sources::OpenedLog opened =
-      OpenLogFile(path, users, named ? sources::ExpectedLog::Any : sources::ExpectedLog::Wtmp);
+  OpenedHistory opened = OpenHistory(request, users);
   if (!opened.Log) {
-    std::fprintf(err, "orvanta: %s: %s\n", path.c_str(), opened.Error.c_str());
+    std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), opened.Error.c_str());
     return 1;
+  }
+  if (!opened.Note.empty()) {
+    std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), opened.Note.c_str());
   }
   sources::UnixAccountApi accounts(users);
   present::RunRefresh refresh;
   refresh.Refresh(*opened.Log, accounts);
   const std::string report =
-      present::FormatReport(format, refresh, path, history::LocalBiasMinutes());
+      present::FormatReport(format, refresh, opened.Name, history::LocalBiasMinutes());
   if (std::fwrite(report.data(), 1, report.size(), out) != report.size() || std::fflush(out) != 0) {
     std::fprintf(err, "orvanta: cannot write the report\n");
     return 1;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/posix/history_open.h"
 #include "present/run_report.h"
 
 namespace orvanta::platform {
@@ -11,11 +12,11 @@ namespace orvanta::platform {
 // This machine's login records, read when no file is named.
 inline constexpr const char* kDefaultLogPath = "/var/log/wtmp";
 
-// Prints the runs of the log file (this machine's login records when none is named) to out in
-// the given form and returns 0: as text, what the window would show; as CSV or JSON, the
-// exports. A file that cannot be read or is no log prints "orvanta: FILE: reason" to err and
-// returns 1.
-int RunReport(const std::optional<std::string>& path, present::ReportFormat format, std::FILE* out,
+// Prints the runs of the history asked for to out in the given form and returns 0: as text,
+// what the window would show; as CSV or JSON, the exports. A history that cannot be read prints
+// "orvanta: NAME: reason" to err and returns 1; one read only in part is reported as far as it
+// goes, with a line on err saying why.
+int RunReport(const HistoryRequest& request, present::ReportFormat format, std::FILE* out,
               std::FILE* err);
 
 }  // namespace orvanta::platform

@@ -1,7 +1,6 @@
 #include "platform/posix/window_mode.h"
 
 #include "app/program.h"
-#include "platform/posix/file_load.h"
 #include "platform/posix/freetype_glyph_source.h"
 #include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
@@ -13,7 +12,7 @@
 
 namespace orvanta::platform {
 
-int RunWindow(const std::optional<std::string>& named, std::FILE* err) {
+int RunWindow(const HistoryRequest& request, std::FILE* err) {
   std::unique_ptr<X11Host> host = X11Host::Connect();
   if (!host) {
     std::fprintf(err,
@@ -27,9 +26,6 @@ int RunWindow(const std::optional<std::string>& named, std::FILE* err) {
   PosixShell shell;
   const controls::PatternClockLocale locale = PosixClockLocale();
   PasswdDirectory users;
-  const std::string path = named.value_or(kDefaultLogPath);
-  const sources::ExpectedLog expected =
-      named ? sources::ExpectedLog::Any : sources::ExpectedLog::Wtmp;
   // Each refresh reads the file afresh; a failure is told once until the reason changes.
   std::string lastError;
   app::PlatformServices services{
@@ -40,16 +36,15 @@ int RunWindow(const std::optional<std::string>& named, std::FILE* err) {
       .Shell = shell,
       .OpenSystemLog = [&]() -> std::unique_ptr<history::EventLogApi> {
         users.Forget();  // each refresh sees the accounts as they are now
-        sources::OpenedLog opened = OpenLogFile(path, users, expected);
-        if (!opened.Log) {
-          if (opened.Error != lastError) {
-            std::fprintf(err, "orvanta: %s: %s\n", path.c_str(), opened.Error.c_str());
+        OpenedHistory opened = OpenHistory(request, users);
+        const std::string& problem = opened.Log ? opened.Note : opened.Error;
+        if (problem != lastError) {
+          if (!problem.empty()) {
+            std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), problem.c_str());
             std::fflush(err);
-            lastError = opened.Error;
           }
-          return nullptr;
+          lastError = problem;
         }
-        lastError.clear();
         return std::move(opened.Log);
       },
       .OpenAccounts = [&]() -> std::unique_ptr<history::AccountApi> {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sources/history_event.h"
+
+namespace orvanta::platform {
+
+// The events read from a history kept by a library (the journal, the login database).
+// Opened false: nothing could be read, Problem says why. Opened with a Problem: the reading
+// stopped early there, and the events before it are kept.
+struct GatheredHistory {
+  bool Opened = false;
+  std::vector<sources::HistoryEvent> Events;
+  std::string Problem;
+};
+
+}  // namespace orvanta::platform

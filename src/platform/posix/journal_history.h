@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/posix/gathered_history.h"
+
+namespace orvanta::platform {
+
+// Which journal: this machine's system journal, a directory of journal files, or one file.
+enum class JournalScope { System, Directory, File };
+
+struct JournalPlace {
+  JournalScope Scope = JournalScope::System;
+  std::string Path;  // unused for the system journal
+};
+
+// Per boot: the kernel's start (the boot's first entry's realtime less its monotonic time),
+// a clean shutdown at the boot's last entry when logind announced a power-off or reboot or
+// the shutdown target started; and every logind session start with its user.
+GatheredHistory ReadJournal(const JournalPlace& place);
+
+// The oldest entry's time, nothing when the journal cannot be opened or holds nothing.
+std::optional<std::int64_t> JournalReach(const JournalPlace& place);
+
+// False when this user reads only part of the system journal: not root and in neither of the
+// groups that may read it whole.
+bool MayReadWholeSystemJournal();
+
+}  // namespace orvanta::platform
