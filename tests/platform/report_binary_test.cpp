@@ -183,8 +183,8 @@ TEST_F(ReportBinaryTest, AnswersHelpVersionAndUsageErrorsWithoutADisplay) {
        "orvanta: unknown option '--no-such-option'\nTry 'orvanta --help'.\n"},
       {"--report --format", 2, "",
        "orvanta: option '--format' needs a value\nTry 'orvanta --help'.\n"},
-      {"--source journal", 2, "",
-       "orvanta: unknown source 'journal' (wtmp)\nTry 'orvanta --help'.\n"},
+      {"--source syslog", 2, "",
+       "orvanta: unknown source 'syslog' (wtmpdb, wtmp or journal)\nTry 'orvanta --help'.\n"},
       {"--report --format=csv -- '" + path + "'", 0,
        "boot,shutdown,run_seconds,run_length,user,state,status\r\n", ""},
   };
