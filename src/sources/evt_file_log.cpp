@@ -49,7 +49,7 @@ bool IsEndOfFileRecord(const WordAt& word, std::size_t index) {
   return true;
 }
 
-// A cleared log saved compactly: the header and its end-of-file record, nothing after them.
+// A cleared log saved compactly: the header and its end-of-file record, too short for a record.
 bool IsCompactClearedLog(std::span<const std::uint8_t> bytes) {
   const history::ByteReader file(bytes);
   return RingSizeOf(bytes.size()) >= kEndOfFileSize &&

@@ -23,7 +23,7 @@ constexpr std::size_t kMinRecordSize = 384;
 constexpr std::int64_t kMaxPid = 4'194'304;  // the largest pid_max a Linux kernel allows
 constexpr std::int64_t kMicrosecondsPerSecond = 1'000'000;
 
-// Every writer fills the text fields with strncpy or over zeroed records: text, then nulls.
+// utmp writers fill the text fields with strncpy or over zeroed records: text, then nulls.
 bool IsPaddedText(std::span<const std::uint8_t> field) {
   const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
   return std::all_of(field.begin(), end, [](std::uint8_t c) { return c >= 0x20 && c != 0x7F; }) &&
