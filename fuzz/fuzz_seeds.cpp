@@ -52,8 +52,13 @@ int main(int argc, char** argv) {
   mixed.FirstRecordOffset = 3000;
   Write(dir / "evt_file", "mix", testsupport::WriteEvtFile(mix, mixed));
   Write(dir / "evt_file", "empty", testsupport::WriteEvtFile({}));
+  Write(dir / "evt_file", "cleared", testsupport::WriteClearedEvtFile(4096));
 
-  Write(dir / "wtmp", "mix", testsupport::WriteWtmpFile(testsupport::MakeWtmpMix(30, 2)));
+  const auto wtmpMix = testsupport::MakeWtmpMix(30, 2);
+  for (const testsupport::WtmpFormat format : testsupport::kWtmpFormats) {
+    Write(dir / "wtmp", "mix-" + std::to_string(static_cast<int>(format)),
+          testsupport::WriteWtmpFile(wtmpMix, format));
+  }
   Write(dir / "wtmp", "boot", testsupport::WriteWtmpFile({testsupport::BootEntry(100)}));
 
   // The runs target reads its own encoding; arbitrary bytes make good seeds.

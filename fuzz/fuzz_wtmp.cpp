@@ -1,4 +1,5 @@
-// wtmp files: any bytes through WtmpLog and the whole refresh.
+// wtmp files: any bytes through the layout detection, WtmpLog and the whole refresh, and then
+// read in every layout whether they fit it or not.
 #include <cstddef>
 #include <cstdint>
 
@@ -7,8 +8,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvanta;
+  const std::span<const std::uint8_t> bytes(data, size);
   fuzz::FixedUsers users;
-  sources::WtmpLog log(sources::ByteBuffer::CopyOf({data, size}), users);
-  fuzz::RefreshAndCheck(log);
+  {
+    sources::WtmpLog log(sources::ByteBuffer::CopyOf(bytes), users);
+    fuzz::RefreshAndCheck(log);
+  }
+  for (const sources::WtmpLayout& layout : sources::kWtmpLayouts) {
+    sources::WtmpLog log(sources::ByteBuffer::CopyOf(bytes), users, layout);
+    fuzz::RefreshAndCheck(log);
+  }
   return 0;
 }

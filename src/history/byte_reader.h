@@ -7,8 +7,11 @@
 
 namespace orvanta::history {
 
-// Little-endian reads from untrusted bytes. Every read is checked against the end of the
-// span, offsets included, so no value read from the bytes themselves can lead outside them.
+enum class ByteOrder { Little, Big };
+
+// Reads from untrusted bytes, little-endian unless an order is given. Every read is checked
+// against the end of the span, offsets included, so no value read from the bytes themselves
+// can lead outside them.
 class ByteReader {
  public:
   ByteReader() = default;
@@ -50,6 +53,29 @@ class ByteReader {
   std::optional<std::int32_t> I32(std::size_t offset) const {
     auto v = U32(offset);
     return v ? std::optional<std::int32_t>(static_cast<std::int32_t>(*v)) : std::nullopt;
+  }
+  // Unsigned integers of 2, 4 or 8 bytes in either byte order.
+  std::optional<std::uint64_t> Unsigned(std::size_t offset, std::size_t width,
+                                        ByteOrder order) const {
+    if (width > 8 || !Contains(offset, width)) {
+      return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < width; ++i) {
+      const std::size_t at = order == ByteOrder::Little ? offset + width - 1 - i : offset + i;
+      value = value << 8 | m_bytes[at];
+    }
+    return value;
+  }
+  // Signed integers of 2, 4 or 8 bytes in either byte order.
+  std::optional<std::int64_t> Signed(std::size_t offset, std::size_t width, ByteOrder order) const {
+    auto v = Unsigned(offset, width, order);
+    if (!v || width == 0) {
+      return std::nullopt;
+    }
+    const std::size_t unused = 64 - 8 * width;
+    // Shifted up and back down so the sign bit of the field extends.
+    return static_cast<std::int64_t>(*v << unused) >> unused;
   }
   // The bytes [offset, offset + length), or nothing when they do not lie wholly inside.
   std::optional<std::span<const std::uint8_t>> Bytes(std::size_t offset, std::size_t length) const {

@@ -34,6 +34,29 @@ std::size_t RingSizeOf(std::size_t fileSize) {
   return fileSize > kHeaderSize ? (fileSize - kHeaderSize) / 4 * 4 : 0;
 }
 
+// True when the words from index on are an end-of-file record: its length at both ends and
+// its signature after the first.
+template <typename WordAt>
+bool IsEndOfFileRecord(const WordAt& word, std::size_t index) {
+  if (word(index) != kEndOfFileSize || word(index + kEofSizeEnd) != kEndOfFileSize) {
+    return false;
+  }
+  for (std::size_t i = 0; i < kEndOfFileSignature.size(); ++i) {
+    if (word(index + 4 + 4 * i) != kEndOfFileSignature[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A cleared log saved compactly: the header and its end-of-file record, too short for a record.
+bool IsCompactClearedLog(std::span<const std::uint8_t> bytes) {
+  const history::ByteReader file(bytes);
+  return RingSizeOf(bytes.size()) >= kEndOfFileSize &&
+         IsEndOfFileRecord(
+             [&file](std::size_t at) { return file.U32(kHeaderSize + at).value_or(0); }, 0);
+}
+
 }  // namespace
 
 EvtFileLog::EvtFileLog(ByteBuffer bytes) : m_bytes(std::move(bytes)) {
@@ -63,7 +86,7 @@ std::optional<std::string> EvtFileLog::Check(std::span<const std::uint8_t> bytes
   if (header.U32(kHeaderSizeField) != kHeaderSize) {
     return "damaged event log header";
   }
-  if (RingSizeOf(bytes.size()) < kEndOfFileSize + kFixedPart) {
+  if (RingSizeOf(bytes.size()) < kEndOfFileSize + kFixedPart && !IsCompactClearedLog(bytes)) {
     return "truncated event log";
   }
   return std::nullopt;
@@ -94,13 +117,8 @@ std::optional<std::size_t> EvtFileLog::RingIndexOf(std::uint32_t fileOffset) con
 }
 
 std::optional<EvtFileLog::EndOfFile> EvtFileLog::ReadEndOfFileAt(std::size_t index) const {
-  if (Word(index) != kEndOfFileSize || Word(index + kEofSizeEnd) != kEndOfFileSize) {
+  if (!IsEndOfFileRecord([this](std::size_t at) { return Word(at); }, index)) {
     return std::nullopt;
-  }
-  for (std::size_t i = 0; i < kEndOfFileSignature.size(); ++i) {
-    if (Word(index + 4 + 4 * i) != kEndOfFileSignature[i]) {
-      return std::nullopt;
-    }
   }
   return EndOfFile{index, RingIndexOf(Word(index + kEofBeginRecord)),
                    Word(index + kEofCurrentRecordNumber)};

@@ -21,7 +21,8 @@ namespace orvanta::sources {
 // by its signature when the header is dirty or stale, marks the newest end and names the
 // oldest record. Records are walked back from it through their closing lengths; a record that
 // does not check out (length, signature, closing length, room in the buffer) ends the log, so
-// every record newer than the damage is still served.
+// every record newer than the damage is still served. A cleared log holds only the end-of-file
+// record, in a file of its former size or in a compact one of 88 bytes, and serves nothing.
 class EvtFileLog final : public history::EventLogApi {
  public:
   explicit EvtFileLog(ByteBuffer bytes);

@@ -18,8 +18,8 @@ OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users, ExpectedLog expec
     }
     return {std::make_unique<EvtFileLog>(std::move(bytes)), {}};
   }
-  if (WtmpLog::Recognize(bytes.Span())) {
-    return {std::make_unique<WtmpLog>(std::move(bytes), users), {}};
+  if (std::optional<WtmpLayout> layout = WtmpLog::Recognize(bytes.Span())) {
+    return {std::make_unique<WtmpLog>(std::move(bytes), users, *layout), {}};
   }
   return {nullptr, "not an event log or wtmp file"};
 }

@@ -14,30 +14,10 @@
 namespace orvanta::sources {
 namespace {
 
-constexpr std::size_t kRecordSize = 384;
-
-// Fields of a glibc x86-64 utmp record.
-constexpr std::size_t kTypeField = 0;
-constexpr std::size_t kUserField = 44;
-constexpr std::size_t kUserFieldSize = 32;
-constexpr std::size_t kSecondsField = 340;
-constexpr std::size_t kMicrosecondsField = 344;
-
-constexpr std::int16_t kRunLevel = 1;
-constexpr std::int16_t kBootTime = 2;
-constexpr std::int16_t kUserProcess = 7;
-constexpr std::int16_t kLastType = 9;  // ACCOUNTING
-
 // Event ids as the event log stores them, with their severity bits.
 constexpr std::uint32_t kBootEventId = 0x80000000u | history::kEventBoot;
 constexpr std::uint32_t kShutdownEventId = 0x80000000u | history::kEventCleanShutdown;
 constexpr std::uint32_t kServiceControlEventId = 0x40000000u | history::kEventServiceControl;
-
-std::string_view FixedText(std::span<const std::uint8_t> field) {
-  const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
-  return {reinterpret_cast<const char*>(field.data()),
-          static_cast<std::size_t>(end - field.begin())};
-}
 
 void PutU32(std::vector<std::uint8_t>& out, std::size_t offset, std::uint32_t value) {
   for (std::size_t i = 0; i < 4; ++i) {
@@ -47,24 +27,22 @@ void PutU32(std::vector<std::uint8_t>& out, std::size_t offset, std::uint32_t va
 
 }  // namespace
 
-WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users)
-    : m_bytes(std::move(bytes)), m_users(users), m_entryCount(m_bytes.Size() / kRecordSize) {
+WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users, const WtmpLayout& layout)
+    : m_bytes(std::move(bytes)),
+      m_users(users),
+      m_layout(layout),
+      m_entryCount(m_bytes.Size() / layout.RecordSize) {
   m_record.reserve(history::kEventRecordFixedSize + 64);
 }
 
-bool WtmpLog::Recognize(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < kRecordSize) {
-    return false;
+WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users)
+    : WtmpLog(std::move(bytes), users, kWtmpLayouts[0]) {
+  if (std::optional<WtmpLayout> layout = DetectWtmpLayout(m_bytes.Span())) {
+    m_layout = *layout;
+    m_entryCount = m_bytes.Size() / m_layout.RecordSize;
+  } else {
+    m_entryCount = 0;
   }
-  history::ByteReader first(bytes.first(kRecordSize));
-  const std::int16_t type = first.I16(kTypeField).value_or(-1);
-  const std::int32_t microseconds = first.I32(kMicrosecondsField).value_or(-1);
-  const std::string_view user = FixedText(bytes.subspan(kUserField, kUserFieldSize));
-  const bool printableUser = std::all_of(user.begin(), user.end(), [](char c) {
-    return static_cast<unsigned char>(c) >= 0x20 && c != 0x7F;
-  });
-  return type >= 0 && type <= kLastType && microseconds >= 0 && microseconds < 1'000'000 &&
-         printableUser;
 }
 
 bool WtmpLog::Open() {
@@ -78,23 +56,22 @@ void WtmpLog::TranslateNext() {
   m_hasRecord = false;
   while (m_entry > 0) {
     --m_entry;
-    const auto entry =
-        *history::ByteReader(m_bytes.Span()).Bytes(m_entry * kRecordSize, kRecordSize);
-    history::ByteReader reader(entry);
-    const std::int16_t type = reader.I16(kTypeField).value_or(0);
-    // The user field is read only for the types that need it: most entries are passed over.
-    auto user = [&entry] { return FixedText(entry.subspan(kUserField, kUserFieldSize)); };
-    std::uint32_t eventId = 0;
-    std::span<const std::uint8_t> sid;
-    if (type == kBootTime) {
-      eventId = kBootEventId;
-    } else if (type == kRunLevel && user() == "shutdown") {
-      eventId = kShutdownEventId;
-    } else if (type == kUserProcess) {
-      eventId = kServiceControlEventId;
-      sid = SidOf(user());
-    } else {
+    const std::size_t size = m_layout.RecordSize;
+    const std::optional<WtmpRecord> entry =
+        ReadWtmpRecord(history::ByteReader(m_bytes.Span())
+                           .Bytes(m_entry * size, size)
+                           .value_or(std::span<const std::uint8_t>()),
+                       m_layout);
+    if (!entry || !IsHistoryEntry(*entry)) {
       continue;
+    }
+    std::uint32_t eventId = kBootEventId;
+    std::span<const std::uint8_t> sid;
+    if (entry->Type == WtmpType::RunLevel) {
+      eventId = kShutdownEventId;
+    } else if (entry->Type == WtmpType::UserProcess) {
+      eventId = kServiceControlEventId;
+      sid = SidOf(entry->User);
     }
     const std::size_t length = history::kEventRecordFixedSize + sid.size() + 4;
     m_record.assign(length, 0);
@@ -102,9 +79,8 @@ void WtmpLog::TranslateNext() {
     PutU32(m_record, history::EventRecordOffsets::Reserved, history::kEventLogSignature);
     PutU32(m_record, history::EventRecordOffsets::RecordNumber,
            static_cast<std::uint32_t>(m_entry + 1));
-    const auto seconds = static_cast<std::uint32_t>(reader.I32(kSecondsField).value_or(0));
-    PutU32(m_record, history::EventRecordOffsets::TimeGenerated, seconds);
-    PutU32(m_record, history::EventRecordOffsets::TimeWritten, seconds);
+    PutU32(m_record, history::EventRecordOffsets::TimeGenerated, entry->Seconds);
+    PutU32(m_record, history::EventRecordOffsets::TimeWritten, entry->Seconds);
     PutU32(m_record, history::EventRecordOffsets::EventId, eventId);
     m_record[history::EventRecordOffsets::EventType] = 4;  // information
     const auto variable = static_cast<std::uint32_t>(history::kEventRecordFixedSize);

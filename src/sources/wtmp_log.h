@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,20 +12,26 @@
 #include "history/event_log_api.h"
 #include "sources/byte_buffer.h"
 #include "sources/user_directory.h"
+#include "sources/wtmp_layout.h"
 
 namespace orvanta::sources {
 
-// A glibc x86-64 wtmp file (384-byte utmp records) served as the System log: its entries
-// newest first, translated into event records. A boot entry becomes event 6005, the shutdown
-// run-level entry 6006, and a user login 7035 carrying the SID S-1-22-1-<uid> of that user
-// (no SID when the name has no account). Other entries are passed over; a partial record at
-// the end of the file is ignored.
+// A wtmp file in any of the utmp layouts served as the System log: its entries newest first,
+// translated into event records. A boot entry becomes event 6005, the shutdown run-level entry
+// 6006, and a user login 7035 carrying the SID S-1-22-1-<uid> of that user (no SID when the
+// name has no account). Other entries, and records that are no utmp entry in the file's
+// layout, are passed over; a partial record at the end of the file is ignored.
 class WtmpLog final : public history::EventLogApi {
  public:
+  WtmpLog(ByteBuffer bytes, UserDirectory& users, const WtmpLayout& layout);
+  // Reads the bytes in the layout they fit; serves nothing when they fit none.
   WtmpLog(ByteBuffer bytes, UserDirectory& users);
 
-  // True when the bytes hold at least one whole record and the first looks like a utmp entry.
-  static bool Recognize(std::span<const std::uint8_t> bytes);
+  // The layout the bytes are written in, decided by their content; nothing when they are not
+  // a wtmp file, or not one whose layout can be told.
+  static std::optional<WtmpLayout> Recognize(std::span<const std::uint8_t> bytes) {
+    return DetectWtmpLayout(bytes);
+  }
 
   bool Open() override;
   bool Read(std::uint32_t flags, std::uint32_t recordOffset, std::span<std::uint8_t> buffer,
@@ -48,6 +55,7 @@ class WtmpLog final : public history::EventLogApi {
 
   ByteBuffer m_bytes;
   UserDirectory& m_users;
+  WtmpLayout m_layout;
   std::size_t m_entryCount = 0;
 
   bool m_open = false;

@@ -16,7 +16,7 @@
 #include "platform/posix/wtmpdb_history.h"
 #include "sources/logged_user_directory.h"
 #include "support/record_reading.h"
-#include "support/sample_path.h"
+#include "support/sample_files.h"
 
 namespace orvanta::platform {
 namespace {

@@ -29,6 +29,7 @@ TEST(Win32FileLoad, LoadsFilesWholeAndNamesWhatFails) {
       {"empty", kScratch + "/empty.bin", true, 0},
       {"missing", kScratch + "/missing.bin", false, 0},
       {"directory", kScratch, false, 0},
+      {"device", "NUL", false, 0},
   };
   for (const LoadCase& c : cases) {
     const sources::FileLoad load = LoadFile(c.Path);

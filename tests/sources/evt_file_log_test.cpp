@@ -81,6 +81,20 @@ TEST(EvtFileLog, AnEmptyLogServesNothing) {
   EXPECT_TRUE(Serve(WriteEvtFile({}, dirty)).empty());
 }
 
+// Clearing a log leaves its header and end-of-file record: saved in the log's full size with
+// zeros after them, or compactly.
+TEST(EvtFileLog, AClearedLogIsAnEmptyHistoryInEverySize) {
+  for (const std::size_t size : {std::size_t{88}, std::size_t{65536}}) {
+    const std::vector<std::uint8_t> file = testsupport::WriteClearedEvtFile(size == 88 ? 0 : size);
+    ASSERT_EQ(file.size(), size);
+    LoggedUserDirectory users;
+    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(file), users);
+    ASSERT_TRUE(opened.Log) << size << ": " << opened.Error;
+    EXPECT_TRUE(opened.Log->Open()) << size;
+    EXPECT_TRUE(ReadRecords(*opened.Log).empty()) << size;
+  }
+}
+
 TEST(EvtFileLog, FollowsTheReadProtocol) {
   const std::vector<EventSpec> events = Events(2);
   const Records expected = Expected(events);

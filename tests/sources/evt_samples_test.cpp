@@ -1,27 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 #include "history/event_record.h"
 #include "sources/log_file.h"
 #include "sources/logged_user_directory.h"
 #include "support/record_reading.h"
-#include "support/sample_path.h"
+#include "support/sample_files.h"
 
 namespace orvanta::sources {
 namespace {
 
+using testsupport::ReadFileBytes;
 using testsupport::ReadRecords;
 using testsupport::RecordNumbers;
 using testsupport::SamplePath;
-
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 struct SampleCase {
   const char* File;

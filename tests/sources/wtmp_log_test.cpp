@@ -11,7 +11,9 @@
 #include "sources/logged_user_directory.h"
 #include "sources/unix_account_api.h"
 #include "support/byte_writer.h"
+#include "support/event_mix.h"
 #include "support/record_reading.h"
+#include "support/sample_files.h"
 #include "support/wtmp_writer.h"
 
 namespace orvanta::sources {
@@ -134,6 +136,108 @@ TEST(WtmpLog, RecognisesWtmpByRecordSizeAndContent) {
   TableDirectory users;
   EXPECT_TRUE(LogFromBytes(ByteBuffer::CopyOf(good), users).Log);
   EXPECT_EQ(LogFromBytes(ByteBuffer::CopyOf(text), users).Error, "not an event log or wtmp file");
+}
+
+// The machines' layouts are told by content alone, and every one translates alike.
+TEST(WtmpLog, ReadsEveryLayoutAlike) {
+  const std::vector<std::pair<WtmpFormat, std::string_view>> layouts = {
+      {WtmpFormat::Little384, "384-byte little-endian"},
+      {WtmpFormat::Big384, "384-byte big-endian"},
+      {WtmpFormat::Little400, "400-byte little-endian"},
+      {WtmpFormat::Big400, "400-byte big-endian"},
+  };
+  TableDirectory users;
+  users.Uids = {{"root", 0}, {"daemon", 1}};
+  const std::vector<WtmpEntry> entries = MakeWtmpMix(80, 5);
+  const std::vector<Translated> expected = Translate(WriteWtmpFile(entries), users);
+  ASSERT_GT(expected.size(), 40u);
+  for (const auto& [format, name] : layouts) {
+    std::vector<std::uint8_t> file = WriteWtmpFile(entries, format);
+    const std::vector<std::uint8_t> partial = BuildWtmpRecord(BootEntry(1), format);
+    file.insert(file.end(), partial.begin(), partial.begin() + 100);
+    const std::optional<WtmpLayout> layout = WtmpLog::Recognize(file);
+    EXPECT_EQ(layout ? layout->Name : "none", name);
+    EXPECT_EQ(Translate(file, users), expected) << name;
+    EXPECT_TRUE(LogFromBytes(ByteBuffer::CopyOf(file), users).Log) << name;
+  }
+}
+
+struct SampleWtmp {
+  const char* File;
+  std::string_view Layout;
+  std::size_t Boots, Shutdowns, Logins;
+};
+
+TEST(WtmpSamples, RealFilesOfEveryLayoutAreRead) {
+  const std::array<SampleWtmp, 3> cases = {{
+      {"ubuntu22-x86_64.wtmp", "384-byte little-endian", 19, 17, 31},
+      {"debian11-aarch64-400.wtmp", "400-byte little-endian", 0, 0, 3},
+      {"s390x-bigendian-400.utmp", "400-byte big-endian", 1, 1, 0},
+  }};
+  for (const SampleWtmp& c : cases) {
+    const std::string path = SamplePath(c.File);
+    if (path.empty()) {
+      GTEST_SKIP() << c.File << " is not there";
+    }
+    const std::vector<std::uint8_t> file = ReadFileBytes(path);
+    const std::optional<WtmpLayout> layout = WtmpLog::Recognize(file);
+    ASSERT_TRUE(layout) << c.File;
+    EXPECT_EQ(layout->Name, c.Layout) << c.File;
+    std::map<std::uint32_t, std::size_t> counts;
+    std::uint32_t oldest = UINT32_MAX;
+    LoggedUserDirectory users;
+    for (const Translated& t : Translate(file, users)) {
+      ++counts[t.EventId];
+      oldest = std::min(oldest, t.Time);
+    }
+    EXPECT_EQ(counts[0x80001775], c.Boots) << c.File;
+    EXPECT_EQ(counts[0x80001776], c.Shutdowns) << c.File;
+    EXPECT_EQ(counts[0x40001B7B], c.Logins) << c.File;
+    EXPECT_GT(oldest, 1'600'000'000u) << c.File;  // no 1970 dates from a misread
+  }
+}
+
+struct FitCase {
+  const char* Name;
+  std::vector<std::uint8_t> Bytes;
+  std::string_view Layout;  // "none": not a wtmp file
+  std::size_t Served;
+};
+
+// A file is read only in a layout that all its records fit, but for a damaged record in sixteen.
+TEST(WtmpLog, ReadsNoFileInAGuessedLayout) {
+  const std::vector<WtmpEntry> three = {BootEntry(1'700'000'000), LoginEntry(1'700'000'100, "a"),
+                                        ShutdownEntry(1'700'000'200)};
+  const std::vector<std::uint8_t> good = WriteWtmpFile(three);
+  auto patched = [](std::vector<std::uint8_t> bytes, std::size_t offset, std::uint8_t value) {
+    bytes[offset] = value;
+    return bytes;
+  };
+  const std::vector<std::uint8_t> thirtyTwo =
+      WriteWtmpFile(std::vector<WtmpEntry>(32, BootEntry(1'700'000'000)));
+  const std::size_t second = kWtmpRecordSize;
+  const std::vector<FitCase> cases = {
+      {"whole", good, "384-byte little-endian", 3},
+      {"type out of range", patched(good, second, 10), "none", 0},
+      {"pid beyond any kernel's", patched(good, second + 7, 0x01), "none", 0},
+      {"microseconds past a second", patched(good, second + 346, 0x10), "none", 0},
+      {"control byte in a name", patched(good, second + 45, 0x07), "none", 0},
+      {"bytes after a name's null", patched(good, second + 50, 'x'), "none", 0},
+      {"64-bit time beyond 32 bits",
+       patched(WriteWtmpFile(three, WtmpFormat::Little400), 400 + 348, 1), "none", 0},
+      {"one damaged record in 32", patched(thirtyTwo, second, 10), "384-byte little-endian", 31},
+      {"three damaged records in 32",
+       patched(patched(patched(thirtyTwo, second, 10), 2 * second, 10), 3 * second, 10), "none", 0},
+      {"zeros", std::vector<std::uint8_t>(2 * 400, 0), "384-byte little-endian", 0},
+  };
+  for (const FitCase& c : cases) {
+    const std::optional<WtmpLayout> layout = WtmpLog::Recognize(c.Bytes);
+    EXPECT_EQ(layout ? layout->Name : "none", c.Layout) << c.Name;
+    TableDirectory users;
+    EXPECT_EQ(Translate(c.Bytes, users).size(), c.Served) << c.Name;
+    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.Bytes), users);
+    EXPECT_EQ(opened.Error, layout ? "" : "not an event log or wtmp file") << c.Name;
+  }
 }
 
 }  // namespace

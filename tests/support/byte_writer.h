@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "history/byte_reader.h"
+
 namespace orvanta::testsupport {
 
 // Little-endian writes into a growing byte vector, for building log fixtures.
@@ -23,6 +25,13 @@ class ByteWriter {
   void U32(std::uint32_t v) {
     U16(static_cast<std::uint16_t>(v));
     U16(static_cast<std::uint16_t>(v >> 16));
+  }
+  // An integer of width bytes in either byte order.
+  void Int(std::uint64_t v, std::size_t width, history::ByteOrder order) {
+    for (std::size_t i = 0; i < width; ++i) {
+      const std::size_t shift = order == history::ByteOrder::Little ? i : width - 1 - i;
+      U8(static_cast<std::uint8_t>(v >> (8 * shift)));
+    }
   }
   void Append(const std::vector<std::uint8_t>& bytes) {
     m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());

@@ -180,4 +180,14 @@ std::vector<std::uint8_t> WriteEvtFile(const std::vector<EventSpec>& oldestFirst
   return file;
 }
 
+std::vector<std::uint8_t> WriteClearedEvtFile(std::size_t fileSize) {
+  EvtLayout layout;
+  layout.FileSize = fileSize;
+  ByteWriter w;
+  w.Append(WriteEvtFile({}, layout));
+  w.PatchU32(EvtHeaderOffsets::OldestRecordNumber, 0);
+  w.PatchU32(kEvtHeaderSize + 32, 0);  // the end-of-file record's oldest record number
+  return std::move(w.Bytes());
+}
+
 }  // namespace orvanta::testsupport

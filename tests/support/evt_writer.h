@@ -43,6 +43,11 @@ struct EvtLayout {
 std::vector<std::uint8_t> WriteEvtFile(const std::vector<EventSpec>& oldestFirst,
                                        const EvtLayout& layout = {});
 
+// A log as clearing it leaves it: the header and an end-of-file record that name no record (the
+// oldest record number 0), in a file of fileSize bytes, the rest zeros; fileSize 0 gives the
+// compact 88-byte file.
+std::vector<std::uint8_t> WriteClearedEvtFile(std::size_t fileSize = 0);
+
 // Offsets of the header fields.
 struct EvtHeaderOffsets {
   static constexpr std::size_t HeaderSize = 0;

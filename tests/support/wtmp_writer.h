@@ -32,11 +32,22 @@ struct WtmpEntry {
 
 inline constexpr std::size_t kWtmpRecordSize = 384;
 
-// One 384-byte record of a glibc x86-64 wtmp file.
-std::vector<std::uint8_t> BuildWtmpRecord(const WtmpEntry& entry);
+// The record layouts of the machines that write wtmp files: 384 bytes with 32-bit session and
+// times (x86-64, i386, 32-bit ARM, RISC-V; 32-bit PowerPC big-endian), 400 bytes with 64-bit
+// ones (aarch64; s390x big-endian).
+enum class WtmpFormat { Little384, Big384, Little400, Big400 };
+inline constexpr WtmpFormat kWtmpFormats[] = {WtmpFormat::Little384, WtmpFormat::Big384,
+                                              WtmpFormat::Little400, WtmpFormat::Big400};
+
+std::size_t WtmpRecordSize(WtmpFormat format);
+
+// One record of a wtmp file in the given format.
+std::vector<std::uint8_t> BuildWtmpRecord(const WtmpEntry& entry,
+                                          WtmpFormat format = WtmpFormat::Little384);
 
 // A wtmp file holding the entries in the given (oldest first) order.
-std::vector<std::uint8_t> WriteWtmpFile(const std::vector<WtmpEntry>& oldestFirst);
+std::vector<std::uint8_t> WriteWtmpFile(const std::vector<WtmpEntry>& oldestFirst,
+                                        WtmpFormat format = WtmpFormat::Little384);
 
 // The three entries a boot and a shutdown leave, as init and login write them.
 inline WtmpEntry BootEntry(std::int32_t time) {

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 namespace orvanta::platform {
 namespace {
@@ -59,22 +60,40 @@ ByteBuffer MapFile(int fd, std::size_t size) {
                               std::make_unique<Mapping>(address, size));
 }
 
+// Why a file of this type is not read, nothing for a regular file. Pipes, sockets and devices
+// would block or never end; directories are no log.
+std::optional<std::string> RefusalOf(mode_t mode) {
+  switch (mode & S_IFMT) {
+    case S_IFREG:
+      return std::nullopt;
+    case S_IFDIR:
+      return std::strerror(EISDIR);
+    default:
+      return "not a regular file";
+  }
+}
+
 }  // namespace
 
 sources::FileLoad LoadFile(const std::string& path) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Devices are refused before they are opened, since opening some has effects of its own.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0) {
+    if (std::optional<std::string> refusal = RefusalOf(info.st_mode)) {
+      return Failure(std::move(*refusal));
+    }
+  }
+  // Non-blocking, so that a pipe put in the file's place meanwhile cannot hang the open; reads
+  // and mappings of a regular file are not affected by the flag.
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.Get() < 0) {
     return Failure(std::strerror(errno));
   }
-  struct stat info {};
   if (::fstat(fd.Get(), &info) != 0) {
     return Failure(std::strerror(errno));
   }
-  if (S_ISDIR(info.st_mode)) {
-    return Failure(std::strerror(EISDIR));
-  }
-  if (!S_ISREG(info.st_mode)) {
-    return Failure("not a regular file");
+  if (std::optional<std::string> refusal = RefusalOf(info.st_mode)) {
+    return Failure(std::move(*refusal));
   }
   if (info.st_size == 0) {
     return {ByteBuffer{}, {}};  // whether that is a log is for the reader of the bytes to say

@@ -9,8 +9,9 @@
 namespace orvanta::platform {
 
 // Reads a regular file whole: maps it (no copy; the log files are read at their full size in
-// one pass) or, where it cannot be mapped, reads it into memory. A directory, a file that
-// cannot be opened or read, or one too large for memory gives the reason instead.
+// one pass) or, where it cannot be mapped, reads it into memory. A directory, a pipe, socket or
+// device (refused at once, without waiting for a writer), a file that cannot be opened or read,
+// or one too large for memory gives the reason instead.
 sources::FileLoad LoadFile(const std::string& path);
 
 // Loads and recognises a log file.

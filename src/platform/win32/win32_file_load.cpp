@@ -78,6 +78,10 @@ FileLoad LoadFile(const std::string& path) {
     file.release();
     return Failure(ErrorText(GetLastError()));
   }
+  // A pipe, the console or a device such as NUL would block or never end.
+  if (GetFileType(file.get()) != FILE_TYPE_DISK) {
+    return Failure("not a regular file");
+  }
   LARGE_INTEGER fileSize{};
   if (!GetFileSizeEx(file.get(), &fileSize)) {
     return Failure(ErrorText(GetLastError()));

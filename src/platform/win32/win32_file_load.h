@@ -9,8 +9,8 @@
 namespace orvanta::platform {
 
 // Reads a file whole (path in UTF-8): maps it read-only or, where it cannot be mapped, reads
-// it into memory. A file that cannot be opened or read, a directory, or one too large for
-// memory gives the reason instead.
+// it into memory. A file that cannot be opened or read, a directory, a pipe or device, or one
+// too large for memory gives the reason instead.
 sources::FileLoad LoadFile(const std::string& path);
 
 // Loads and recognises a saved log file.
