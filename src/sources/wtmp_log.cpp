@@ -7,29 +7,13 @@
 #include "history/byte_reader.h"
 #include "history/event_record.h"
 #include "history/runs.h"
-#include "history/sid.h"
+#include "sources/event_record_builder.h"
 #include "sources/record_read_check.h"
-#include "sources/unix_account_api.h"
 
 namespace orvanta::sources {
-namespace {
-
-// Event ids as the event log stores them, with their severity bits.
-constexpr std::uint32_t kBootEventId = 0x80000000u | history::kEventBoot;
-constexpr std::uint32_t kShutdownEventId = 0x80000000u | history::kEventCleanShutdown;
-constexpr std::uint32_t kServiceControlEventId = 0x40000000u | history::kEventServiceControl;
-
-void PutU32(std::vector<std::uint8_t>& out, std::size_t offset, std::uint32_t value) {
-  for (std::size_t i = 0; i < 4; ++i) {
-    out[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-  }
-}
-
-}  // namespace
-
 WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users, const WtmpLayout& layout)
     : m_bytes(std::move(bytes)),
-      m_users(users),
+      m_sids(users),
       m_layout(layout),
       m_entryCount(m_bytes.Size() / layout.RecordSize) {
   m_record.reserve(history::kEventRecordFixedSize + 64);
@@ -65,48 +49,19 @@ void WtmpLog::TranslateNext() {
     if (!entry || !IsHistoryEntry(*entry)) {
       continue;
     }
-    std::uint32_t eventId = kBootEventId;
+    std::uint16_t eventId = history::kEventBoot;
     std::span<const std::uint8_t> sid;
     if (entry->Type == WtmpType::RunLevel) {
-      eventId = kShutdownEventId;
+      eventId = history::kEventCleanShutdown;
     } else if (entry->Type == WtmpType::UserProcess) {
-      eventId = kServiceControlEventId;
-      sid = SidOf(entry->User);
+      eventId = history::kEventServiceControl;
+      sid = m_sids.SidOf(entry->User);
     }
-    const std::size_t length = history::kEventRecordFixedSize + sid.size() + 4;
-    m_record.assign(length, 0);
-    PutU32(m_record, history::EventRecordOffsets::Length, static_cast<std::uint32_t>(length));
-    PutU32(m_record, history::EventRecordOffsets::Reserved, history::kEventLogSignature);
-    PutU32(m_record, history::EventRecordOffsets::RecordNumber,
-           static_cast<std::uint32_t>(m_entry + 1));
-    PutU32(m_record, history::EventRecordOffsets::TimeGenerated, entry->Seconds);
-    PutU32(m_record, history::EventRecordOffsets::TimeWritten, entry->Seconds);
-    PutU32(m_record, history::EventRecordOffsets::EventId, eventId);
-    m_record[history::EventRecordOffsets::EventType] = 4;  // information
-    const auto variable = static_cast<std::uint32_t>(history::kEventRecordFixedSize);
-    PutU32(m_record, history::EventRecordOffsets::StringOffset,
-           variable + static_cast<std::uint32_t>(sid.size()));
-    PutU32(m_record, history::EventRecordOffsets::UserSidLength,
-           static_cast<std::uint32_t>(sid.size()));
-    PutU32(m_record, history::EventRecordOffsets::UserSidOffset, variable);
-    PutU32(m_record, history::EventRecordOffsets::DataOffset,
-           variable + static_cast<std::uint32_t>(sid.size()));
-    std::copy(sid.begin(), sid.end(), m_record.begin() + history::kEventRecordFixedSize);
-    PutU32(m_record, length - 4, static_cast<std::uint32_t>(length));
+    BuildEventRecord(m_record, static_cast<std::uint32_t>(m_entry + 1), entry->Seconds,
+                     StoredEventId(eventId), sid);
     m_hasRecord = true;
     return;
   }
-}
-
-const std::vector<std::uint8_t>& WtmpLog::SidOf(std::string_view user) {
-  if (auto known = m_sids.find(user); known != m_sids.end()) {
-    return known->second;
-  }
-  std::vector<std::uint8_t> sid;
-  if (std::optional<std::uint32_t> uid = m_users.UidOf(user)) {
-    sid = history::EncodeSid(UnixUserSid(*uid));
-  }
-  return m_sids.emplace(std::string(user), std::move(sid)).first->second;
 }
 
 bool WtmpLog::Read(std::uint32_t flags, std::uint32_t /*recordOffset*/,

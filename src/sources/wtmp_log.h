@@ -4,13 +4,11 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "history/event_log_api.h"
 #include "sources/byte_buffer.h"
+#include "sources/sid_cache.h"
 #include "sources/user_directory.h"
 #include "sources/wtmp_layout.h"
 
@@ -42,19 +40,9 @@ class WtmpLog final : public history::EventLogApi {
  private:
   // Builds the record of the newest untranslated entry before m_entry into m_record.
   void TranslateNext();
-  // The SID bytes of a user name, empty when it has no account; remembered per name, since a
-  // wtmp file names the same few users over and over.
-  const std::vector<std::uint8_t>& SidOf(std::string_view user);
-
-  struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const {
-      return std::hash<std::string_view>{}(name);
-    }
-  };
 
   ByteBuffer m_bytes;
-  UserDirectory& m_users;
+  SidCache m_sids;
   WtmpLayout m_layout;
   std::size_t m_entryCount = 0;
 
@@ -62,7 +50,6 @@ class WtmpLog final : public history::EventLogApi {
   std::size_t m_entry = 0;  // entries not yet looked at lie below this index
   bool m_hasRecord = false;
   std::vector<std::uint8_t> m_record;  // the translated record served next
-  std::unordered_map<std::string, std::vector<std::uint8_t>, NameHash, std::equal_to<>> m_sids;
   std::uint32_t m_lastError = 0;
 };
 

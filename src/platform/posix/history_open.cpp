@@ -24,31 +24,31 @@ constexpr const char* kSystemJournalName = "journal";
 
 enum class FileKind { Directory, Journal, Database, Other };
 
-// Looks at the path without blocking on a pipe or device: those, and anything unreadable,
-// are left to the log file loader, which says what they are.
+// Looks at the path without opening anything but a regular file: pipes, devices and anything
+// unreadable are left to the log file loader, which says what they are.
 FileKind KindOf(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) {
+    return FileKind::Other;
+  }
+  if (S_ISDIR(info.st_mode)) {
+    return FileKind::Directory;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    return FileKind::Other;
+  }
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     return FileKind::Other;
   }
-  FileKind kind = FileKind::Other;
-  struct stat info {};
-  if (fstat(fd, &info) == 0) {
-    if (S_ISDIR(info.st_mode)) {
-      kind = FileKind::Directory;
-    } else if (S_ISREG(info.st_mode)) {
-      std::array<char, 16> head{};
-      const ssize_t got = pread(fd, head.data(), head.size(), 0);
-      const std::string_view bytes(head.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
-      if (bytes.starts_with(kJournalSignature)) {
-        kind = FileKind::Journal;
-      } else if (bytes == kSqliteSignature) {
-        kind = FileKind::Database;
-      }
-    }
-  }
+  std::array<char, 16> head{};
+  const ssize_t got = pread(fd, head.data(), head.size(), 0);
   close(fd);
-  return kind;
+  const std::string_view bytes(head.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
+  if (bytes.starts_with(kJournalSignature)) {
+    return FileKind::Journal;
+  }
+  return bytes == kSqliteSignature ? FileKind::Database : FileKind::Other;
 }
 
 OpenedHistory FromGathered(GatheredHistory gathered, std::string name,
