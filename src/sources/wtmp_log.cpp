@@ -8,16 +8,14 @@
 #include "history/event_record.h"
 #include "history/runs.h"
 #include "sources/event_record_builder.h"
-#include "sources/record_read_check.h"
 
 namespace orvanta::sources {
+
 WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users, const WtmpLayout& layout)
     : m_bytes(std::move(bytes)),
       m_sids(users),
       m_layout(layout),
-      m_entryCount(m_bytes.Size() / layout.RecordSize) {
-  m_record.reserve(history::kEventRecordFixedSize + 64);
-}
+      m_entryCount(m_bytes.Size() / layout.RecordSize) {}
 
 WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users)
     : WtmpLog(std::move(bytes), users, kWtmpLayouts[0]) {
@@ -29,15 +27,7 @@ WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users)
   }
 }
 
-bool WtmpLog::Open() {
-  m_open = true;
-  m_entry = m_entryCount;
-  TranslateNext();
-  return true;
-}
-
-void WtmpLog::TranslateNext() {
-  m_hasRecord = false;
+bool WtmpLog::TranslateNext(std::vector<std::uint8_t>& record) {
   while (m_entry > 0) {
     --m_entry;
     const std::size_t size = m_layout.RecordSize;
@@ -57,32 +47,11 @@ void WtmpLog::TranslateNext() {
       eventId = history::kEventServiceControl;
       sid = m_sids.SidOf(entry->User);
     }
-    BuildEventRecord(m_record, static_cast<std::uint32_t>(m_entry + 1), entry->Seconds,
+    BuildEventRecord(record, static_cast<std::uint32_t>(m_entry + 1), entry->Seconds,
                      StoredEventId(eventId), sid);
-    m_hasRecord = true;
-    return;
+    return true;
   }
-}
-
-bool WtmpLog::Read(std::uint32_t flags, std::uint32_t /*recordOffset*/,
-                   std::span<std::uint8_t> buffer, std::uint32_t& bytesRead,
-                   std::uint32_t& bytesNeeded) {
-  bytesRead = 0;
-  const auto length = static_cast<std::uint32_t>(m_record.size());
-  m_lastError = CheckRecordRead(m_open, flags, m_hasRecord ? std::optional(length) : std::nullopt,
-                                buffer.size(), bytesNeeded);
-  if (m_lastError != 0) {
-    return false;
-  }
-  std::copy(m_record.begin(), m_record.end(), buffer.begin());
-  bytesRead = static_cast<std::uint32_t>(m_record.size());
-  TranslateNext();
-  return true;
-}
-
-void WtmpLog::Close() {
-  m_open = false;
-  m_hasRecord = false;
+  return false;
 }
 
 }  // namespace orvanta::sources
