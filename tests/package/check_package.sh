@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Checks the Debian package: unpacked into a fresh root it holds exactly the files a desktop
+# needs, each valid by the tool that reads it; it depends on the libraries the executable
+# links and no others; lintian finds no error; and the installed program reports a fixture log.
+# Usage: check_package.sh PACKAGE.deb WRITE_FIXTURE_LOG
+set -eu
+deb=$1
+writeFixture=$2
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+failures=0
+fail() {
+  echo "check_package: $*" >&2
+  failures=$((failures + 1))
+}
+
+dpkg -x "$deb" "$root"
+
+expected=(
+  usr/bin/orvanta
+  usr/share/applications/orvanta.desktop
+  usr/share/doc/orvanta/changelog.gz
+  usr/share/doc/orvanta/copyright
+  usr/share/man/man1/orvanta.1.gz
+  usr/share/metainfo/orvanta.metainfo.xml
+)
+for size in 16 32 48 64 128 256; do
+  expected+=("usr/share/icons/hicolor/${size}x${size}/apps/orvanta.png")
+  file -b "$root/usr/share/icons/hicolor/${size}x${size}/apps/orvanta.png" |
+    grep -q "PNG image data, $size x $size, 8-bit/color RGBA" || fail "icon $size is not a $size-pixel RGBA PNG"
+done
+actual=$(cd "$root" && find . -type f -printf '%P\n' | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+[ "$actual" = "$wanted" ] || fail "files differ from the expected ones:
+$(diff <(echo "$wanted") <(echo "$actual") || true)"
+[ -x "$root/usr/bin/orvanta" ] || fail "usr/bin/orvanta is not executable"
+
+desktop-file-validate "$root/usr/share/applications/orvanta.desktop" || fail "desktop entry invalid"
+appstreamcli validate --no-net "$root/usr/share/metainfo/orvanta.metainfo.xml" ||
+  fail "metainfo invalid"
+
+# The manual page formats without a warning.
+manWarnings=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/orvanta.1.gz" 2>&1 >/dev/null)
+[ -z "$manWarnings" ] || fail "manual page: $manWarnings"
+MANWIDTH=80 man -l "$root/usr/share/man/man1/orvanta.1.gz" | grep -q 'orvanta \[--report\] \[FILE\]' ||
+  fail "manual page lacks the synopsis"
+
+# Depends names the package of every library the executable needs, and nothing else.
+needed=$(readelf -d "$root/usr/bin/orvanta" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+wantedDeps=$(for lib in $needed; do
+  dpkg -S "*/$lib" | sed -n '1s/:.*//p'
+done | sed 's/:.*//' | sort -u)
+actualDeps=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' | sort -u)
+[ "$actualDeps" = "$wantedDeps" ] || fail "Depends ($(echo $actualDeps)) is not the packages of the needed libraries ($(echo $wantedDeps))"
+
+lintianOut=$(lintian --no-tag-display-limit "$deb" || true)
+if grep -q '^E:' <<<"$lintianOut"; then
+  fail "lintian errors:
+$(grep '^E:' <<<"$lintianOut")"
+fi
+grep -v '^E:' <<<"$lintianOut" | sed 's/^/lintian: /' || true
+
+# The installed program on the fixture log, in UTC, its users the accounts of uid 0 and 1.
+"$writeFixture" "$root/fixture.evt" 0 1
+userA=$(getent passwd 0 | cut -d: -f1)
+userB=$(getent passwd 1 | cut -d: -f1)
+report=$(TZ=UTC0 env -u DISPLAY "$root/usr/bin/orvanta" --report "$root/fixture.evt")
+printf '%s\n' "$report"
+expectedReport="开机时间	关机时间	运行时长	登录用户	信息
+2024-03-10 09:00:00			$userA	正常,运行中...
+2024-03-09 20:00:00	2024-03-09 23:30:00	3 时30 分	$userB	正常关机
+2024-03-08 18:00:00			$userA	非正常关机
+	2024-03-07 22:00:00			无开机记录
+记录数:4	天数:3	总计:3小时	平均:0(小时/次)"
+[ "$report" = "$expectedReport" ] || fail "the installed program reported otherwise:
+$(diff <(echo "$expectedReport") <(echo "$report") || true)"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "check_package: $(basename "$deb") passed"
