@@ -16,14 +16,14 @@ set(CPACK_PACKAGE_VENDOR "Orvanta developers")
 set(CPACK_PACKAGE_CONTACT "Orvanta developers <orvanta@orvanta.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "show when this computer ran and who was logged in")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Orvanta reads the computer's event history and rebuilds one run per boot: when
-the computer was switched on and off, how long it ran and who was logged in. It
-shows the runs in a window as a report list and a bar chart, with the current
-uptime and totals in the status bar. Its texts are Simplified Chinese.
+    "Orvanta reads the computer's event history and rebuilds one run per boot:
+when the computer was switched on and off, how long it ran and who was logged
+in. It shows the runs in a window as a report list and a bar chart, with the
+current uptime and totals in the status bar. Its texts are Simplified Chinese.
 
-It reads this machine's login records (/var/log/wtmp) or a file it is given: a
-wtmp file or a legacy Windows event log file (.evt). With --report it prints the
-same as tab-separated text and needs no display.")
+It reads this machine's login records (/var/log/wtmp) or a file it is given:
+a wtmp file or a legacy Windows event log file (.evt). With --report it
+prints the same as tab-separated text and needs no display.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

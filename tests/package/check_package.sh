@@ -22,7 +22,7 @@ expected=(
   usr/share/doc/orvanta/changelog.gz
   usr/share/doc/orvanta/copyright
   usr/share/man/man1/orvanta.1.gz
-  usr/share/metainfo/orvanta.metainfo.xml
+  usr/share/metainfo/example.orvanta.orvanta.metainfo.xml
 )
 for size in 16 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/orvanta.png")
@@ -36,8 +36,10 @@ $(diff <(echo "$wanted") <(echo "$actual") || true)"
 [ -x "$root/usr/bin/orvanta" ] || fail "usr/bin/orvanta is not executable"
 
 desktop-file-validate "$root/usr/share/applications/orvanta.desktop" || fail "desktop entry invalid"
-appstreamcli validate --no-net "$root/usr/share/metainfo/orvanta.metainfo.xml" ||
+# The tree check also matches the description with its desktop entry and file name.
+appstreamcli validate --no-net "$root/usr/share/metainfo/example.orvanta.orvanta.metainfo.xml" ||
   fail "metainfo invalid"
+appstreamcli validate-tree --no-net "$root" || fail "metainfo and desktop entry do not match"
 
 # The manual page formats without a warning.
 manWarnings=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/orvanta.1.gz" 2>&1 >/dev/null)
@@ -47,18 +49,19 @@ MANWIDTH=80 man -l "$root/usr/share/man/man1/orvanta.1.gz" | grep -q 'orvanta \[
 
 # Depends names the package of every library the executable needs, and nothing else.
 needed=$(readelf -d "$root/usr/bin/orvanta" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 wantedDeps=$(for lib in $needed; do
-  dpkg -S "*/$lib" | sed -n '1s/:.*//p'
-done | sed 's/:.*//' | sort -u)
+  dpkg -S "*/$multiarch/$lib" | sed 's/:.*//'
+done | sort -u)
 actualDeps=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' | sort -u)
 [ "$actualDeps" = "$wantedDeps" ] || fail "Depends ($(echo $actualDeps)) is not the packages of the needed libraries ($(echo $wantedDeps))"
 
-lintianOut=$(lintian --no-tag-display-limit "$deb" || true)
+lintianOut=$(lintian --tag-display-limit 0 "$deb" || true)
 if grep -q '^E:' <<<"$lintianOut"; then
   fail "lintian errors:
 $(grep '^E:' <<<"$lintianOut")"
 fi
-grep -v '^E:' <<<"$lintianOut" | sed 's/^/lintian: /' || true
+grep -v '^E:' <<<"$lintianOut" | sed '/^$/d; s/^/lintian: /' || true
 
 # The installed program on the fixture log, in UTC, its users the accounts of uid 0 and 1.
 "$writeFixture" "$root/fixture.evt" 0 1
