@@ -47,8 +47,8 @@ appstreamcli validate-tree --no-net "$root" || fail "metainfo and desktop entry 
 manWarnings=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/orvanta.1.gz" 2>&1 >/dev/null) ||
   fail "man cannot format the manual page"
 [ -z "$manWarnings" ] || fail "manual page: $manWarnings"
-MANWIDTH=80 man -l "$root/usr/share/man/man1/orvanta.1.gz" |
-  grep -q 'orvanta \[--report\] \[FILE\]' || fail "manual page lacks the synopsis"
+MANWIDTH=80 man -l "$root/usr/share/man/man1/orvanta.1.gz" | grep -q '^ORVANTA(1)' ||
+  fail "the manual page is not the page of orvanta(1)"
 
 # Depends names the package of every library the executable needs, and nothing else.
 needed=$(readelf -d "$root/usr/bin/orvanta" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
@@ -68,7 +68,8 @@ sed '/^$/d; s/^/lintian: /' <<<"$lintianOut"
 "$writeFixture" "$root/fixture.evt" 0 1
 userA=$(getent passwd 0 | cut -d: -f1)
 userB=$(getent passwd 1 | cut -d: -f1)
-report=$(TZ=UTC0 env -u DISPLAY "$root/usr/bin/orvanta" --report "$root/fixture.evt")
+report=$(TZ=UTC0 env -u DISPLAY "$root/usr/bin/orvanta" --report "$root/fixture.evt") ||
+  fail "the installed orvanta --report failed"
 printf '%s\n' "$report"
 expectedReport="开机时间	关机时间	运行时长	登录用户	信息
 2024-03-10 09:00:00			$userA	正常,运行中...
