@@ -33,9 +33,12 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 mainX=$X
 mainY=$Y
 
-# open_about: Alt+A on the main window; sets about to the About window.
+# open_about: Alt+A on the main window; sets about to the About window. The keys go through the
+# keyboard to the focused window: sent to a window, a press that moves the focus elsewhere would
+# have its release sent as an event, and the server would go on repeating the held key.
 open_about() {
-  xdotool key --window "$main" alt+a
+  xdotool windowfocus --sync "$main" 2>/dev/null || true
+  xdotool key alt+a
   about=""
   for _ in $(seq 50); do
     about=$(xdotool search --name '^关于$' 2>/dev/null | head -n 1)
