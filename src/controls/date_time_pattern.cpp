@@ -79,9 +79,9 @@ bool IsMidnight(const history::SystemTime& t) {
 constexpr std::array<std::string_view, 3> kHalfDaySpecifiers = {"am/pm", "ampm", "a/p"};
 
 std::size_t HalfDaySpecifierAt(std::string_view pattern, std::size_t pos) {
-  for (std::string_view spec : kHalfDaySpecifiers) {
-    if (StartsWithNoCase(pattern.substr(pos), spec)) {
-      return spec.size();
+  for (std::string_view specifier : kHalfDaySpecifiers) {
+    if (StartsWithNoCase(pattern.substr(pos), specifier)) {
+      return specifier.size();
     }
   }
   return 0;
@@ -243,15 +243,15 @@ class PatternWriter {
     }
   }
 
-  void WriteHalfDay(std::string_view spec) {
+  void WriteHalfDay(std::string_view specifier) {
     const bool pm = m_t.Hour >= 12;
-    if (Lower(spec[1]) == 'm' && Lower(spec[2]) == 'p') {  // ampm
+    if (Lower(specifier[1]) == 'm' && Lower(specifier[2]) == 'p') {  // ampm
       m_out += pm ? "PM" : "AM";
       return;
     }
     // am/pm and a/p keep the case of the letters written.
-    const std::size_t slash = spec.find('/');
-    const std::string_view half = pm ? spec.substr(slash + 1) : spec.substr(0, slash);
+    const std::size_t slash = specifier.find('/');
+    const std::string_view half = pm ? specifier.substr(slash + 1) : specifier.substr(0, slash);
     m_out += half;
   }
 
