@@ -27,16 +27,29 @@ WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users)
   }
 }
 
+std::optional<WtmpRecord> WtmpLog::HistoryEntry(std::size_t index) const {
+  const std::size_t size = m_layout.RecordSize;
+  std::optional<WtmpRecord> entry = ReadWtmpRecord(history::ByteReader(m_bytes.Span())
+                                                       .Bytes(index * size, size)
+                                                       .value_or(std::span<const std::uint8_t>()),
+                                                   m_layout);
+  return entry && IsHistoryEntry(*entry) ? entry : std::nullopt;
+}
+
+std::optional<std::int64_t> WtmpLog::OldestSeconds() const {
+  for (std::size_t index = 0; index < m_entryCount; ++index) {
+    if (const std::optional<WtmpRecord> entry = HistoryEntry(index)) {
+      return entry->Seconds;
+    }
+  }
+  return std::nullopt;
+}
+
 bool WtmpLog::TranslateNext(std::vector<std::uint8_t>& record) {
   while (m_entry > 0) {
     --m_entry;
-    const std::size_t size = m_layout.RecordSize;
-    const std::optional<WtmpRecord> entry =
-        ReadWtmpRecord(history::ByteReader(m_bytes.Span())
-                           .Bytes(m_entry * size, size)
-                           .value_or(std::span<const std::uint8_t>()),
-                       m_layout);
-    if (!entry || !IsHistoryEntry(*entry)) {
+    const std::optional<WtmpRecord> entry = HistoryEntry(m_entry);
+    if (!entry) {
       continue;
     }
     std::uint16_t eventId = history::kEventBoot;

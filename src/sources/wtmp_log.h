@@ -31,12 +31,19 @@ class WtmpLog final : public TranslatingLog {
     return DetectWtmpLayout(bytes);
   }
 
+  // The time of the oldest boot, shutdown or login, nothing when there is none: how far back
+  // the file reaches, found without translating every entry.
+  std::optional<std::int64_t> OldestSeconds() const;
+
  protected:
   void Rewind() override { m_entry = m_entryCount; }
   // Builds the record of the newest untranslated entry before m_entry.
   bool TranslateNext(std::vector<std::uint8_t>& record) override;
 
  private:
+  // The entry at index when it is a boot, shutdown or login readable in the file's layout.
+  std::optional<WtmpRecord> HistoryEntry(std::size_t index) const;
+
   ByteBuffer m_bytes;
   SidCache m_sids;
   WtmpLayout m_layout;

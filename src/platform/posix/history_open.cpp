@@ -13,7 +13,7 @@
 #include "platform/posix/report_mode.h"
 #include "platform/posix/wtmpdb_history.h"
 #include "sources/event_list_log.h"
-#include "sources/oldest_record.h"
+#include "sources/wtmp_log.h"
 
 namespace orvanta::platform {
 namespace {
@@ -106,8 +106,11 @@ class NoUsers final : public sources::UserDirectory {
 
 std::optional<std::int64_t> WtmpReach() {
   NoUsers none;
-  sources::OpenedLog log = OpenLogFile(kDefaultLogPath, none, sources::ExpectedLog::Wtmp);
-  return log.Log ? sources::OldestRecordSeconds(*log.Log) : std::nullopt;
+  sources::FileLoad load = LoadFile(kDefaultLogPath);
+  if (!load.Error.empty()) {
+    return std::nullopt;
+  }
+  return sources::WtmpLog(std::move(load.Bytes), none).OldestSeconds();
 }
 
 }  // namespace
