@@ -62,70 +62,89 @@ std::string_view RunStateName(RunState state) {
   return kStateNames[static_cast<std::size_t>(state)];
 }
 
+std::size_t ExportRowCount(const RunRefresh& refresh) {
+  return std::min(refresh.Runs.size(), static_cast<std::size_t>(refresh.UiLWMsg.ItemCount()));
+}
+
+ExportRow ExportRowAt(const RunRefresh& refresh, std::size_t index, std::int32_t biasMinutes) {
+  const history::RunRecord& run = refresh.Runs[index];
+  const ui::ListItem& item = refresh.UiLWMsg.Item(static_cast<int>(index));
+  return {
+      .Boot = FormatIsoLocalTime(run.BootTime, biasMinutes),
+      .Shutdown = FormatIsoLocalTime(run.ShutdownTime, biasMinutes),
+      .RunSeconds = run.RunSeconds,
+      .RunLength = std::string(item.SubItem(kLengthText)),
+      .User = std::string(item.SubItem(kUserText)),
+      .State = StateOfRun(run, index),
+      .Status = std::string(item.SubItem(kStatusText)),
+  };
+}
+
 std::vector<ExportRow> ExportRows(const RunRefresh& refresh, std::int32_t biasMinutes) {
-  const ui::ListViewModel& list = refresh.UiLWMsg;
   std::vector<ExportRow> rows;
-  const std::size_t count =
-      std::min(refresh.Runs.size(), static_cast<std::size_t>(list.ItemCount()));
+  const std::size_t count = ExportRowCount(refresh);
   rows.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
-    const history::RunRecord& run = refresh.Runs[i];
-    const ui::ListItem& item = list.Item(static_cast<int>(i));
-    rows.push_back({
-        .Boot = FormatIsoLocalTime(run.BootTime, biasMinutes),
-        .Shutdown = FormatIsoLocalTime(run.ShutdownTime, biasMinutes),
-        .RunSeconds = run.RunSeconds,
-        .RunLength = std::string(item.SubItem(kLengthText)),
-        .User = std::string(item.SubItem(kUserText)),
-        .State = StateOfRun(run, i),
-        .Status = std::string(item.SubItem(kStatusText)),
-    });
+    rows.push_back(ExportRowAt(refresh, i, biasMinutes));
   }
   return rows;
 }
 
-std::string FormatRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes) {
-  std::string out = "boot,shutdown,run_seconds,run_length,user,state,status\r\n";
-  for (const ExportRow& row : ExportRows(refresh, biasMinutes)) {
+void WriteRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes, TextOut& out) {
+  std::string& text = out.Buffer();
+  text += "boot,shutdown,run_seconds,run_length,user,state,status\r\n";
+  const std::size_t count = ExportRowCount(refresh);
+  for (std::size_t i = 0; i < count; ++i) {
+    const ExportRow row = ExportRowAt(refresh, i, biasMinutes);
     for (const std::string& field :
          {row.Boot, row.Shutdown, std::to_string(row.RunSeconds), CsvField(row.RunLength),
           CsvField(row.User), std::string(RunStateName(row.State)), CsvField(row.Status)}) {
-      out += field;
-      out += ',';
+      text += field;
+      text += ',';
     }
-    out.back() = '\r';
-    out += '\n';
+    text.back() = '\r';
+    text += '\n';
+    out.EndRow();
   }
-  return out;
+}
+
+std::string FormatRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes) {
+  return CollectText([&](TextOut& out) { WriteRunCsv(refresh, biasMinutes, out); });
+}
+
+void WriteRunJson(const RunRefresh& refresh, std::string_view source, std::int32_t biasMinutes,
+                  TextOut& out) {
+  std::string& text = out.Buffer();
+  text += "{\n  \"source\": ";
+  text += JsonString(source);
+  text += ",\n  \"runs\": [";
+  const std::size_t count = ExportRowCount(refresh);
+  for (std::size_t i = 0; i < count; ++i) {
+    const ExportRow row = ExportRowAt(refresh, i, biasMinutes);
+    text += i == 0 ? "\n    " : ",\n    ";
+    AppendObject(text, {{"boot", JsonTime(row.Boot)},
+                        {"shutdown", JsonTime(row.Shutdown)},
+                        {"run_seconds", std::to_string(row.RunSeconds)},
+                        {"run_length", JsonString(row.RunLength)},
+                        {"user", JsonString(row.User)},
+                        {"state", JsonString(RunStateName(row.State))},
+                        {"status", JsonString(row.Status)}});
+    out.EndRow();
+  }
+  text += count == 0 ? "]" : "\n  ]";
+  text += ",\n  \"summary\": ";
+  const RunFigures figures = ComputeRunFigures(refresh.Runs, refresh.TotalRunSeconds);
+  AppendObject(text, {{"count", std::to_string(figures.Count)},
+                      {"days", std::to_string(figures.Days)},
+                      {"total_hours", std::to_string(figures.TotalHours)},
+                      {"average_hours", std::to_string(figures.AverageHours)},
+                      {"total_seconds", std::to_string(refresh.TotalRunSeconds)}});
+  text += "\n}\n";
 }
 
 std::string FormatRunJson(const RunRefresh& refresh, std::string_view source,
                           std::int32_t biasMinutes) {
-  std::string out = "{\n  \"source\": ";
-  out += JsonString(source);
-  out += ",\n  \"runs\": [";
-  const std::vector<ExportRow> rows = ExportRows(refresh, biasMinutes);
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const ExportRow& row = rows[i];
-    out += i == 0 ? "\n    " : ",\n    ";
-    AppendObject(out, {{"boot", JsonTime(row.Boot)},
-                       {"shutdown", JsonTime(row.Shutdown)},
-                       {"run_seconds", std::to_string(row.RunSeconds)},
-                       {"run_length", JsonString(row.RunLength)},
-                       {"user", JsonString(row.User)},
-                       {"state", JsonString(RunStateName(row.State))},
-                       {"status", JsonString(row.Status)}});
-  }
-  out += rows.empty() ? "]" : "\n  ]";
-  out += ",\n  \"summary\": ";
-  const RunFigures figures = ComputeRunFigures(refresh.Runs, refresh.TotalRunSeconds);
-  AppendObject(out, {{"count", std::to_string(figures.Count)},
-                     {"days", std::to_string(figures.Days)},
-                     {"total_hours", std::to_string(figures.TotalHours)},
-                     {"average_hours", std::to_string(figures.AverageHours)},
-                     {"total_seconds", std::to_string(refresh.TotalRunSeconds)}});
-  out += "\n}\n";
-  return out;
+  return CollectText([&](TextOut& out) { WriteRunJson(refresh, source, biasMinutes, out); });
 }
 
 }  // namespace orvanta::present

@@ -8,6 +8,7 @@
 #include "history/date_time.h"
 #include "present/run_list.h"
 #include "present/run_refresh.h"
+#include "present/text_out.h"
 
 namespace orvanta::present {
 
@@ -32,15 +33,21 @@ struct ExportRow {
 
 // The rows of a refreshed run list, newest first.
 std::vector<ExportRow> ExportRows(const RunRefresh& refresh, std::int32_t biasMinutes);
+// How many rows there are, and the one at index (0 is the newest), made one at a time.
+std::size_t ExportRowCount(const RunRefresh& refresh);
+ExportRow ExportRowAt(const RunRefresh& refresh, std::size_t index, std::int32_t biasMinutes);
 
 // The rows as CSV (RFC 4180: fields quoted where needed, every line ending in CR LF, UTF-8)
 // under the header "boot,shutdown,run_seconds,run_length,user,state,status".
 std::string FormatRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes);
+void WriteRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes, TextOut& out);
 
 // One JSON object: "source" (the log read), "runs" (the rows, with the CSV's keys and null for
 // an unset time) and "summary" (the statistics panes' figures and the total seconds). One run
 // per line; ends with a newline.
 std::string FormatRunJson(const RunRefresh& refresh, std::string_view source,
                           std::int32_t biasMinutes);
+void WriteRunJson(const RunRefresh& refresh, std::string_view source, std::int32_t biasMinutes,
+                  TextOut& out);
 
 }  // namespace orvanta::present

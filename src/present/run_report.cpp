@@ -22,34 +22,44 @@ void AppendLine(std::string& out, std::size_t count, FieldOf field) {
 
 }  // namespace
 
-std::string FormatRunReport(const RunRefresh& refresh) {
+void WriteRunReport(const RunRefresh& refresh, TextOut& out) {
   const ui::ListViewModel& list = refresh.UiLWMsg;
-  std::string out;
-  out.reserve(static_cast<std::size_t>(list.ItemCount() + 2) * 96);
-  AppendLine(out, kReportColumnCount, [&list](std::size_t c) -> const std::string& {
+  AppendLine(out.Buffer(), kReportColumnCount, [&list](std::size_t c) -> const std::string& {
     return list.Column(kFirstReportColumn + static_cast<int>(c)).Caption;
   });
   for (int i = 0; i < list.ItemCount(); ++i) {
     const ui::ListItem& row = list.Item(i);
-    AppendLine(out, kReportColumnCount,
+    AppendLine(out.Buffer(), kReportColumnCount,
                [&row](std::size_t c) { return row.SubItem(static_cast<int>(c)); });
+    out.EndRow();
   }
   const auto& panes = refresh.StatusPanes.Panes;
-  AppendLine(out, panes.size(), [&panes](std::size_t c) -> const std::string& { return panes[c]; });
-  return out;
+  AppendLine(out.Buffer(), panes.size(),
+             [&panes](std::size_t c) -> const std::string& { return panes[c]; });
+}
+
+std::string FormatRunReport(const RunRefresh& refresh) {
+  return CollectText([&refresh](TextOut& out) { WriteRunReport(refresh, out); });
+}
+
+void WriteReport(ReportFormat format, const RunRefresh& refresh, std::string_view source,
+                 std::int32_t biasMinutes, TextOut& out) {
+  switch (format) {
+    case ReportFormat::Csv:
+      WriteRunCsv(refresh, biasMinutes, out);
+      return;
+    case ReportFormat::Json:
+      WriteRunJson(refresh, source, biasMinutes, out);
+      return;
+    case ReportFormat::Text:
+      break;
+  }
+  WriteRunReport(refresh, out);
 }
 
 std::string FormatReport(ReportFormat format, const RunRefresh& refresh, std::string_view source,
                          std::int32_t biasMinutes) {
-  switch (format) {
-    case ReportFormat::Csv:
-      return FormatRunCsv(refresh, biasMinutes);
-    case ReportFormat::Json:
-      return FormatRunJson(refresh, source, biasMinutes);
-    case ReportFormat::Text:
-      break;
-  }
-  return FormatRunReport(refresh);
+  return CollectText([&](TextOut& out) { WriteReport(format, refresh, source, biasMinutes, out); });
 }
 
 }  // namespace orvanta::present

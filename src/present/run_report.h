@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "present/run_refresh.h"
+#include "present/text_out.h"
 
 namespace orvanta::present {
 
@@ -12,6 +13,7 @@ namespace orvanta::present {
 // line per list row with its five texts (the user column even when the window hides it), and
 // a line with the four statistics captions. Fields are separated by one tab; every line ends
 // with a newline; UTF-8.
+void WriteRunReport(const RunRefresh& refresh, TextOut& out);
 std::string FormatRunReport(const RunRefresh& refresh);
 
 // The forms a report can take: the text above, or one of the exports.
@@ -19,6 +21,8 @@ enum class ReportFormat { Text, Csv, Json };
 
 // The report in the given form; source names the log read and biasMinutes is the offset the
 // local times were shifted by (both for the exports).
+void WriteReport(ReportFormat format, const RunRefresh& refresh, std::string_view source,
+                 std::int32_t biasMinutes, TextOut& out);
 std::string FormatReport(ReportFormat format, const RunRefresh& refresh, std::string_view source,
                          std::int32_t biasMinutes);
 

@@ -25,14 +25,14 @@ FileLoad ReadWhole(std::size_t size, const ChunkReader& read) {
   try {
     bytes = ByteBuffer(size);
   } catch (const std::bad_alloc&) {
-    return {ByteBuffer(), "file too large to read"};
+    return {ByteBuffer(), nullptr, "file too large to read"};
   }
   std::size_t done = 0;
   while (done < size) {
     std::string error;
     const std::optional<std::size_t> got = read({bytes.Data() + done, size - done}, error);
     if (!got) {
-      return {ByteBuffer(), std::move(error)};
+      return {ByteBuffer(), nullptr, std::move(error)};
     }
     if (*got == 0) {
       break;  // the file shrank since it was measured
@@ -40,7 +40,7 @@ FileLoad ReadWhole(std::size_t size, const ChunkReader& read) {
     done += std::min(*got, size - done);
   }
   bytes.Shrink(done);
-  return {std::move(bytes), {}};
+  return {std::move(bytes), nullptr, {}};
 }
 
 }  // namespace orvanta::sources

@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 
+#include "sources/byte_source.h"
+
 namespace orvanta::sources {
 
 // Whatever keeps borrowed bytes alive, such as the platform's mapping of a file; it is
@@ -57,10 +59,11 @@ class ByteBuffer {
   std::size_t m_size = 0;
 };
 
-// A whole file read into memory or mapped, or why it could not be (Error is empty on success).
-// Each platform's LoadFile gives one.
+// A file read into memory or mapped, or opened to be read in blocks (Source, when set), or why
+// it could not be (Error is empty on success). Each platform's LoadFile gives one.
 struct FileLoad {
   ByteBuffer Bytes;
+  std::unique_ptr<ByteSource> Source;
   std::string Error;
 };
 

@@ -30,8 +30,10 @@ constexpr std::size_t kEofBeginRecord = 20;
 constexpr std::size_t kEofCurrentRecordNumber = 28;
 constexpr std::size_t kEofSizeEnd = 36;
 
-std::size_t RingSizeOf(std::size_t fileSize) {
-  return fileSize > kHeaderSize ? (fileSize - kHeaderSize) / 4 * 4 : 0;
+// A ring offset fits in the 32-bit offsets of the format; a larger file keeps its first 4 GiB.
+std::size_t RingSizeOf(std::uint64_t fileSize) {
+  const std::uint64_t usable = std::min<std::uint64_t>(fileSize, 0xFFFFFFFFu);
+  return usable > kHeaderSize ? static_cast<std::size_t>((usable - kHeaderSize) / 4 * 4) : 0;
 }
 
 // True when the words from index on are an end-of-file record: its length at both ends and
@@ -50,21 +52,44 @@ bool IsEndOfFileRecord(const WordAt& word, std::size_t index) {
 }
 
 // A cleared log saved compactly: the header and its end-of-file record, too short for a record.
-bool IsCompactClearedLog(std::span<const std::uint8_t> bytes) {
-  const history::ByteReader file(bytes);
-  return RingSizeOf(bytes.size()) >= kEndOfFileSize &&
+// head holds the first bytes of a file of fileSize bytes, its header and the ring's first record.
+bool IsCompactClearedLog(std::span<const std::uint8_t> head, std::uint64_t fileSize) {
+  const history::ByteReader file(head);
+  return RingSizeOf(fileSize) >= kEndOfFileSize &&
          IsEndOfFileRecord(
              [&file](std::size_t at) { return file.U32(kHeaderSize + at).value_or(0); }, 0);
 }
 
+// Bytes of the file that its checks look at: the header and an end-of-file record after it.
+constexpr std::size_t kHeadSize = kHeaderSize + kEndOfFileSize;
+
+std::optional<std::string> CheckHead(std::span<const std::uint8_t> head, std::uint64_t fileSize) {
+  history::ByteReader header(head);
+  if (header.U32(kSignatureField) != history::kEventLogSignature) {
+    return "not an event log file";
+  }
+  if (fileSize < kHeaderSize) {
+    return "truncated event log header";
+  }
+  if (header.U32(kHeaderSizeField) != kHeaderSize) {
+    return "damaged event log header";
+  }
+  if (RingSizeOf(fileSize) < kEndOfFileSize + kFixedPart && !IsCompactClearedLog(head, fileSize)) {
+    return "truncated event log";
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
-EvtFileLog::EvtFileLog(ByteBuffer bytes) : m_bytes(std::move(bytes)) {
-  m_valid = !Check(m_bytes.Span()).has_value();
+EvtFileLog::EvtFileLog(BlockReader bytes) : m_bytes(std::move(bytes)) {
+  m_valid = !Check(m_bytes).has_value();
   if (!m_valid) {
     return;
   }
   m_ringSize = RingSizeOf(m_bytes.Size());
+  const std::span<const std::uint8_t> header = m_bytes.Head(kHeaderSize);
+  m_header.assign(header.begin(), header.end());
   FindEnd();
   if (!m_endOfFile) {
     WalkForward();
@@ -76,35 +101,26 @@ bool EvtFileLog::HasSignature(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<std::string> EvtFileLog::Check(std::span<const std::uint8_t> bytes) {
-  history::ByteReader header(bytes);
-  if (!HasSignature(bytes)) {
-    return "not an event log file";
-  }
-  if (bytes.size() < kHeaderSize) {
-    return "truncated event log header";
-  }
-  if (header.U32(kHeaderSizeField) != kHeaderSize) {
-    return "damaged event log header";
-  }
-  if (RingSizeOf(bytes.size()) < kEndOfFileSize + kFixedPart && !IsCompactClearedLog(bytes)) {
-    return "truncated event log";
-  }
-  return std::nullopt;
+  return CheckHead(bytes.first(std::min(bytes.size(), kHeadSize)), bytes.size());
+}
+
+std::optional<std::string> EvtFileLog::Check(const BlockReader& bytes) {
+  return CheckHead(bytes.Head(kHeadSize), bytes.Size());
 }
 
 std::uint32_t EvtFileLog::Word(std::size_t index) const {
   if (index >= m_ringSize) {
     index %= m_ringSize;
   }
-  history::ByteReader file(m_bytes.Span());
   if (index + 4 <= m_ringSize) {
-    return file.U32(kHeaderSize + index).value_or(0);
+    return history::ByteReader(m_bytes.Bytes(kHeaderSize + index, 4)).U32(0).value_or(0);
   }
   // A word split by the end of the ring continues after the header.
   std::uint32_t value = 0;
   for (std::size_t i = 0; i < 4; ++i) {
     const std::size_t at = kHeaderSize + (index + i) % m_ringSize;
-    value |= static_cast<std::uint32_t>(file.U8(at).value_or(0)) << (8 * i);
+    value |= static_cast<std::uint32_t>(history::ByteReader(m_bytes.Bytes(at, 1)).U8(0).value_or(0))
+             << (8 * i);
   }
   return value;
 }
@@ -125,7 +141,7 @@ std::optional<EvtFileLog::EndOfFile> EvtFileLog::ReadEndOfFileAt(std::size_t ind
 }
 
 void EvtFileLog::FindEnd() {
-  history::ByteReader header(m_bytes.Span());
+  history::ByteReader header(m_header);
   const bool dirty = (header.U32(kFlagsField).value_or(0) & kFlagDirty) != 0;
   // A clean header points at the end-of-file record; a dirty one may not, and then the ring
   // is searched for it. Of several, the one that counts the most records is the newest.
@@ -148,7 +164,7 @@ void EvtFileLog::FindEnd() {
 }
 
 void EvtFileLog::WalkForward() {
-  history::ByteReader header(m_bytes.Span());
+  history::ByteReader header(m_header);
   std::optional<std::size_t> start = RingIndexOf(header.U32(kStartOffsetField).value_or(0));
   if (!start) {
     return;
@@ -206,6 +222,21 @@ std::optional<EvtFileLog::Record> EvtFileLog::RecordBefore(std::size_t position)
   return Record{start, length};
 }
 
+bool EvtFileLog::CopyRing(std::size_t index, std::span<std::uint8_t> into) const {
+  // In block-sized pieces, so that each is a view of a block the reader keeps.
+  while (!into.empty()) {
+    const std::size_t length = std::min(into.size(), BlockReader::kBlockSize);
+    const std::span<const std::uint8_t> piece = m_bytes.Bytes(kHeaderSize + index, length);
+    if (piece.size() != length) {
+      return false;
+    }
+    std::copy(piece.begin(), piece.end(), into.begin());
+    into = into.subspan(length);
+    index += length;
+  }
+  return true;
+}
+
 bool EvtFileLog::Open() {
   if (!m_valid) {
     m_lastError = kErrorInvalidHandle;
@@ -235,11 +266,14 @@ bool EvtFileLog::Read(std::uint32_t flags, std::uint32_t /*recordOffset*/,
   }
   const Record record = *m_next;
   // The record may run past the end of the file and continue after the header.
-  const std::span<const std::uint8_t> ring = m_bytes.Span().subspan(kHeaderSize, m_ringSize);
   const std::size_t first = std::min<std::size_t>(record.Length, m_ringSize - record.Start);
-  std::copy_n(ring.begin() + static_cast<std::ptrdiff_t>(record.Start), first, buffer.begin());
-  std::copy_n(ring.begin(), record.Length - first,
-              buffer.begin() + static_cast<std::ptrdiff_t>(first));
+  if (!CopyRing(record.Start, buffer.first(first)) ||
+      !CopyRing(0, buffer.subspan(first, record.Length - first))) {
+    // The file shrank under the record since it was checked: it ends here, as if truncated.
+    m_next.reset();
+    m_lastError = history::kErrorHandleEof;
+    return false;
+  }
   bytesRead = record.Length;
 
   m_next.reset();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "history/event_log_api.h"
+#include "sources/block_reader.h"
 #include "sources/byte_buffer.h"
 
 namespace orvanta::sources {
@@ -25,12 +26,14 @@ namespace orvanta::sources {
 // record, in a file of its former size or in a compact one of 88 bytes, and serves nothing.
 class EvtFileLog final : public history::EventLogApi {
  public:
-  explicit EvtFileLog(ByteBuffer bytes);
+  explicit EvtFileLog(BlockReader bytes);
+  explicit EvtFileLog(ByteBuffer bytes) : EvtFileLog(BlockReader(std::move(bytes))) {}
 
   // True when the bytes carry the header's "LfLe" signature, whole header or not.
   static bool HasSignature(std::span<const std::uint8_t> bytes);
   // Why bytes with the signature cannot be read as an event log file; nothing when they can.
   static std::optional<std::string> Check(std::span<const std::uint8_t> bytes);
+  static std::optional<std::string> Check(const BlockReader& bytes);
 
   bool Open() override;
   bool Read(std::uint32_t flags, std::uint32_t recordOffset, std::span<std::uint8_t> buffer,
@@ -57,8 +60,12 @@ class EvtFileLog final : public history::EventLogApi {
   void WalkForward();
   std::optional<Record> RecordBefore(std::size_t position);
   std::optional<std::size_t> RingIndexOf(std::uint32_t fileOffset) const;
+  // Copies the ring's bytes from index on into the front of into; false when the file no
+  // longer holds them.
+  bool CopyRing(std::size_t index, std::span<std::uint8_t> into) const;
 
-  ByteBuffer m_bytes;
+  BlockReader m_bytes;
+  std::vector<std::uint8_t> m_header;  // the file's first bytes, up to a whole header
   std::size_t m_ringSize = 0;  // bytes of the circular buffer after the header, a multiple of 4
   bool m_valid = false;
 

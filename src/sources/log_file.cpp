@@ -6,19 +6,23 @@
 namespace orvanta::sources {
 
 OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users, ExpectedLog expected) {
+  return LogFromReader(BlockReader(std::move(bytes)), users, expected);
+}
+
+OpenedLog LogFromReader(BlockReader bytes, UserDirectory& users, ExpectedLog expected) {
   if (bytes.Size() == 0) {
     if (expected == ExpectedLog::Wtmp) {
       return {std::make_unique<WtmpLog>(std::move(bytes), users), {}};
     }
     return {nullptr, "empty file"};
   }
-  if (EvtFileLog::HasSignature(bytes.Span())) {
-    if (std::optional<std::string> reason = EvtFileLog::Check(bytes.Span())) {
+  if (EvtFileLog::HasSignature(bytes.Head(8))) {
+    if (std::optional<std::string> reason = EvtFileLog::Check(bytes)) {
       return {nullptr, std::move(*reason)};
     }
     return {std::make_unique<EvtFileLog>(std::move(bytes)), {}};
   }
-  if (std::optional<WtmpLayout> layout = WtmpLog::Recognize(bytes.Span())) {
+  if (std::optional<WtmpLayout> layout = WtmpLog::Recognize(bytes)) {
     return {std::make_unique<WtmpLog>(std::move(bytes), users, *layout), {}};
   }
   return {nullptr, "not an event log or wtmp file"};
@@ -27,6 +31,9 @@ OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users, ExpectedLog expec
 OpenedLog LogFromFile(FileLoad load, UserDirectory& users, ExpectedLog expected) {
   if (!load.Error.empty()) {
     return {nullptr, std::move(load.Error)};
+  }
+  if (load.Source) {
+    return LogFromReader(BlockReader(std::move(load.Source)), users, expected);
   }
   return LogFromBytes(std::move(load.Bytes), users, expected);
 }

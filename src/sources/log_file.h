@@ -4,6 +4,7 @@
 #include <string>
 
 #include "history/event_log_api.h"
+#include "sources/block_reader.h"
 #include "sources/byte_buffer.h"
 #include "sources/user_directory.h"
 
@@ -24,6 +25,10 @@ enum class ExpectedLog { Any, Wtmp };
 // record size and content.
 OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users,
                        ExpectedLog expected = ExpectedLog::Any);
+
+// The same for a file read in blocks.
+OpenedLog LogFromReader(BlockReader bytes, UserDirectory& users,
+                        ExpectedLog expected = ExpectedLog::Any);
 
 // Recognises a loaded file, or passes on why it could not be loaded.
 OpenedLog LogFromFile(FileLoad load, UserDirectory& users, ExpectedLog expected = ExpectedLog::Any);

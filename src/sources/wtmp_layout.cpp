@@ -45,17 +45,16 @@ struct Fit {
   bool HasHistory = false;
 };
 
-Fit FitOf(std::span<const std::uint8_t> bytes, const WtmpLayout& layout) {
-  const std::size_t count = bytes.size() / layout.RecordSize;
-  const std::size_t allowedDamage = count / 16;
-  std::size_t damaged = 0;
+// recordAt(offset, length) gives the bytes of a record, empty where the file holds no more.
+template <typename RecordAt>
+Fit FitOf(std::uint64_t size, const RecordAt& recordAt, const WtmpLayout& layout) {
+  const std::uint64_t count = size / layout.RecordSize;
+  const std::uint64_t allowedDamage = count / 16;
+  std::uint64_t damaged = 0;
   Fit fit;
-  const history::ByteReader file(bytes);
-  for (std::size_t i = 0; i < count; ++i) {
+  for (std::uint64_t i = 0; i < count; ++i) {
     const std::optional<WtmpRecord> record =
-        ReadWtmpRecord(file.Bytes(i * layout.RecordSize, layout.RecordSize)
-                           .value_or(std::span<const std::uint8_t>()),
-                       layout);
+        ReadWtmpRecord(recordAt(i * layout.RecordSize, layout.RecordSize), layout);
     if (!record) {
       if (++damaged > allowedDamage) {
         return {};
@@ -107,12 +106,15 @@ bool IsHistoryEntry(const WtmpRecord& record) {
          (record.Type == WtmpType::RunLevel && record.User == "shutdown");
 }
 
-std::optional<WtmpLayout> DetectWtmpLayout(std::span<const std::uint8_t> bytes) {
+namespace {
+
+template <typename RecordAt>
+std::optional<WtmpLayout> DetectLayout(std::uint64_t size, const RecordAt& recordAt) {
   std::optional<WtmpLayout> found;
   std::size_t fitting = 0;
   bool history = false;
   for (const WtmpLayout& layout : kWtmpLayouts) {
-    const Fit fit = FitOf(bytes, layout);
+    const Fit fit = FitOf(size, recordAt, layout);
     if (!fit.Fits) {
       continue;
     }
@@ -127,6 +129,22 @@ std::optional<WtmpLayout> DetectWtmpLayout(std::span<const std::uint8_t> bytes) 
     return std::nullopt;
   }
   return found;
+}
+
+}  // namespace
+
+std::optional<WtmpLayout> DetectWtmpLayout(std::span<const std::uint8_t> bytes) {
+  const history::ByteReader file(bytes);
+  return DetectLayout(bytes.size(), [&file](std::uint64_t offset, std::size_t length) {
+    return file.Bytes(static_cast<std::size_t>(offset), length)
+        .value_or(std::span<const std::uint8_t>());
+  });
+}
+
+std::optional<WtmpLayout> DetectWtmpLayout(const BlockReader& bytes) {
+  return DetectLayout(bytes.Size(), [&bytes](std::uint64_t offset, std::size_t length) {
+    return bytes.Bytes(offset, length);
+  });
 }
 
 }  // namespace orvanta::sources

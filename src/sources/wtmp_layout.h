@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "history/byte_reader.h"
+#include "sources/block_reader.h"
 
 namespace orvanta::sources {
 
@@ -62,5 +63,6 @@ bool IsHistoryEntry(const WtmpRecord& record);
 // several do and any of them would yield history entries: then the file cannot be read without
 // a guess. A trailing partial record is not looked at.
 std::optional<WtmpLayout> DetectWtmpLayout(std::span<const std::uint8_t> bytes);
+std::optional<WtmpLayout> DetectWtmpLayout(const BlockReader& bytes);
 
 }  // namespace orvanta::sources

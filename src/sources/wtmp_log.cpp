@@ -11,15 +11,15 @@
 
 namespace orvanta::sources {
 
-WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users, const WtmpLayout& layout)
+WtmpLog::WtmpLog(BlockReader bytes, UserDirectory& users, const WtmpLayout& layout)
     : m_bytes(std::move(bytes)),
       m_sids(users),
       m_layout(layout),
       m_entryCount(m_bytes.Size() / layout.RecordSize) {}
 
-WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users)
+WtmpLog::WtmpLog(BlockReader bytes, UserDirectory& users)
     : WtmpLog(std::move(bytes), users, kWtmpLayouts[0]) {
-  if (std::optional<WtmpLayout> layout = DetectWtmpLayout(m_bytes.Span())) {
+  if (std::optional<WtmpLayout> layout = DetectWtmpLayout(m_bytes)) {
     m_layout = *layout;
     m_entryCount = m_bytes.Size() / m_layout.RecordSize;
   } else {
@@ -29,10 +29,8 @@ WtmpLog::WtmpLog(ByteBuffer bytes, UserDirectory& users)
 
 std::optional<WtmpRecord> WtmpLog::HistoryEntry(std::size_t index) const {
   const std::size_t size = m_layout.RecordSize;
-  std::optional<WtmpRecord> entry = ReadWtmpRecord(history::ByteReader(m_bytes.Span())
-                                                       .Bytes(index * size, size)
-                                                       .value_or(std::span<const std::uint8_t>()),
-                                                   m_layout);
+  std::optional<WtmpRecord> entry =
+      ReadWtmpRecord(m_bytes.Bytes(std::uint64_t{index} * size, size), m_layout);
   return entry && IsHistoryEntry(*entry) ? entry : std::nullopt;
 }
 

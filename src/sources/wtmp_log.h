@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "sources/block_reader.h"
 #include "sources/byte_buffer.h"
 #include "sources/sid_cache.h"
 #include "sources/translating_log.h"
@@ -21,12 +22,18 @@ namespace orvanta::sources {
 // layout, are passed over; a partial record at the end of the file is ignored.
 class WtmpLog final : public TranslatingLog {
  public:
-  WtmpLog(ByteBuffer bytes, UserDirectory& users, const WtmpLayout& layout);
+  WtmpLog(BlockReader bytes, UserDirectory& users, const WtmpLayout& layout);
   // Reads the bytes in the layout they fit; serves nothing when they fit none.
-  WtmpLog(ByteBuffer bytes, UserDirectory& users);
+  WtmpLog(BlockReader bytes, UserDirectory& users);
+  WtmpLog(ByteBuffer bytes, UserDirectory& users, const WtmpLayout& layout)
+      : WtmpLog(BlockReader(std::move(bytes)), users, layout) {}
+  WtmpLog(ByteBuffer bytes, UserDirectory& users) : WtmpLog(BlockReader(std::move(bytes)), users) {}
 
   // The layout the bytes are written in, decided by their content; nothing when they are not
   // a wtmp file, or not one whose layout can be told.
+  static std::optional<WtmpLayout> Recognize(const BlockReader& bytes) {
+    return DetectWtmpLayout(bytes);
+  }
   static std::optional<WtmpLayout> Recognize(std::span<const std::uint8_t> bytes) {
     return DetectWtmpLayout(bytes);
   }
@@ -44,7 +51,7 @@ class WtmpLog final : public TranslatingLog {
   // The entry at index when it is a boot, shutdown or login readable in the file's layout.
   std::optional<WtmpRecord> HistoryEntry(std::size_t index) const;
 
-  ByteBuffer m_bytes;
+  BlockReader m_bytes;
   SidCache m_sids;
   WtmpLayout m_layout;
   std::size_t m_entryCount = 0;

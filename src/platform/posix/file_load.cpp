@@ -1,13 +1,13 @@
 #include "platform/posix/file_load.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 namespace orvanta::platform {
 namespace {
@@ -27,38 +27,46 @@ class FileDescriptor {
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
   int Get() const { return m_fd; }
+  int Release() { return std::exchange(m_fd, -1); }
 
  private:
   int m_fd;
 };
 
 FileLoad Failure(std::string reason) {
-  return {ByteBuffer(), std::move(reason)};
+  return {ByteBuffer(), nullptr, std::move(reason)};
 }
 
-// A read-only mapping of a file, unmapped with the buffer that borrows its bytes.
-class Mapping final : public sources::ByteOwner {
+// An open file read where it is asked, with pread: nothing of the file stays in this process's
+// memory beyond the reader's few blocks. Unlike a mapping, a file cut shorter meanwhile cannot
+// fault; its lost bytes only read short, as if the file had been truncated before.
+class PreadSource final : public sources::ByteSource {
  public:
-  Mapping(void* address, std::size_t length) : m_address(address), m_length(length) {}
-  ~Mapping() override { ::munmap(m_address, m_length); }
-  Mapping(const Mapping&) = delete;
-  Mapping& operator=(const Mapping&) = delete;
+  PreadSource(int fd, std::uint64_t size) : m_fd(fd), m_size(size) {
+    // The readers walk the file once, newest end first; read-ahead helps them either way.
+    ::posix_fadvise(m_fd.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+  }
+  std::uint64_t Size() const override { return m_size; }
+  std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) override {
+    std::size_t done = 0;
+    while (done < into.size()) {
+      const ssize_t n = ::pread(m_fd.Get(), into.data() + done, into.size() - done,
+                                static_cast<off_t>(offset + done));
+      if (n < 0 && errno == EINTR) {
+        continue;
+      }
+      if (n <= 0) {
+        break;  // the end of a file that shrank, or an error: both read as a truncated file
+      }
+      done += static_cast<std::size_t>(n);
+    }
+    return done;
+  }
 
  private:
-  void* m_address;
-  std::size_t m_length;
+  FileDescriptor m_fd;
+  std::uint64_t m_size;
 };
-
-// The first size bytes of an open file, mapped read-only; empty when it cannot be mapped.
-ByteBuffer MapFile(int fd, std::size_t size) {
-  // Populated at once: the readers touch every page, and one call beats a fault per page.
-  void* address = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-  if (address == MAP_FAILED) {
-    return {};
-  }
-  return ByteBuffer::Borrowed({static_cast<const std::uint8_t*>(address), size},
-                              std::make_unique<Mapping>(address, size));
-}
 
 // Why a file of this type is not read, nothing for a regular file. Pipes, sockets and devices
 // would block or never end; directories are no log.
@@ -96,30 +104,10 @@ sources::FileLoad LoadFile(const std::string& path) {
     return Failure(std::move(*refusal));
   }
   if (info.st_size == 0) {
-    return {ByteBuffer{}, {}};  // whether that is a log is for the reader of the bytes to say
+    return {ByteBuffer{}, nullptr, {}};  // whether that is a log is for the reader to say
   }
-  const auto size = static_cast<std::size_t>(info.st_size);
-  if (ByteBuffer mapped = MapFile(fd.Get(), size); mapped.Size() == size) {
-    // A file cut shorter while it was mapped would fault on its lost pages; such a file is
-    // being rewritten and is read from a copy instead.
-    struct stat after {};
-    if (::fstat(fd.Get(), &after) == 0 && after.st_size == info.st_size) {
-      return {std::move(mapped), {}};
-    }
-  }
-  return sources::ReadWhole(
-      size, [&fd](std::span<std::uint8_t> into, std::string& error) -> std::optional<std::size_t> {
-        for (;;) {
-          const ssize_t n = ::read(fd.Get(), into.data(), into.size());
-          if (n >= 0) {
-            return static_cast<std::size_t>(n);
-          }
-          if (errno != EINTR) {
-            error = std::strerror(errno);
-            return std::nullopt;
-          }
-        }
-      });
+  const auto size = static_cast<std::uint64_t>(info.st_size);
+  return {ByteBuffer{}, std::make_unique<PreadSource>(fd.Release(), size), {}};
 }
 
 }  // namespace orvanta::platform

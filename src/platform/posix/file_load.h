@@ -8,8 +8,8 @@
 
 namespace orvanta::platform {
 
-// Reads a regular file whole: maps it (no copy; the log files are read at their full size in
-// one pass) or, where it cannot be mapped, reads it into memory. A directory, a pipe, socket or
+// Opens a regular file to be read in blocks where the readers ask (memory does not grow with the
+// file, and a file that shrinks meanwhile reads as a truncated one). A directory, a pipe, socket or
 // device (refused at once, without waiting for a writer), a file that cannot be opened or read,
 // or one too large for memory gives the reason instead.
 sources::FileLoad LoadFile(const std::string& path);

@@ -110,7 +110,10 @@ std::optional<std::int64_t> WtmpReach() {
   if (!load.Error.empty()) {
     return std::nullopt;
   }
-  return sources::WtmpLog(std::move(load.Bytes), none).OldestSeconds();
+  return sources::WtmpLog(load.Source ? sources::BlockReader(std::move(load.Source))
+                                      : sources::BlockReader(std::move(load.Bytes)),
+                          none)
+      .OldestSeconds();
 }
 
 }  // namespace

@@ -26,9 +26,15 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, std::
   sources::UnixAccountApi accounts(users);
   present::RunRefresh refresh;
   refresh.Refresh(*opened.Log, accounts);
-  const std::string report =
-      present::FormatReport(format, refresh, opened.Name, history::LocalBiasMinutes());
-  if (std::fwrite(report.data(), 1, report.size(), out) != report.size() || std::fflush(out) != 0) {
+  bool written = false;
+  {
+    present::TextOut text([out](std::string_view part) {
+      return std::fwrite(part.data(), 1, part.size(), out) == part.size();
+    });
+    present::WriteReport(format, refresh, opened.Name, history::LocalBiasMinutes(), text);
+    written = text.Flush();
+  }
+  if (!written || std::fflush(out) != 0) {
     std::fprintf(err, "orvanta: cannot write the report\n");
     return 1;
   }

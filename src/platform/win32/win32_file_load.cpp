@@ -16,7 +16,7 @@ using sources::ByteBuffer;
 using sources::FileLoad;
 
 FileLoad Failure(std::string reason) {
-  return {ByteBuffer(), std::move(reason)};
+  return {ByteBuffer(), nullptr, std::move(reason)};
 }
 
 // The system's text for an error code, without its trailing line break.
@@ -87,14 +87,15 @@ FileLoad LoadFile(const std::string& path) {
     return Failure(ErrorText(GetLastError()));
   }
   if (fileSize.QuadPart == 0) {
-    return {ByteBuffer{}, {}};  // whether that is a log is for the reader of the bytes to say
+    return {
+        ByteBuffer{}, nullptr, {}};  // whether that is a log is for the reader of the bytes to say
   }
   if (static_cast<std::uint64_t>(fileSize.QuadPart) > std::numeric_limits<std::size_t>::max()) {
     return Failure("file too large to read");
   }
   const auto size = static_cast<std::size_t>(fileSize.QuadPart);
   if (ByteBuffer mapped = MapFile(file.get(), size); mapped.Size() == size) {
-    return {std::move(mapped), {}};
+    return {std::move(mapped), nullptr, {}};
   }
   HANDLE handle = file.get();
   return sources::ReadWhole(

@@ -1,0 +1,73 @@
+#include "sources/block_reader.h"
+
+#include <algorithm>
+
+#include "history/byte_reader.h"
+
+namespace orvanta::sources {
+
+std::size_t MemorySource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) {
+  const std::span<const std::uint8_t> bytes = m_bytes.Span();
+  if (offset >= bytes.size()) {
+    return 0;
+  }
+  const std::size_t n = std::min<std::size_t>(into.size(), bytes.size() - offset);
+  std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), n, into.begin());
+  return n;
+}
+
+BlockReader::BlockReader(std::unique_ptr<ByteSource> source)
+    : m_source(std::move(source)), m_size(m_source->Size()), m_memory(m_source->InMemory()) {}
+
+BlockReader::BlockReader(ByteBuffer bytes)
+    : BlockReader(std::make_unique<MemorySource>(std::move(bytes))) {}
+
+const BlockReader::Block& BlockReader::BlockAt(std::uint64_t index) const {
+  for (const Block& block : m_blocks) {
+    if (block.Length > 0 && block.Index == index) {
+      return block;
+    }
+  }
+  Block& block = m_blocks[m_older];
+  m_older = 1 - m_older;
+  block.Bytes.resize(kBlockSize);
+  block.Index = index;
+  const std::uint64_t start = index * kBlockSize;
+  const std::size_t wanted =
+      static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, m_size - start));
+  block.Length = m_source->ReadAt(start, std::span(block.Bytes).first(wanted));
+  return block;
+}
+
+std::span<const std::uint8_t> BlockReader::Bytes(std::uint64_t offset, std::size_t length) const {
+  if (offset > m_size || length > m_size - offset) {
+    return {};
+  }
+  if (!m_memory.empty()) {
+    // A mapping or copy of the size measured at the open holds every byte checked above.
+    return history::ByteReader(m_memory)
+        .Bytes(offset, length)
+        .value_or(std::span<const std::uint8_t>());
+  }
+  const std::uint64_t first = offset / kBlockSize;
+  const std::uint64_t last = length == 0 ? first : (offset + length - 1) / kBlockSize;
+  const std::size_t within = static_cast<std::size_t>(offset - first * kBlockSize);
+  if (first == last) {
+    const Block& block = BlockAt(first);
+    if (within > block.Length || length > block.Length - within) {
+      return {};  // the file shrank below the range
+    }
+    return std::span<const std::uint8_t>(block.Bytes).subspan(within, length);
+  }
+  m_straddling.resize(length);
+  if (m_source->ReadAt(offset, m_straddling) != length) {
+    return {};
+  }
+  return m_straddling;
+}
+
+std::span<const std::uint8_t> BlockReader::Head(std::size_t length) const {
+  return Bytes(0, static_cast<std::size_t>(std::min<std::uint64_t>(length, m_size)));
+}
+
+}  // namespace orvanta::sources

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "sources/byte_buffer.h"
+#include "sources/byte_source.h"
+
+namespace orvanta::sources {
+
+// Bytes held in memory, served as a source.
+class MemorySource final : public ByteSource {
+ public:
+  explicit MemorySource(ByteBuffer bytes) : m_bytes(std::move(bytes)) {}
+  std::uint64_t Size() const override { return m_bytes.Size(); }
+  std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) override;
+  std::span<const std::uint8_t> InMemory() const override { return m_bytes.Span(); }
+
+ private:
+  ByteBuffer m_bytes;
+};
+
+// The readers' view of a log file: byte ranges by offset, read in aligned blocks of which a few
+// are kept, so that memory stays the same however large the file is and a walk through the file
+// in either direction reads each block once.
+//
+// A range is served whole or not at all: a range beyond the size the file was opened with, or
+// one the file no longer holds because it shrank, is empty, as in a truncated file.
+class BlockReader {
+ public:
+  static constexpr std::size_t kBlockSize = std::size_t{256} << 10;
+
+  BlockReader() : BlockReader(ByteBuffer()) {}
+  explicit BlockReader(std::unique_ptr<ByteSource> source);
+  explicit BlockReader(ByteBuffer bytes);
+  BlockReader(BlockReader&&) noexcept = default;
+  BlockReader& operator=(BlockReader&&) noexcept = default;
+
+  std::uint64_t Size() const { return m_size; }
+  // The bytes [offset, offset + length), valid until the next call; empty when the file does
+  // not hold them all.
+  std::span<const std::uint8_t> Bytes(std::uint64_t offset, std::size_t length) const;
+  // The first bytes of the file, at most length of them.
+  std::span<const std::uint8_t> Head(std::size_t length) const;
+
+ private:
+  struct Block {
+    std::uint64_t Index = 0;
+    std::size_t Length = 0;  // bytes read into it; 0 when it holds nothing yet
+    std::vector<std::uint8_t> Bytes;
+  };
+
+  const Block& BlockAt(std::uint64_t index) const;
+
+  std::unique_ptr<ByteSource> m_source;
+  std::uint64_t m_size = 0;
+  std::span<const std::uint8_t> m_memory;
+  // The two blocks read last: a walk keeps the one it is in and the one it steps into.
+  mutable std::array<Block, 2> m_blocks;
+  mutable std::size_t m_older = 0;                 // the block to refill next
+  mutable std::vector<std::uint8_t> m_straddling;  // a range across a block boundary
+};
+
+}  // namespace orvanta::sources
