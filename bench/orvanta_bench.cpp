@@ -5,10 +5,19 @@
 //   orvanta_bench write-wtmp FILE COUNT    a wtmp file of COUNT mixed entries
 //   orvanta_bench refresh FILE             refresh timings, records per second, peak memory
 //   orvanta_bench versus-last FILE         our refresh and `last -x -f FILE`, side by side
+//   orvanta_bench report EVT WTMP          `orvanta --report` on both and `last -x -F -f WTMP`,
+//                                          each in a child process: time and peak memory
+//   orvanta_bench sparse-wtmp WTMP DIR     a 4 GiB wtmp in DIR, holes and then WTMP's entries,
+//                                          reported in a child process for its peak; deleted
 //
 // Like the program, the bench first reserves heap for the file's size (timed and printed apart).
 // With ORVANTA_BENCH_FIRST_STEPS set, refresh also prints the steps of the first refresh of the
 // process, which pays for growing the heap.
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -221,6 +230,116 @@ int VersusLast(const std::string& path) {
   return 0;
 }
 
+struct ChildRun {
+  double Seconds = 0;
+  double PeakMb = 0;  // the child's peak resident memory
+  bool Ok = false;
+};
+
+// Runs argv with its output thrown away and measures it as the shell's `time` and the kernel's
+// accounting of the child see it.
+ChildRun RunChild(const std::vector<std::string>& argv) {
+  std::vector<char*> args;
+  for (const std::string& arg : argv) {
+    args.push_back(const_cast<char*>(arg.c_str()));
+  }
+  args.push_back(nullptr);
+  const Clock::time_point start = Clock::now();
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const int null = ::open("/dev/null", O_WRONLY);
+    ::dup2(null, 1);
+    ::execvp(args[0], args.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid) {
+    return {};
+  }
+  return {Seconds(Clock::now() - start), usage.ru_maxrss / 1024.0,
+          WIFEXITED(status) && WEXITSTATUS(status) == 0};
+}
+
+// The median time of rounds runs and the largest peak among them.
+ChildRun MedianChild(const std::vector<std::string>& argv, int rounds) {
+  std::vector<double> times;
+  ChildRun result{0, 0, true};
+  for (int i = 0; i < rounds; ++i) {
+    const ChildRun run = RunChild(argv);
+    if (!run.Ok) {
+      std::fprintf(stderr, "orvanta_bench: %s failed\n", argv[0].c_str());
+      std::exit(1);
+    }
+    times.push_back(run.Seconds);
+    result.PeakMb = std::max(result.PeakMb, run.PeakMb);
+  }
+  result.Seconds = Median(times);
+  return result;
+}
+
+const char* Verdict(bool met) {
+  return met ? "met" : "MISSED";
+}
+
+constexpr double kPeakTargetMb = 100;
+
+int Report(const std::string& evt, const std::string& wtmp) {
+  const std::vector<std::string> evtReport = {ORVANTA_PROGRAM, "--report", evt};
+  const std::vector<std::string> wtmpReport = {ORVANTA_PROGRAM, "--report", wtmp};
+  const ChildRun ourEvt = MedianChild(evtReport, kRounds);
+  const ChildRun ourWtmp = MedianChild(wtmpReport, kRounds);
+  const ChildRun last = MedianChild({"last", "-x", "-F", "-f", wtmp}, 3);
+  std::printf("report, each in a child process (median time, peak memory)\n");
+  std::printf("  orvanta --report EVT   %.3f s, %5.1f MB (targets < 0.150 s: %s, < 100 MB: %s)\n",
+              ourEvt.Seconds, ourEvt.PeakMb, Verdict(ourEvt.Seconds < 0.15),
+              Verdict(ourEvt.PeakMb < kPeakTargetMb));
+  std::printf("  orvanta --report WTMP  %.3f s, %5.1f MB (target < 100 MB: %s)\n", ourWtmp.Seconds,
+              ourWtmp.PeakMb, Verdict(ourWtmp.PeakMb < kPeakTargetMb));
+  std::printf("  last -x -F -f WTMP     %.3f s, %5.1f MB\n", last.Seconds, last.PeakMb);
+  std::printf("  ratio                  %.1f x faster than last (target >= 10: %s)\n",
+              last.Seconds / ourWtmp.Seconds, Verdict(last.Seconds / ourWtmp.Seconds >= 10));
+  return 0;
+}
+
+constexpr std::uint64_t kSparseSize = std::uint64_t{4} << 30;
+constexpr double kBytesPerRun = 150;
+
+// Holes up to the last entries, which are the given file's: the kernel reads the holes as
+// zeros, empty utmp entries, so the file is read whole but takes only the entries' disk space.
+bool WriteSparseWtmp(const std::string& entries, const std::string& path) {
+  std::ifstream in(entries, std::ios::binary);
+  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
+  const std::uint64_t start = (kSparseSize - bytes.size()) / 384 * 384;
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  bool ok = fd >= 0 && ::ftruncate(fd, static_cast<off_t>(start)) == 0;
+  for (std::size_t done = 0; ok && done < bytes.size();) {
+    const ssize_t n =
+        ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(start + done));
+    ok = n > 0;
+    done += ok ? static_cast<std::size_t>(n) : 0;
+  }
+  return fd >= 0 && ::close(fd) == 0 && ok;
+}
+
+int SparseWtmp(const std::string& entries, const std::string& dir) {
+  const std::string path = dir + "/sparse-4g.wtmp";
+  if (!WriteSparseWtmp(entries, path)) {
+    std::fprintf(stderr, "orvanta_bench: cannot write %s\n", path.c_str());
+    std::filesystem::remove(path);
+    return 1;
+  }
+  const std::size_t runs = TimedRefresh(entries, *std::make_unique<present::RunRefresh>()).Runs;
+  const ChildRun run = MedianChild({ORVANTA_PROGRAM, "--report", path}, 1);
+  std::filesystem::remove(path);
+  const double allowed = kPeakTargetMb + kBytesPerRun * static_cast<double>(runs) / 1e6;
+  std::printf("sparse 4 GiB wtmp (%zu runs), report in a child process\n", runs);
+  std::printf(
+      "  orvanta --report       %.3f s, %5.1f MB (target < %.1f MB = 100 MB + 150 B a run: %s)\n",
+      run.Seconds, run.PeakMb, allowed, Verdict(run.PeakMb < allowed));
+  return 0;
+}
+
 int Write(const std::string& kind, const std::string& path, std::size_t count) {
   const std::vector<std::uint8_t> bytes =
       kind == "write-evt" ? testsupport::WriteEvtFile(testsupport::MakeEventMix(count, 42))
@@ -236,7 +355,9 @@ int Write(const std::string& kind, const std::string& path, std::size_t count) {
 int Usage() {
   std::fputs(
       "usage: orvanta_bench write-evt|write-wtmp FILE COUNT\n"
-      "       orvanta_bench refresh|versus-last FILE\n",
+      "       orvanta_bench refresh|versus-last FILE\n"
+      "       orvanta_bench report EVT WTMP\n"
+      "       orvanta_bench sparse-wtmp WTMP DIR\n",
       stderr);
   return 2;
 }
@@ -250,6 +371,12 @@ int main(int argc, char** argv) {
   }
   if (args.size() == 2 && args[0] == "refresh") {
     return Refresh(args[1]);
+  }
+  if (args.size() == 3 && args[0] == "report") {
+    return Report(args[1], args[2]);
+  }
+  if (args.size() == 3 && args[0] == "sparse-wtmp") {
+    return SparseWtmp(args[1], args[2]);
   }
   if (args.size() == 2 && args[0] == "versus-last") {
     return VersusLast(args[1]);

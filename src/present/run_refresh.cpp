@@ -19,10 +19,13 @@ RunRefresh::RunRefresh(ui::ListViewModel& list, chart::TBarSeries& series,
                        const MainWindowTexts& texts)
     : UiLWMsg(list), Series1(series), m_texts(texts) {}
 
-void RunRefresh::Refresh(history::EventLogApi& log, history::AccountApi& accounts) {
+void RunRefresh::Refresh(history::EventLogApi& log, history::AccountApi& accounts,
+                         ChartFill chart) {
   history::RebuildRuns(Runs, log, accounts);
   FillRunList(Runs, UiLWMsg, TotalRunSeconds, m_texts);
-  FillRunChart(Runs, Series1);
+  if (chart == ChartFill::Fill) {
+    FillRunChart(Runs, Series1);
+  }
   ShowRunStatistics(Runs, TotalRunSeconds, StatusPanes, m_texts);
   if (OnStatusCaption) {
     for (std::size_t pane = 0; pane < StatusPanes.Panes.size(); ++pane) {

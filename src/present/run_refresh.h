@@ -15,6 +15,9 @@
 
 namespace orvanta::present {
 
+// Whether a refresh feeds the chart; a report, which shows none, spares the memory and time.
+enum class ChartFill { Fill, Skip };
+
 // The data behind the main window's refresh: the runs, their total seconds, the run list's
 // rows (UiLWMsg), the run chart's series (Series1) and the four statistics captions. The main
 // window binds one to its own list view model and chart series; built without them it keeps a
@@ -32,8 +35,9 @@ class RunRefresh {
 
   // The Refresh command: RebuildRuns, FillRunList, FillRunChart, ShowRunStatistics, always all
   // four and in this order, since each reads what the one before has left. The captions go to
-  // OnStatusCaption last, pane 0 to 3 in order.
-  void Refresh(history::EventLogApi& log, history::AccountApi& accounts);
+  // OnStatusCaption last, pane 0 to 3 in order. With ChartFill::Skip the series is left as it was.
+  void Refresh(history::EventLogApi& log, history::AccountApi& accounts,
+               ChartFill chart = ChartFill::Fill);
 
  private:
   // Storage of a headless refresh; declared before the references that may point into it.

@@ -40,6 +40,10 @@ bool InRange(std::optional<std::int64_t> value, std::int64_t low, std::int64_t h
   return value && *value >= low && *value <= high;
 }
 
+// The newest records a layout is tried on: enough to tell layouts apart, few enough that a file
+// of gigabytes is recognised at once.
+constexpr std::uint64_t kLayoutSampleRecords = 1 << 16;
+
 struct Fit {
   bool Fits = false;
   bool HasHistory = false;
@@ -48,11 +52,12 @@ struct Fit {
 // recordAt(offset, length) gives the bytes of a record, empty where the file holds no more.
 template <typename RecordAt>
 Fit FitOf(std::uint64_t size, const RecordAt& recordAt, const WtmpLayout& layout) {
-  const std::uint64_t count = size / layout.RecordSize;
+  const std::uint64_t whole = size / layout.RecordSize;
+  const std::uint64_t count = std::min(whole, kLayoutSampleRecords);
   const std::uint64_t allowedDamage = count / 16;
   std::uint64_t damaged = 0;
   Fit fit;
-  for (std::uint64_t i = 0; i < count; ++i) {
+  for (std::uint64_t i = whole - count; i < whole; ++i) {
     const std::optional<WtmpRecord> record =
         ReadWtmpRecord(recordAt(i * layout.RecordSize, layout.RecordSize), layout);
     if (!record) {

@@ -113,5 +113,13 @@ TEST_F(RunRefreshTest, ABoundRefreshFillsTheGivenListSeriesAndPanes) {
                 {0, "记录数:4"}, {1, "天数:3"}, {2, "总计:3小时"}, {3, "平均:0(小时/次)"}}));
 }
 
+TEST_F(RunRefreshTest, AReportRefreshLeavesTheChartAlone) {
+  RunRefresh refresh;
+  testsupport::FakeEventLog log = LogOf(WorkedExample());
+  refresh.Refresh(log, Accounts, ChartFill::Skip);
+  EXPECT_EQ(refresh.UiLWMsg.ItemCount(), 4);
+  EXPECT_EQ(refresh.Series1.Count(), 0);
+}
+
 }  // namespace
 }  // namespace orvanta::present

@@ -25,7 +25,7 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, std::
   }
   sources::UnixAccountApi accounts(users);
   present::RunRefresh refresh;
-  refresh.Refresh(*opened.Log, accounts);
+  refresh.Refresh(*opened.Log, accounts, present::ChartFill::Skip);
   bool written = false;
   {
     present::TextOut text([out](std::string_view part) {
