@@ -1,4 +1,5 @@
-// Start to first painted frame of the main window with an empty log: the program's own path
+// Start to first painted frame of the main window with an empty log, or with the log file named
+// on the command line: the program's own path
 // (RunProgram: the application, the window with its first refresh, showing, the first paint)
 // through the raster canvas with the real fonts, into a host that has no screen and asks the
 // window to close once the first frame has been presented. Prints the first run of the
@@ -72,7 +73,8 @@ class NoShell final : public controls::Shell {
   void OpenWith(const std::string&) override {}
 };
 
-double StartToFirstFrameMs() {
+// With a log file, the window reads it in its first refresh; without, an empty history.
+double StartToFirstFrameMs(const char* logFile) {
   const Clock::time_point start = Clock::now();
   FirstFrameHost host;
   platform::FreeTypeGlyphSource glyphs;
@@ -86,6 +88,9 @@ double StartToFirstFrameMs() {
       .Clock = clock,
       .Shell = shell,
       .OpenSystemLog = [&]() -> std::unique_ptr<history::EventLogApi> {
+        if (logFile != nullptr) {
+          return platform::OpenLogFile(logFile, users).Log;
+        }
         // An empty login record file: an empty history.
         return sources::LogFromBytes(sources::ByteBuffer(), users, sources::ExpectedLog::Wtmp).Log;
       },
@@ -101,17 +106,21 @@ double StartToFirstFrameMs() {
 
 }  // namespace
 
-int main() {
-  constexpr int kWarmRuns = 20;
-  const double cold = StartToFirstFrameMs();
+int main(int argc, char** argv) {
+  const char* logFile = argc > 1 ? argv[1] : nullptr;
+  const int warmRuns = logFile != nullptr ? 5 : 20;
+  const double cold = StartToFirstFrameMs(logFile);
   std::vector<double> warm;
-  for (int i = 0; i < kWarmRuns; ++i) {
-    warm.push_back(StartToFirstFrameMs());
+  for (int i = 0; i < warmRuns; ++i) {
+    warm.push_back(StartToFirstFrameMs(logFile));
   }
   std::sort(warm.begin(), warm.end());
-  std::printf("main window, empty log: start to first painted frame\n");
-  std::printf("  first run (fonts cold): %8.1f ms   (target < 300 ms)\n", cold);
-  std::printf("  median of %d runs:      %8.1f ms\n", kWarmRuns, warm[warm.size() / 2]);
+  const double target = logFile != nullptr ? 500 : 300;
+  std::printf("main window, %s: start to first painted frame\n",
+              logFile != nullptr ? logFile : "empty log");
+  std::printf("  first run (fonts cold): %8.1f ms   (target < %.0f ms: %s)\n", cold, target,
+              cold >= 0 && cold < target ? "met" : "MISSED");
+  std::printf("  median of %d runs:      %8.1f ms\n", warmRuns, warm[warm.size() / 2]);
   std::printf("  slowest of them:        %8.1f ms\n", warm.back());
   return cold >= 0 && warm.front() >= 0 ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "sources/wtmp_layout.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace orvanta::sources {
@@ -24,10 +25,25 @@ constexpr std::int64_t kMaxPid = 4'194'304;  // the largest pid_max a Linux kern
 constexpr std::int64_t kMicrosecondsPerSecond = 1'000'000;
 
 // utmp writers fill the text fields with strncpy or over zeroed records: text, then nulls.
+// Eight bytes at a time: most of a record is the padding of its host field.
+bool AllZero(std::span<const std::uint8_t> bytes) {
+  std::uint64_t any = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes.data() + i, sizeof word);
+    any |= word;
+  }
+  for (; i < bytes.size(); ++i) {
+    any |= bytes[i];
+  }
+  return any == 0;
+}
+
 bool IsPaddedText(std::span<const std::uint8_t> field) {
   const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
   return std::all_of(field.begin(), end, [](std::uint8_t c) { return c >= 0x20 && c != 0x7F; }) &&
-         std::all_of(end, field.end(), [](std::uint8_t c) { return c == 0; });
+         AllZero(field.subspan(static_cast<std::size_t>(end - field.begin())));
 }
 
 std::string_view FixedText(std::span<const std::uint8_t> field) {

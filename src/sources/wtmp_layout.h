@@ -59,9 +59,9 @@ std::optional<WtmpRecord> ReadWtmpRecord(std::span<const std::uint8_t> record,
 bool IsHistoryEntry(const WtmpRecord& record);
 
 // Decides a file's layout by its content: the layout in which its whole records (the newest
-// 65536 of a larger file) read as utmp entries, allowing a damaged record in every sixteen. Nothing when no layout fits, or when
-// several do and any of them would yield history entries: then the file cannot be read without
-// a guess. A trailing partial record is not looked at.
+// 65536 of a larger file) read as utmp entries, allowing a damaged record in every sixteen. Nothing
+// when no layout fits, or when several do and any of them would yield history entries: then the
+// file cannot be read without a guess. A trailing partial record is not looked at.
 std::optional<WtmpLayout> DetectWtmpLayout(std::span<const std::uint8_t> bytes);
 std::optional<WtmpLayout> DetectWtmpLayout(const BlockReader& bytes);
 

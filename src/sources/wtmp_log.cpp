@@ -15,13 +15,13 @@ WtmpLog::WtmpLog(BlockReader bytes, UserDirectory& users, const WtmpLayout& layo
     : m_bytes(std::move(bytes)),
       m_sids(users),
       m_layout(layout),
-      m_entryCount(m_bytes.Size() / layout.RecordSize) {}
+      m_entryCount(static_cast<std::size_t>(m_bytes.Size() / layout.RecordSize)) {}
 
 WtmpLog::WtmpLog(BlockReader bytes, UserDirectory& users)
     : WtmpLog(std::move(bytes), users, kWtmpLayouts[0]) {
   if (std::optional<WtmpLayout> layout = DetectWtmpLayout(m_bytes)) {
     m_layout = *layout;
-    m_entryCount = m_bytes.Size() / m_layout.RecordSize;
+    m_entryCount = static_cast<std::size_t>(m_bytes.Size() / m_layout.RecordSize);
   } else {
     m_entryCount = 0;
   }
