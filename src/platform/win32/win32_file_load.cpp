@@ -94,6 +94,8 @@ FileLoad LoadFile(const std::string& path) {
     return Failure("file too large to read");
   }
   const auto size = static_cast<std::size_t>(fileSize.QuadPart);
+  // Windows refuses to cut a file shorter while a view of it is mapped, so unlike on Linux the
+  // mapping cannot lose pages under the reader.
   if (ByteBuffer mapped = MapFile(file.get(), size); mapped.Size() == size) {
     return {std::move(mapped), nullptr, {}};
   }
