@@ -103,7 +103,8 @@ TEST(EvtxSamples, SameEventsAsEvtxexport) {
     }
     const auto exported = ExportedCodes(path);
     if (!exported) {
-      GTEST_SKIP() << "evtxexport (libevtx-utils) is not installed: no independent count";
+      GTEST_SKIP() << "evtxexport (libevtx-utils) is not installed or cannot be run from here: no "
+                      "independent count";
     }
     bool newestFirst = false;
     EXPECT_EQ(ServedCodes(path, newestFirst), *exported) << c.File;
