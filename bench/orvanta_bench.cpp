@@ -9,6 +9,10 @@
 //                                          each in a child process: time and peak memory
 //   orvanta_bench sparse-wtmp WTMP DIR     a 4 GiB wtmp in DIR, holes and then WTMP's entries,
 //                                          reported in a child process for its peak; deleted
+//   orvanta_bench write-evtx FILE MB SAMPLE...
+//                                          an .evtx file of at least MB megabytes made of the
+//                                          chunks of the sample files, repeated
+//   orvanta_bench versus-evtxexport FILE   our refresh and `evtxexport -f xml FILE`, side by side
 //
 // Like the program, the bench first reserves heap for the file's size (timed and printed apart).
 // With ORVANTA_BENCH_FIRST_STEPS set, refresh also prints the steps of the first refresh of the
@@ -38,9 +42,11 @@
 #include "present/run_refresh.h"
 #include "present/run_statistics.h"
 #include "sources/evt_file_log.h"
+#include "sources/evtx_file.h"
 #include "sources/unix_account_api.h"
 #include "support/byte_writer.h"
 #include "support/event_mix.h"
+#include "support/evtx_writer.h"
 
 namespace {
 
@@ -159,13 +165,13 @@ void ReserveHeapAsTheProgramDoes(const std::string& path) {
               Seconds(Clock::now() - start) * 1e3);
 }
 
-// The refresh time has its target on .evt logs; wtmp logs are measured against `last`.
-bool IsEvtFile(const std::string& path) {
+// The refresh time has its target on event log files; wtmp logs are measured against `last`.
+bool IsEventLogFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   std::array<std::uint8_t, 8> start{};
   file.read(reinterpret_cast<char*>(start.data()), start.size());
   return file.gcount() == static_cast<std::streamsize>(start.size()) &&
-         sources::EvtFileLog::HasSignature(start);
+         (sources::EvtFileLog::HasSignature(start) || sources::HasEvtxSignature(start));
 }
 
 std::string TimeTarget(bool applies, double seconds) {
@@ -193,7 +199,7 @@ int Refresh(const std::string& path) {
   std::printf("  file size          %.1f MB, %zu records, %zu runs\n", fileSize / 1e6, records,
               results.back().Runs);
   const double first = results.front().Seconds;
-  const bool targeted = IsEvtFile(path);
+  const bool targeted = IsEventLogFile(path);
   std::printf("  first refresh      %.3f s (cpu %.3f s%s)\n", first, results.front().CpuSeconds,
               TimeTarget(targeted, first).c_str());
   std::printf("  median of %d        %.3f s (cpu %.3f s%s)\n", kRounds, median, MedianCpu(results),
@@ -340,6 +346,68 @@ int SparseWtmp(const std::string& entries, const std::string& dir) {
   return 0;
 }
 
+int VersusEvtxexport(const std::string& path) {
+  std::printf("evtx %s\n", path.c_str());
+  if (std::system("command -v evtxexport > /dev/null") != 0) {
+    std::printf("  evtxexport is not installed (Debian package libevtx-utils): NOT MEASURED\n");
+    return 1;
+  }
+  const std::vector<RefreshResult> results = RefreshRounds(path);
+  const double ours = MedianWall(results);
+  const std::string command = "evtxexport -f xml '" + path + "' > /dev/null 2>&1";
+  std::vector<double> exportTimes;
+  for (int i = 0; i < 3; ++i) {
+    const Clock::time_point start = Clock::now();
+    if (std::system(command.c_str()) != 0) {
+      std::fprintf(stderr, "orvanta_bench: %s failed\n", command.c_str());
+      return 1;
+    }
+    exportTimes.push_back(Seconds(Clock::now() - start));
+  }
+  const double other = Median(exportTimes);
+  std::printf("  runs               %zu\n", results.back().Runs);
+  std::printf("  orvanta refresh    %.4f s (median of %d, cpu %.4f s)\n", ours, kRounds,
+              MedianCpu(results));
+  std::printf("  evtxexport -f xml  %.4f s (median of 3)\n", other);
+  std::printf("  ratio              %.1f x faster (target >= 30: %s)\n", other / ours,
+              other / ours >= 30 ? "met" : "MISSED");
+  return 0;
+}
+
+// Chunks of the samples, repeated behind one header until the file holds at least megabytes.
+int WriteEvtx(const std::string& path, std::size_t megabytes,
+              const std::vector<std::string>& samples) {
+  std::vector<std::vector<std::uint8_t>> chunks;
+  for (const std::string& sample : samples) {
+    std::ifstream in(sample, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
+    for (std::size_t at = testsupport::kEvtxFileHeaderSize;
+         at + testsupport::kEvtxChunkSize <= bytes.size(); at += testsupport::kEvtxChunkSize) {
+      if (bytes[at] == 'E') {
+        chunks.emplace_back(
+            bytes.begin() + static_cast<std::ptrdiff_t>(at),
+            bytes.begin() + static_cast<std::ptrdiff_t>(at + testsupport::kEvtxChunkSize));
+      }
+    }
+  }
+  if (chunks.empty()) {
+    std::fprintf(stderr, "orvanta_bench: no chunks in the samples\n");
+    return 1;
+  }
+  std::vector<std::vector<std::uint8_t>> file;
+  while (file.size() * testsupport::kEvtxChunkSize < megabytes * 1'000'000) {
+    file.push_back(chunks[file.size() % chunks.size()]);
+  }
+  const std::vector<std::uint8_t> bytes = testsupport::WriteEvtxFile(file, 1);
+  if (!testsupport::WriteFileBytes(path, bytes)) {
+    std::fprintf(stderr, "orvanta_bench: cannot write %s\n", path.c_str());
+    return 1;
+  }
+  std::printf("wrote %s: %zu chunks, %.1f MB\n", path.c_str(), file.size(), bytes.size() / 1e6);
+  return 0;
+}
+
 int Write(const std::string& kind, const std::string& path, std::size_t count) {
   const std::vector<std::uint8_t> bytes =
       kind == "write-evt" ? testsupport::WriteEvtFile(testsupport::MakeEventMix(count, 42))
@@ -355,7 +423,8 @@ int Write(const std::string& kind, const std::string& path, std::size_t count) {
 int Usage() {
   std::fputs(
       "usage: orvanta_bench write-evt|write-wtmp FILE COUNT\n"
-      "       orvanta_bench refresh|versus-last FILE\n"
+      "       orvanta_bench write-evtx FILE MB SAMPLE...\n"
+      "       orvanta_bench refresh|versus-last|versus-evtxexport FILE\n"
       "       orvanta_bench report EVT WTMP\n"
       "       orvanta_bench sparse-wtmp WTMP DIR\n",
       stderr);
@@ -377,6 +446,12 @@ int main(int argc, char** argv) {
   }
   if (args.size() == 3 && args[0] == "sparse-wtmp") {
     return SparseWtmp(args[1], args[2]);
+  }
+  if (args.size() >= 4 && args[0] == "write-evtx") {
+    return WriteEvtx(args[1], std::stoul(args[2]), {args.begin() + 3, args.end()});
+  }
+  if (args.size() == 2 && args[0] == "versus-evtxexport") {
+    return VersusEvtxexport(args[1]);
   }
   if (args.size() == 2 && args[0] == "versus-last") {
     return VersusLast(args[1]);

@@ -1,4 +1,4 @@
-// Writes the seed corpora of the fuzz targets: DIR/evt_file, DIR/wtmp and DIR/runs.
+// Writes the seed corpora of the fuzz targets: DIR/evt_file, DIR/evtx, DIR/wtmp and DIR/runs.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -7,6 +7,7 @@
 #include "support/byte_writer.h"
 #include "support/event_mix.h"
 #include "support/evt_writer.h"
+#include "support/evtx_writer.h"
 #include "support/worked_example.h"
 #include "support/wtmp_writer.h"
 
@@ -23,6 +24,22 @@ void Write(const fs::path& dir, const std::string& name, const std::vector<std::
   }
 }
 
+// The worked example as an .evtx file of two chunks, the logons as Winlogon 7001 in the second.
+std::vector<std::uint8_t> WorkedEvtx(const std::vector<testsupport::EventSpec>& events) {
+  std::vector<testsupport::EvtxChunkWriter> chunks(2);
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    const testsupport::EventSpec& e = events[i];
+    const bool logon = (e.EventId & 0xFFFF) == 7035;
+    chunks[i * 2 / events.size()].Add({logon ? "Microsoft-Windows-Winlogon" : "EventLog",
+                                       logon ? 7001 : e.EventId,
+                                       e.TimeGenerated,
+                                       {},
+                                       e.UserSid},
+                                      i + 1);
+  }
+  return testsupport::WriteEvtxFile({chunks[0].Finish(), chunks[1].Finish()}, 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,6 +54,7 @@ int main(int argc, char** argv) {
   const auto mix = testsupport::MakeEventMix(40, 1);
 
   Write(dir / "evt_file", "worked", testsupport::WriteEvtFile(worked));
+  Write(dir / "evtx", "worked", WorkedEvtx(worked));
   testsupport::EvtLayout wrapped;
   wrapped.FileSize = 1400;
   wrapped.FirstRecordOffset = 1200;

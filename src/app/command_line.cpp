@@ -113,7 +113,7 @@ constexpr HelpTexts kLinuxHelp = {
     "usage: orvanta [--report [--format text|csv|json]] [--source NAME] [FILE]\n",
     "Shows when this computer was switched on and off, how long each run lasted and who was\n"
     "logged in, from this machine's history or from FILE.\n",
-    "FILE is a saved log: a legacy Windows event log file (.evt), a wtmp file, a systemd\n"
+    "FILE is a saved log: a Windows event log file (.evtx or .evt), a wtmp file, a systemd\n"
     "journal file or directory, or a wtmpdb login database.\n",
     "Exit status: 0 done, 1 the log could not be read, 2 usage error.\n",
 };
@@ -122,7 +122,7 @@ constexpr HelpTexts kWindowsHelp = {
     "usage: orvanta [FILE]\n",
     "Shows when this computer was switched on and off, how long each run lasted and who was\n"
     "logged in, from the System event log or from FILE.\n",
-    "FILE is a saved log: a legacy Windows event log file (.evt) or a wtmp file.\n",
+    "FILE is a saved log: a Windows event log file (.evtx or .evt) or a wtmp file.\n",
     "Exit status: 0 done, 1 no window could be opened, 2 usage error.\n",
 };
 

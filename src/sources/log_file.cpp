@@ -1,6 +1,8 @@
 #include "sources/log_file.h"
 
 #include "sources/evt_file_log.h"
+#include "sources/evtx_file.h"
+#include "sources/evtx_log.h"
 #include "sources/wtmp_log.h"
 
 namespace orvanta::sources {
@@ -12,25 +14,38 @@ OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users, ExpectedLog expec
 OpenedLog LogFromReader(BlockReader bytes, UserDirectory& users, ExpectedLog expected) {
   if (bytes.Size() == 0) {
     if (expected == ExpectedLog::Wtmp) {
-      return {std::make_unique<WtmpLog>(std::move(bytes), users), {}};
+      return {std::make_unique<WtmpLog>(std::move(bytes), users), {}, {}};
     }
-    return {nullptr, "empty file"};
+    return {nullptr, "empty file", {}};
   }
   if (EvtFileLog::HasSignature(bytes.Head(8))) {
     if (std::optional<std::string> reason = EvtFileLog::Check(bytes)) {
-      return {nullptr, std::move(*reason)};
+      return {nullptr, std::move(*reason), {}};
     }
-    return {std::make_unique<EvtFileLog>(std::move(bytes)), {}};
+    return {std::make_unique<EvtFileLog>(std::move(bytes)), {}, {}};
+  }
+  if (HasEvtxSignature(bytes.Head(8))) {
+    auto log = std::make_unique<EvtxLog>(EvtxLog::Read(bytes));
+    if (!log->Readable()) {
+      return {nullptr, "damaged event log", {}};
+    }
+    const std::size_t damaged = log->DamagedChunks();
+    std::string warning;
+    if (damaged > 0) {
+      warning = std::to_string(damaged) + (damaged == 1 ? " damaged chunk" : " damaged chunks") +
+                " skipped";
+    }
+    return {std::move(log), {}, std::move(warning)};
   }
   if (std::optional<WtmpLayout> layout = WtmpLog::Recognize(bytes)) {
-    return {std::make_unique<WtmpLog>(std::move(bytes), users, *layout), {}};
+    return {std::make_unique<WtmpLog>(std::move(bytes), users, *layout), {}, {}};
   }
-  return {nullptr, "not an event log or wtmp file"};
+  return {nullptr, "not an event log or wtmp file", {}};
 }
 
 OpenedLog LogFromFile(FileLoad load, UserDirectory& users, ExpectedLog expected) {
   if (!load.Error.empty()) {
-    return {nullptr, std::move(load.Error)};
+    return {nullptr, std::move(load.Error), {}};
   }
   if (load.Source) {
     return LogFromReader(BlockReader(std::move(load.Source)), users, expected);

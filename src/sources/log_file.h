@@ -11,9 +11,11 @@
 namespace orvanta::sources {
 
 // A log file opened as the System log, or why it could not be (Error empty on success).
+// Warning says what of an opened log was skipped as damaged (empty when nothing was).
 struct OpenedLog {
   std::unique_ptr<history::EventLogApi> Log;
   std::string Error;
+  std::string Warning;
 };
 
 // What a file is expected to hold. This machine's own login records may be an empty wtmp file
@@ -21,8 +23,8 @@ struct OpenedLog {
 // empty file named by the user cannot be told apart from anything else.
 enum class ExpectedLog { Any, Wtmp };
 
-// Recognises the bytes: a legacy event log file by its header signature, a wtmp file by its
-// record size and content.
+// Recognises the bytes: a legacy or an XML event log file by its header signature, a wtmp file by
+// its record size and content.
 OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users,
                        ExpectedLog expected = ExpectedLog::Any);
 

@@ -73,6 +73,7 @@ OpenedHistory FromLogFile(const std::string& path, sources::UserDirectory& users
   opened.Name = path;
   opened.Log = std::move(log.Log);
   opened.Error = std::move(log.Error);
+  opened.Note = std::move(log.Warning);
   return opened;
 }
 

@@ -1,0 +1,44 @@
+// XML event log files: any bytes through EvtxLog and the whole refresh, once as they are and
+// once with every chunk's checksums made to match, so that mutations reach the binary XML.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "pipeline_check.h"
+#include "sources/evtx_log.h"
+#include "support/evtx_writer.h"
+
+namespace {
+
+void Check(std::span<const std::uint8_t> bytes) {
+  using orvanta::sources::BlockReader;
+  using orvanta::sources::ByteBuffer;
+  orvanta::sources::EvtxLog log =
+      orvanta::sources::EvtxLog::Read(BlockReader(ByteBuffer::CopyOf(bytes)));
+  if (log.Readable()) {
+    orvanta::fuzz::RefreshAndCheck(log);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace orvanta::testsupport;
+  std::span<const std::uint8_t> bytes(data, size);
+  Check(bytes);
+  std::vector<std::uint8_t> summed(bytes.begin(), bytes.end());
+  for (std::size_t at = kEvtxFileHeaderSize; at + kEvtxChunkSize <= summed.size();
+       at += kEvtxChunkSize) {
+    std::vector<std::uint8_t> chunk(
+        summed.begin() + static_cast<std::ptrdiff_t>(at),
+        summed.begin() + static_cast<std::ptrdiff_t>(at + kEvtxChunkSize));
+    const std::uint32_t freeSpace = chunk[0x30] | chunk[0x31] << 8 | chunk[0x32] << 16 |
+                                    static_cast<std::uint32_t>(chunk[0x33]) << 24;
+    if (freeSpace >= 512 && freeSpace <= kEvtxChunkSize) {
+      SumEvtxChunk(chunk);
+      std::copy(chunk.begin(), chunk.end(), summed.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+  }
+  Check(summed);
+  return 0;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/byte_writer.h"
+
+namespace orvanta::testsupport {
+
+// One event of an XML event log fixture.
+struct EvtxEventSpec {
+  std::string Provider = "EventLog";
+  std::uint32_t EventId = 0;  // with the qualifiers in the upper half, as classic sources log
+  std::int64_t Seconds = 0;   // since 1970, UTC
+  std::vector<std::uint8_t> UserId;   // Security/@UserID, none when empty
+  std::vector<std::uint8_t> UserSid;  // EventData/Data[@Name="UserSid"], none when empty
+};
+
+inline constexpr std::size_t kEvtxChunkSize = 65536;
+inline constexpr std::size_t kEvtxFileHeaderSize = 4096;
+
+// Builds one 64 KiB chunk as the event log writes it: names and the two templates (System
+// and an EventData holding UserSid) stored inline by the first record that uses them and
+// referred to by chunk offset after that, the event data as a nested binary XML value.
+class EvtxChunkWriter {
+ public:
+  EvtxChunkWriter() { m_w.Zeros(kHeaderSize); }
+  // Appends the record with this identifier; returns its chunk offset.
+  std::size_t Add(const EvtxEventSpec& event, std::uint64_t recordId);
+  // The chunk with its header and both checksums.
+  std::vector<std::uint8_t> Finish();
+
+ private:
+  void Name(const std::string& name);
+  void Open(const std::string& name, bool attributes);
+  void Attribute(const std::string& name, bool last);
+  void Substitution(std::uint16_t index, std::uint8_t type);
+  void Instance(std::uint32_t id, std::size_t& definition, void (EvtxChunkWriter::*body)());
+  void SystemBody();
+  void EventDataBody();
+
+  static constexpr std::size_t kHeaderSize = 512;
+  ByteWriter m_w;
+  std::map<std::string, std::size_t> m_names;
+  std::size_t m_system = 0;  // chunk offsets of the definitions, 0 until stored
+  std::size_t m_eventData = 0;
+  std::uint64_t m_firstId = 0;
+  std::uint64_t m_lastId = 0;
+  std::size_t m_lastRecord = 0;
+};
+
+// Recomputes the header and record checksums of a chunk, after a test changed its bytes.
+void SumEvtxChunk(std::vector<std::uint8_t>& chunk);
+
+// An .evtx file: a 4 KiB header whose counts claim headerChunks chunks, then the chunks.
+std::vector<std::uint8_t> WriteEvtxFile(const std::vector<std::vector<std::uint8_t>>& chunks,
+                                        std::size_t headerChunks);
+
+}  // namespace orvanta::testsupport
