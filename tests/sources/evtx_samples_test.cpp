@@ -50,6 +50,10 @@ std::map<std::uint16_t, std::size_t> ServedCodes(const std::string& path, bool& 
   return codes;
 }
 
+#ifndef _WIN32
+// The independent reading is a Linux tool, which the Windows builds cannot start under Wine;
+// the Linux builds compare the same reader code with it.
+
 // Counts of the wanted events as evtxexport, a reader written apart from ours, prints them;
 // nothing when the tool is not installed.
 std::optional<std::map<std::uint16_t, std::size_t>> ExportedCodes(const std::string& path) {
@@ -81,6 +85,8 @@ std::optional<std::map<std::uint16_t, std::size_t>> ExportedCodes(const std::str
   return codes;
 }
 
+#endif
+
 TEST(EvtxSamples, BootsAndShutdownsAsTheSamplesHoldThem) {
   for (const SampleCase& c : kSamples) {
     const std::string path = SamplePath(c.File);
@@ -95,6 +101,7 @@ TEST(EvtxSamples, BootsAndShutdownsAsTheSamplesHoldThem) {
   }
 }
 
+#ifndef _WIN32
 TEST(EvtxSamples, SameEventsAsEvtxexport) {
   for (const SampleCase& c : kSamples) {
     const std::string path = SamplePath(c.File);
@@ -110,6 +117,7 @@ TEST(EvtxSamples, SameEventsAsEvtxexport) {
     EXPECT_EQ(ServedCodes(path, newestFirst), *exported) << c.File;
   }
 }
+#endif
 
 }  // namespace
 }  // namespace orvanta::sources
