@@ -99,11 +99,11 @@ void CompleteRuns(history::RunList& runs, std::int64_t& totalRunSeconds,
 void AppendRunRowLine(std::string& out, const history::RunRecord& run,
                       const MainWindowTexts& texts) {
   if (history::IsTimeSet(run.BootTime)) {
-    out += history::FormatDateTime(run.BootTime);
+    history::AppendDateTime(out, run.BootTime);
   }
   out += '\t';
   if (history::IsTimeSet(run.ShutdownTime)) {
-    out += history::FormatDateTime(run.ShutdownTime);
+    history::AppendDateTime(out, run.ShutdownTime);
   }
   out += '\t';
   if (run.RunSeconds > 0) {
