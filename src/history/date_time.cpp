@@ -109,20 +109,26 @@ std::optional<SystemTime> DecodeDateTime(DateTime value) {
   return t;
 }
 
-std::string FormatDateTime(DateTime value) {
+void AppendDateTime(std::string& out, DateTime value) {
   auto t = DecodeDateTime(value);
   if (!t) {
-    return {};
+    return;
   }
   std::array<char, 19> text;
-  char* out = PutDate(text.data(), *t);
-  *out++ = ' ';
-  out = PutDigits(out, t->Hour, 2);
-  *out++ = ':';
-  out = PutDigits(out, t->Minute, 2);
-  *out++ = ':';
-  PutDigits(out, t->Second, 2);
-  return std::string(text.data(), text.size());
+  char* end = PutDate(text.data(), *t);
+  *end++ = ' ';
+  end = PutDigits(end, t->Hour, 2);
+  *end++ = ':';
+  end = PutDigits(end, t->Minute, 2);
+  *end++ = ':';
+  PutDigits(end, t->Second, 2);
+  out.append(text.data(), text.size());
+}
+
+std::string FormatDateTime(DateTime value) {
+  std::string text;
+  AppendDateTime(text, value);
+  return text;
 }
 
 std::string FormatDate(DateTime value) {

@@ -29,6 +29,8 @@ std::optional<SystemTime> DecodeDateTime(DateTime value);
 
 // "yyyy-MM-dd hh:mm:ss" with hours 00 to 23 and a colon as the time separator.
 std::string FormatDateTime(DateTime value);
+// Appends what FormatDateTime returns, without a string of its own.
+void AppendDateTime(std::string& out, DateTime value);
 // "yyyy-MM-dd".
 std::string FormatDate(DateTime value);
 // "hhnn": two-digit hours and minutes of the time of day, always four digits.

@@ -75,10 +75,8 @@ std::int32_t SecondsBetween(history::DateTime a, history::DateTime b) {
   return static_cast<std::int32_t>(seconds);
 }
 
-void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& totalRunSeconds,
-                 const MainWindowTexts& texts) {
-  list.ClearItems();
-  bool noUserSeen = true;
+void CompleteRuns(history::RunList& runs, std::int64_t& totalRunSeconds,
+                  const MainWindowTexts& texts) {
   totalRunSeconds = 0;
   if (runs.empty()) {
     return;
@@ -86,18 +84,52 @@ void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& 
   if (runs.back().BootTime < 1 && runs.back().ShutdownTime < 1) {
     runs.pop_back();
   }
-  list.ReserveItems(runs.size());
   for (std::size_t i = 0; i < runs.size(); ++i) {
     history::RunRecord& run = runs[i];
-    ui::ListItem& row = list.AddItem();
     run.RunSeconds = 0;
     const RunState state = StateOfRun(run, i);
-    const StateLook& look = kStateLooks[static_cast<std::size_t>(state)];
-    row.StateIndex = look.StateIndex;
-    run.InfoText = texts.*look.Text;
+    run.InfoText = texts.*kStateLooks[static_cast<std::size_t>(state)].Text;
     if (state == RunState::Clean) {
       run.RunSeconds = SecondsBetween(run.ShutdownTime, run.BootTime);
     }
+    totalRunSeconds += run.RunSeconds;
+  }
+}
+
+void AppendRunRowLine(std::string& out, const history::RunRecord& run,
+                      const MainWindowTexts& texts) {
+  if (history::IsTimeSet(run.BootTime)) {
+    history::AppendDateTime(out, run.BootTime);
+  }
+  out += '\t';
+  if (history::IsTimeSet(run.ShutdownTime)) {
+    history::AppendDateTime(out, run.ShutdownTime);
+  }
+  out += '\t';
+  if (run.RunSeconds > 0) {
+    out += FormatDuration(run.RunSeconds, texts);
+  }
+  out += '\t';
+  out += run.UserName;
+  out += '\t';
+  out += run.InfoText;
+}
+
+void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& totalRunSeconds,
+                 const MainWindowTexts& texts) {
+  list.ClearItems();
+  // An empty RunList leaves the user column as it was; one that only held an empty run does not.
+  const bool hadRuns = !runs.empty();
+  CompleteRuns(runs, totalRunSeconds, texts);
+  if (!hadRuns) {
+    return;
+  }
+  bool noUserSeen = true;
+  list.ReserveItems(runs.size());
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    const history::RunRecord& run = runs[i];
+    ui::ListItem& row = list.AddItem();
+    row.StateIndex = kStateLooks[static_cast<std::size_t>(StateOfRun(run, i))].StateIndex;
     const std::string boot = FormatIfSet(run.BootTime);
     const std::string shutdown = FormatIfSet(run.ShutdownTime);
     const std::string length =
@@ -106,7 +138,6 @@ void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& 
       noUserSeen = false;
     }
     row.SetSubItems({boot, shutdown, length, run.UserName, run.InfoText});
-    totalRunSeconds += run.RunSeconds;
   }
   if (noUserSeen) {
     list.SetColumnWidth(kUserColumn, 0);

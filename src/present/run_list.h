@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "history/runs.h"
 #include "present/main_window_texts.h"
@@ -23,6 +24,16 @@ RunState StateOfRun(const history::RunRecord& run, std::size_t row);
 // The run list's six columns: the state image, boot time, shutdown time, run length, user,
 // and the status text that fills the remaining width.
 void SetUpRunListColumns(ui::ListViewModel& list);
+
+// Completes the runs as FillRunList does, without any rows: drops an empty last run, sets every
+// RunSeconds and InfoText, and sums the seconds into totalRunSeconds.
+void CompleteRuns(history::RunList& runs, std::int64_t& totalRunSeconds,
+                  const MainWindowTexts& texts = kMainWindowTexts);
+
+// Appends the five texts of a completed run's list row (boot, shutdown, run length, user,
+// status), separated by tabs, without ending the line.
+void AppendRunRowLine(std::string& out, const history::RunRecord& run,
+                      const MainWindowTexts& texts = kMainWindowTexts);
 
 // Rebuilds the rows from the runs, newest first, and completes the runs: drops an empty last
 // run, sets every RunSeconds and InfoText, and sums the seconds into totalRunSeconds. Hides the

@@ -19,10 +19,15 @@ RunRefresh::RunRefresh(ui::ListViewModel& list, chart::TBarSeries& series,
                        const MainWindowTexts& texts)
     : UiLWMsg(list), Series1(series), m_texts(texts) {}
 
-void RunRefresh::Refresh(history::EventLogApi& log, history::AccountApi& accounts,
-                         ChartFill chart) {
+void RunRefresh::Refresh(history::EventLogApi& log, history::AccountApi& accounts, ChartFill chart,
+                         ListFill list) {
   history::RebuildRuns(Runs, log, accounts);
-  FillRunList(Runs, UiLWMsg, TotalRunSeconds, m_texts);
+  if (list == ListFill::Fill) {
+    FillRunList(Runs, UiLWMsg, TotalRunSeconds, m_texts);
+  } else {
+    UiLWMsg.ClearItems();
+    CompleteRuns(Runs, TotalRunSeconds, m_texts);
+  }
   if (chart == ChartFill::Fill) {
     FillRunChart(Runs, Series1);
   }

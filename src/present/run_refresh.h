@@ -17,6 +17,8 @@ namespace orvanta::present {
 
 // Whether a refresh feeds the chart; a report, which shows none, spares the memory and time.
 enum class ChartFill { Fill, Skip };
+// Whether a refresh builds the run list's rows; the text report writes its rows from the runs.
+enum class ListFill { Fill, Skip };
 
 // The data behind the main window's refresh: the runs, their total seconds, the run list's
 // rows (UiLWMsg), the run chart's series (Series1) and the four statistics captions. The main
@@ -35,9 +37,10 @@ class RunRefresh {
 
   // The Refresh command: RebuildRuns, FillRunList, FillRunChart, ShowRunStatistics, always all
   // four and in this order, since each reads what the one before has left. The captions go to
-  // OnStatusCaption last, pane 0 to 3 in order. With ChartFill::Skip the series is left as it was.
+  // OnStatusCaption last, pane 0 to 3 in order. With ChartFill::Skip the series is left as it was;
+  // with ListFill::Skip the list is emptied and the runs are only completed (CompleteRuns).
   void Refresh(history::EventLogApi& log, history::AccountApi& accounts,
-               ChartFill chart = ChartFill::Fill);
+               ChartFill chart = ChartFill::Fill, ListFill list = ListFill::Fill);
 
  private:
   // Storage of a headless refresh; declared before the references that may point into it.

@@ -1,6 +1,7 @@
 #include "present/run_report.h"
 
 #include "present/run_export.h"
+#include "present/run_list.h"
 
 namespace orvanta::present {
 namespace {
@@ -27,10 +28,10 @@ void WriteRunReport(const RunRefresh& refresh, TextOut& out) {
   AppendLine(out.Buffer(), kReportColumnCount, [&list](std::size_t c) -> const std::string& {
     return list.Column(kFirstReportColumn + static_cast<int>(c)).Caption;
   });
-  for (int i = 0; i < list.ItemCount(); ++i) {
-    const ui::ListItem& row = list.Item(i);
-    AppendLine(out.Buffer(), kReportColumnCount,
-               [&row](std::size_t c) { return row.SubItem(static_cast<int>(c)); });
+  // The rows' texts come from the completed runs, as the list's do, so a report needs no list.
+  for (const history::RunRecord& run : refresh.Runs) {
+    AppendRunRowLine(out.Buffer(), run, refresh.Texts());
+    out.Buffer() += '\n';
     out.EndRow();
   }
   const auto& panes = refresh.StatusPanes.Panes;

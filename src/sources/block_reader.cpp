@@ -40,6 +40,16 @@ const BlockReader::Block& BlockReader::BlockAt(std::uint64_t index) const {
 }
 
 std::span<const std::uint8_t> BlockReader::Bytes(std::uint64_t offset, std::size_t length) const {
+  // The block read last serves most ranges of a walk: one wholly inside its bytes needs no
+  // other check.
+  const Block& newest = m_blocks[1 - m_older];
+  if (length > 0 && newest.Length > 0 && offset >= newest.Index * kBlockSize) {
+    const std::uint64_t within = offset - newest.Index * kBlockSize;
+    if (within < newest.Length && length <= newest.Length - within) {
+      return std::span<const std::uint8_t>(newest.Bytes)
+          .subspan(static_cast<std::size_t>(within), length);
+    }
+  }
   if (offset > m_size || length > m_size - offset) {
     return {};
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <string_view>
 
 namespace orvanta::sources {
 namespace {
@@ -125,6 +126,27 @@ std::optional<WtmpRecord> ReadWtmpRecord(std::span<const std::uint8_t> record,
 bool IsHistoryEntry(const WtmpRecord& record) {
   return record.Type == WtmpType::BootTime || record.Type == WtmpType::UserProcess ||
          (record.Type == WtmpType::RunLevel && record.User == "shutdown");
+}
+
+bool MayBeHistoryEntry(std::span<const std::uint8_t> record, const WtmpLayout& layout) {
+  const history::ByteReader reader(record);
+  const std::optional<std::int64_t> type = reader.Signed(kTypeField, 2, layout.Order);
+  if (!type) {
+    return false;
+  }
+  switch (static_cast<WtmpType>(*type)) {
+    case WtmpType::BootTime:
+    case WtmpType::UserProcess:
+      return true;
+    case WtmpType::RunLevel: {
+      // The user "shutdown" ends in a null or at the end of its field.
+      constexpr std::string_view kShutdown = "shutdown";
+      const auto user = reader.Bytes(kUserField, kShutdown.size());
+      return user && std::equal(kShutdown.begin(), kShutdown.end(), user->begin());
+    }
+    default:
+      return false;
+  }
 }
 
 namespace {

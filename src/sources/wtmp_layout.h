@@ -58,6 +58,10 @@ std::optional<WtmpRecord> ReadWtmpRecord(std::span<const std::uint8_t> record,
 // True for the entries the history is made of: boots, clean shutdowns and user logins.
 bool IsHistoryEntry(const WtmpRecord& record);
 
+// False when the record's type and user alone rule out a history entry, so that most of the
+// other entries are passed over without the checks of ReadWtmpRecord.
+bool MayBeHistoryEntry(std::span<const std::uint8_t> record, const WtmpLayout& layout);
+
 // Decides a file's layout by its content: the layout in which its whole records (the newest
 // 65536 of a larger file) read as utmp entries, allowing a damaged record in every sixteen. Nothing
 // when no layout fits, or when several do and any of them would yield history entries: then the

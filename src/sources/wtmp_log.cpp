@@ -29,8 +29,11 @@ WtmpLog::WtmpLog(BlockReader bytes, UserDirectory& users)
 
 std::optional<WtmpRecord> WtmpLog::HistoryEntry(std::size_t index) const {
   const std::size_t size = m_layout.RecordSize;
-  std::optional<WtmpRecord> entry =
-      ReadWtmpRecord(m_bytes.Bytes(std::uint64_t{index} * size, size), m_layout);
+  const std::span<const std::uint8_t> bytes = m_bytes.Bytes(std::uint64_t{index} * size, size);
+  if (!MayBeHistoryEntry(bytes, m_layout)) {
+    return std::nullopt;
+  }
+  std::optional<WtmpRecord> entry = ReadWtmpRecord(bytes, m_layout);
   return entry && IsHistoryEntry(*entry) ? entry : std::nullopt;
 }
 

@@ -121,5 +121,18 @@ TEST_F(RunRefreshTest, AReportRefreshLeavesTheChartAlone) {
   EXPECT_EQ(refresh.Series1.Count(), 0);
 }
 
+// The text report written from the runs alone says what the one written beside the list does.
+TEST_F(RunRefreshTest, AReportWithoutTheListWritesTheSameText) {
+  testsupport::FakeEventLog log = LogOf(WorkedExample());
+  RunRefresh withList;
+  withList.Refresh(log, Accounts, ChartFill::Skip);
+  RunRefresh withoutList;
+  withoutList.Refresh(log, Accounts, ChartFill::Skip, ListFill::Skip);
+  EXPECT_EQ(withoutList.UiLWMsg.ItemCount(), 0);
+  EXPECT_EQ(withoutList.TotalRunSeconds, withList.TotalRunSeconds);
+  EXPECT_EQ(withoutList.Runs, withList.Runs);
+  EXPECT_EQ(FormatRunReport(withoutList), FormatRunReport(withList));
+}
+
 }  // namespace
 }  // namespace orvanta::present

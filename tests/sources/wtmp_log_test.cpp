@@ -162,6 +162,30 @@ TEST(WtmpLog, ReadsEveryLayoutAlike) {
   }
 }
 
+// The quick type and user check passes every history entry, and rejects the other types.
+TEST(WtmpLog, TheQuickCheckPassesEveryHistoryEntry) {
+  const std::vector<std::pair<WtmpEntry, bool>> cases = {
+      {BootEntry(7), true},
+      {ShutdownEntry(7), true},
+      {LoginEntry(7, "root"), true},
+      {{UtType::RunLevel, "shutdownx", 7, "~", 0, ""}, true},  // passed on to the full check
+      {{UtType::RunLevel, "runlevel", 7, "~", 0, ""}, false},
+      {{UtType::DeadProcess, "", 7, "pts/1", 77, ""}, false},
+      {{UtType::LoginProcess, "", 7, "pts/1", 77, ""}, false},
+  };
+  for (const WtmpFormat format : {WtmpFormat::Little384, WtmpFormat::Big400}) {
+    const std::optional<WtmpLayout> layout =
+        WtmpLog::Recognize(WriteWtmpFile(MakeWtmpMix(80, 5), format));
+    ASSERT_TRUE(layout);
+    for (const auto& [entry, may] : cases) {
+      const std::vector<std::uint8_t> bytes = BuildWtmpRecord(entry, format);
+      EXPECT_EQ(MayBeHistoryEntry(bytes, *layout), may) << entry.User;
+      const std::optional<WtmpRecord> record = ReadWtmpRecord(bytes, *layout);
+      EXPECT_TRUE(may || !record || !IsHistoryEntry(*record)) << entry.User;
+    }
+  }
+}
+
 struct SampleWtmp {
   const char* File;
   std::string_view Layout;

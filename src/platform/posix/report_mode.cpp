@@ -25,7 +25,10 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, std::
   }
   sources::UnixAccountApi accounts(users);
   present::RunRefresh refresh;
-  refresh.Refresh(*opened.Log, accounts, present::ChartFill::Skip);
+  // The text report writes its rows straight from the runs; the exports read the list's.
+  const present::ListFill list =
+      format == present::ReportFormat::Text ? present::ListFill::Skip : present::ListFill::Fill;
+  refresh.Refresh(*opened.Log, accounts, present::ChartFill::Skip, list);
   bool written = false;
   {
     present::TextOut text([out](std::string_view part) {
