@@ -30,6 +30,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -211,22 +212,31 @@ int Refresh(const std::string& path) {
   return 0;
 }
 
+// The median wall time of three runs of a shell command; nothing, said on stderr, when it fails.
+std::optional<double> MedianCommandSeconds(const std::string& command) {
+  std::vector<double> times;
+  for (int i = 0; i < 3; ++i) {
+    const Clock::time_point start = Clock::now();
+    if (std::system(command.c_str()) != 0) {
+      std::fprintf(stderr, "orvanta_bench: %s failed\n", command.c_str());
+      return std::nullopt;
+    }
+    times.push_back(Seconds(Clock::now() - start));
+  }
+  return Median(times);
+}
+
 int VersusLast(const std::string& path) {
   std::printf("wtmp %s\n", path.c_str());
   ReserveHeapAsTheProgramDoes(path);
   const std::vector<RefreshResult> results = RefreshRounds(path);
   const double ours = MedianWall(results);
-  const std::string command = "last -x -f '" + path + "' > /dev/null";
-  std::vector<double> lastTimes;
-  for (int i = 0; i < 3; ++i) {
-    const Clock::time_point start = Clock::now();
-    if (std::system(command.c_str()) != 0) {
-      std::fprintf(stderr, "orvanta_bench: %s failed\n", command.c_str());
-      return 1;
-    }
-    lastTimes.push_back(Seconds(Clock::now() - start));
+  const std::optional<double> lastTime =
+      MedianCommandSeconds("last -x -f '" + path + "' > /dev/null");
+  if (!lastTime) {
+    return 1;
   }
-  const double last = Median(lastTimes);
+  const double last = *lastTime;
   std::printf("  runs               %zu\n", results.back().Runs);
   std::printf("  orvanta refresh    %.3f s (median of %d, cpu %.3f s)\n", ours, kRounds,
               MedianCpu(results));
@@ -354,17 +364,12 @@ int VersusEvtxexport(const std::string& path) {
   }
   const std::vector<RefreshResult> results = RefreshRounds(path);
   const double ours = MedianWall(results);
-  const std::string command = "evtxexport -f xml '" + path + "' > /dev/null 2>&1";
-  std::vector<double> exportTimes;
-  for (int i = 0; i < 3; ++i) {
-    const Clock::time_point start = Clock::now();
-    if (std::system(command.c_str()) != 0) {
-      std::fprintf(stderr, "orvanta_bench: %s failed\n", command.c_str());
-      return 1;
-    }
-    exportTimes.push_back(Seconds(Clock::now() - start));
+  const std::optional<double> exportTime =
+      MedianCommandSeconds("evtxexport -f xml '" + path + "' > /dev/null 2>&1");
+  if (!exportTime) {
+    return 1;
   }
-  const double other = Median(exportTimes);
+  const double other = *exportTime;
   std::printf("  runs               %zu\n", results.back().Runs);
   std::printf("  orvanta refresh    %.4f s (median of %d, cpu %.4f s)\n", ours, kRounds,
               MedianCpu(results));
