@@ -76,8 +76,9 @@ TEST(WtmpdbHostile, OnlyAPlainTableIsReadAndLongValuesStopTheReading) {
        "a value longer than 65536 bytes", 2},
   }};
   Scratch scratch;
+  // A name with the bytes a URI reserves, so that escaping it is tested too.
+  const std::string path = (scratch.Dir / "wtmp ?#%25\xC3\xA9.db").string();
   for (const Case& c : cases) {
-    const std::string path = (scratch.Dir / "wtmp.db").string();
     ASSERT_EQ(testsupport::WriteWtmpdb(path, c.Sql), "") << c.Name;
     GatheredHistory history = ReadWtmpdb(path);
     EXPECT_EQ(history.Problem, c.Problem) << c.Name;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <utility>
 
 namespace orvanta::testsupport {
 namespace {
@@ -62,6 +63,59 @@ std::string WriteWtmpdb(const std::string& path, const std::string& sql) {
   std::string problem;
   Database db = Create(path, problem);
   return db ? Run(db.get(), sql) : problem;
+}
+
+std::string WriteWtmpdbRows(const std::string& path, const std::vector<WtmpdbRow>& rows) {
+  std::string problem;
+  Database db = Create(path, problem);
+  if (!db) {
+    return problem;
+  }
+  problem = Run(db.get(), std::string(kWtmpdbTable) + "BEGIN;");
+  sqlite3_stmt* insert = nullptr;
+  if (problem.empty() &&
+      sqlite3_prepare_v2(db.get(),
+                         "INSERT INTO wtmp(Type, User, Login, Logout) VALUES (?, ?, ?, ?)", -1,
+                         &insert, nullptr) != SQLITE_OK) {
+    problem = sqlite3_errmsg(db.get());
+  }
+  for (const WtmpdbRow& row : problem.empty() ? rows : std::vector<WtmpdbRow>{}) {
+    sqlite3_reset(insert);
+    sqlite3_bind_int64(insert, 1, row.Type);
+    sqlite3_bind_text(insert, 2, row.User.data(), static_cast<int>(row.User.size()),
+                      SQLITE_TRANSIENT);
+    for (const auto& [column, time] : {std::pair{3, row.Login}, std::pair{4, row.Logout}}) {
+      if (time) {
+        sqlite3_bind_int64(insert, column, *time);
+      } else {
+        sqlite3_bind_null(insert, column);
+      }
+    }
+    if (sqlite3_step(insert) != SQLITE_DONE) {
+      problem = sqlite3_errmsg(db.get());
+      break;
+    }
+  }
+  sqlite3_finalize(insert);
+  return problem.empty() ? Run(db.get(), "COMMIT;") : problem;
+}
+
+std::string RewriteWtmpdbSchema(const std::string& path, const std::string& type,
+                                const std::string& sql) {
+  sqlite3* opened = nullptr;
+  sqlite3_open(path.c_str(), &opened);
+  Database db(opened);
+  sqlite3_stmt* update = nullptr;
+  if (Run(db.get(), "PRAGMA writable_schema=ON;") != "" ||
+      sqlite3_prepare_v2(db.get(), "UPDATE sqlite_master SET type = ?, sql = ? WHERE name = 'wtmp'",
+                         -1, &update, nullptr) != SQLITE_OK) {
+    return sqlite3_errmsg(db.get());
+  }
+  sqlite3_bind_text(update, 1, type.data(), static_cast<int>(type.size()), SQLITE_TRANSIENT);
+  sqlite3_bind_text(update, 2, sql.data(), static_cast<int>(sql.size()), SQLITE_TRANSIENT);
+  const int result = sqlite3_step(update);
+  sqlite3_finalize(update);
+  return result == SQLITE_DONE ? "" : sqlite3_errmsg(db.get());
 }
 
 std::string WriteWtmpdbWithLog(const std::string& path, const std::string& kept,

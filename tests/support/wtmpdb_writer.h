@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace orvanta::testsupport {
 
@@ -11,6 +14,22 @@ inline constexpr const char* kWtmpdbTable =
 
 // Writes the database path from SQL; SQLite's message when it fails, empty when written.
 std::string WriteWtmpdb(const std::string& path, const std::string& sql);
+
+// One row of the login table: times in microseconds since 1970.
+struct WtmpdbRow {
+  std::int64_t Type = 0;
+  std::string User;
+  std::optional<std::int64_t> Login;
+  std::optional<std::int64_t> Logout;
+};
+
+// Writes the login table holding rows, bound as values whatever bytes they hold.
+std::string WriteWtmpdbRows(const std::string& path, const std::vector<WtmpdbRow>& rows);
+
+// Makes the schema entry of wtmp claim to be `type` defined by `sql` whatever the table holds,
+// as a hostile file can.
+std::string RewriteWtmpdbSchema(const std::string& path, const std::string& type,
+                                const std::string& sql);
 
 // A database in write-ahead-log mode as a machine that stopped leaves it: `kept` is in the
 // file, `logged` only in the log beside it, and the log's index is gone.

@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include <array>
-#include <cctype>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -93,6 +93,12 @@ std::optional<std::uint64_t> SideFileSize(const std::string& path, const char* s
   return S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
 }
 
+// Bytes that stand for themselves in a URI's path, whatever the locale.
+bool IsUriPlain(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+         std::string_view("/.-_~").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
 // A URI naming the file, so that it opens read-only and, when asked, immutable; every byte
 // that a URI could read otherwise is escaped.
 std::string DatabaseUri(const std::string& path, sources::WtmpdbAccess access) {
@@ -101,9 +107,7 @@ std::string DatabaseUri(const std::string& path, sources::WtmpdbAccess access) {
   std::string uri = "file://";
   constexpr const char* kHex = "0123456789ABCDEF";
   for (unsigned char c : error ? path : absolute) {
-    const bool plain =
-        std::isalnum(c) != 0 || c == '/' || c == '.' || c == '-' || c == '_' || c == '~';
-    if (plain) {
+    if (IsUriPlain(c)) {
       uri += static_cast<char>(c);
     } else {
       uri += '%';
