@@ -71,7 +71,7 @@ std::string WriteWtmpdbRows(const std::string& path, const std::vector<WtmpdbRow
   if (!db) {
     return problem;
   }
-  problem = Run(db.get(), std::string(kWtmpdbTable) + "BEGIN;");
+  problem = Run(db.get(), std::string("PRAGMA synchronous=OFF;") + kWtmpdbTable + "BEGIN;");
   sqlite3_stmt* insert = nullptr;
   if (problem.empty() &&
       sqlite3_prepare_v2(db.get(),
