@@ -1,6 +1,9 @@
-// Writes the seed corpora of the fuzz targets: DIR/evt_file, DIR/evtx, DIR/wtmp and DIR/runs.
+// Writes the seed corpora of the fuzz targets: DIR/evt_file, DIR/evtx, DIR/wtmp, DIR/runs and
+// DIR/wtmpdb.
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "history/sid.h"
@@ -10,6 +13,7 @@
 #include "support/evtx_writer.h"
 #include "support/worked_example.h"
 #include "support/wtmp_writer.h"
+#include "support/wtmpdb_writer.h"
 
 namespace {
 
@@ -38,6 +42,23 @@ std::vector<std::uint8_t> WorkedEvtx(const std::vector<testsupport::EventSpec>& 
                                       i + 1);
   }
   return testsupport::WriteEvtxFile({chunks[0].Finish(), chunks[1].Finish()}, 1);
+}
+
+// A login database as the wtmpdb target takes it: the file's bytes, then a last byte that
+// says they are a whole file.
+std::vector<std::uint8_t> WtmpdbSeed(const fs::path& dir, const std::string& problem) {
+  if (!problem.empty()) {
+    std::fprintf(stderr, "cannot write a login database: %s\n", problem.c_str());
+    std::exit(1);
+  }
+  const fs::path scratch = dir / "scratch.db";
+  std::ifstream file(scratch, std::ios::binary);
+  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+    fs::remove(scratch.string() + suffix);
+  }
+  bytes.push_back(1);
+  return bytes;
 }
 
 }  // namespace
@@ -85,5 +106,16 @@ int main(int argc, char** argv) {
     runs.push_back(static_cast<std::uint8_t>(i * 37 + 11));
   }
   Write(dir / "runs", "bytes", runs);
+
+  const std::string scratch = (dir / "scratch.db").string();
+  const std::vector<testsupport::WtmpdbRow> logins{{1, "reboot", 1'000'000'000, 5'000'000'000},
+                                                   {3, "root", 1'500'000'000, {}},
+                                                   {3, "ann", 2'000'000'000, 2'500'000'000},
+                                                   {1, "reboot", 6'000'000'000, {}}};
+  Write(dir / "wtmpdb", "logins", WtmpdbSeed(dir, testsupport::WriteWtmpdbRows(scratch, logins)));
+  Write(dir / "wtmpdb", "logged",
+        WtmpdbSeed(dir, testsupport::WriteWtmpdbWithLog(
+                            scratch, testsupport::kWtmpdbTable,
+                            "INSERT INTO wtmp(Type, User, Login) VALUES (1, 'reboot', 1);")));
   return 0;
 }

@@ -14,6 +14,7 @@ struct GatheredHistory {
   bool Opened = false;
   std::vector<sources::HistoryEvent> Events;
   std::string Problem;
+  std::string Note;  // what was left unread though the reading succeeded, empty when nothing
 };
 
 }  // namespace orvanta::platform

@@ -59,8 +59,10 @@ OpenedHistory FromGathered(GatheredHistory gathered, std::string name,
     opened.Error = std::move(gathered.Problem);
     return opened;
   }
+  opened.Note = std::move(gathered.Note);
   if (!gathered.Problem.empty()) {
-    opened.Note = "read as far as it goes: " + gathered.Problem;
+    opened.Note += opened.Note.empty() ? "" : "; ";
+    opened.Note += "read as far as it goes: " + gathered.Problem;
   }
   opened.Log = std::make_unique<sources::EventListLog>(std::move(gathered.Events), users);
   return opened;
