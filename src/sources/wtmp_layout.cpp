@@ -47,9 +47,8 @@ constexpr std::uint64_t kLayoutSampleRecords = 1 << 16;
 
 struct Fit {
   bool Fits = false;
-  bool HasEntry = false;  // a record other than an empty slot
   bool HasHistory = false;
-  std::uint64_t ReadBytes = 0;  // of the records that read as entries
+  std::uint64_t EntryBytes = 0;  // of the records that read as entries, empty slots left out
 };
 
 // A damaged record in every sixteen is allowed, and one in a shorter file.
@@ -74,13 +73,14 @@ Fit FitOf(std::uint64_t size, const RecordAt& recordAt, const WtmpLayout& layout
       }
       continue;
     }
-    fit.HasEntry = fit.HasEntry || record->Type != WtmpType::Empty;
+    if (record->Type != WtmpType::Empty) {
+      fit.EntryBytes += layout.RecordSize;
+    }
     fit.HasHistory = fit.HasHistory || IsHistoryEntry(*record);
   }
   // Damage is allowed beside entries only: a layout that reads nothing but empty slots between
   // damaged records reads the file askew, where the zeros of text fields fall on its fields.
-  fit.Fits = count > damaged && (damaged == 0 || fit.HasEntry);
-  fit.ReadBytes = (count - damaged) * layout.RecordSize;
+  fit.Fits = count > damaged && (damaged == 0 || fit.EntryBytes > 0);
   return fit;
 }
 
@@ -158,7 +158,7 @@ std::optional<WtmpLayoutChoice> ChooseLayout(std::uint64_t size, const RecordAt&
       continue;
     }
     first = first.value_or(i);
-    if (!best || fits[i].ReadBytes > fits[*best].ReadBytes) {
+    if (!best || fits[i].EntryBytes > fits[*best].EntryBytes) {
       best = i;
     }
     history = history || fits[i].HasHistory;
@@ -170,17 +170,19 @@ std::optional<WtmpLayoutChoice> ChooseLayout(std::uint64_t size, const RecordAt&
   if (!history) {
     return WtmpLayoutChoice{kWtmpLayouts[*first], std::nullopt};
   }
-  // Of the layouts that would show entries, the one that reads the larger part of the file; a
-  // tie cannot be told without a guess.
+  // Of the layouts that would show entries, the one whose entries cover the larger part of the
+  // file; a tie cannot be told without a guess. Read askew, a file still shows a few entries
+  // where zeros fall on the fields, so a rival counts as a close call only when its entries
+  // cover at least half as much.
   WtmpLayoutChoice choice{kWtmpLayouts[*best], std::nullopt};
   for (std::size_t i = 0; i < kWtmpLayouts.size(); ++i) {
     if (i == *best || !fits[i].Fits || !(fits[i].HasHistory || fits[*best].HasHistory)) {
       continue;
     }
-    if (fits[i].ReadBytes == fits[*best].ReadBytes) {
+    if (fits[i].EntryBytes == fits[*best].EntryBytes) {
       return std::nullopt;
     }
-    if (fits[i].HasHistory && !choice.Rival) {
+    if (fits[i].HasHistory && !choice.Rival && 2 * fits[i].EntryBytes >= fits[*best].EntryBytes) {
       choice.Rival = kWtmpLayouts[i];
     }
   }

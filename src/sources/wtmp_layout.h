@@ -62,8 +62,8 @@ bool IsHistoryEntry(const WtmpRecord& record);
 // other entries are passed over without the checks of ReadWtmpRecord.
 bool MayBeHistoryEntry(std::span<const std::uint8_t> record, const WtmpLayout& layout);
 
-// A file's layout decided by its content, and the other layout in which its records would have
-// shown entries too, when there is one: the choice was a close call then.
+// A file's layout decided by its content, and, when the choice was a close call, the other
+// layout in which its records would have shown entries too, covering at least half as much.
 struct WtmpLayoutChoice {
   WtmpLayout Layout;
   std::optional<WtmpLayout> Rival;
@@ -71,9 +71,10 @@ struct WtmpLayoutChoice {
 
 // Decides a file's layout by its content: a layout in which its whole records (the newest 65536
 // of a larger file) read as utmp entries, allowing a damaged record in every sixteen, or one in
-// a shorter file. Of several such layouts, the one that reads the larger part of the file. Nothing
-// when no layout fits, or when two that would yield history entries read equal parts: then the
-// file cannot be read without a guess. A trailing partial record is not looked at.
+// a shorter file. Of several such layouts, the one whose entries (empty slots left out) cover the
+// larger part of the file. Nothing when no layout fits, or when two that would yield history
+// entries cover equal parts: then the file cannot be read without a guess. A trailing partial
+// record is not looked at.
 std::optional<WtmpLayoutChoice> ChooseWtmpLayout(std::span<const std::uint8_t> bytes);
 std::optional<WtmpLayoutChoice> ChooseWtmpLayout(const BlockReader& bytes);
 
