@@ -37,8 +37,15 @@ OpenedLog LogFromReader(BlockReader bytes, UserDirectory& users, ExpectedLog exp
     }
     return {std::move(log), {}, std::move(warning)};
   }
-  if (std::optional<WtmpLayout> layout = WtmpLog::Recognize(bytes)) {
-    return {std::make_unique<WtmpLog>(std::move(bytes), users, *layout), {}, {}};
+  if (std::optional<WtmpLayoutChoice> choice = ChooseWtmpLayout(bytes)) {
+    // A close call is said, so that a misread file can be recognised as one.
+    std::string warning;
+    if (choice->Rival) {
+      warning = "read as " + std::string(choice->Layout.Name) + " records (" +
+                std::string(choice->Rival->Name) + " records fit a smaller part)";
+    }
+    return {
+        std::make_unique<WtmpLog>(std::move(bytes), users, choice->Layout), {}, std::move(warning)};
   }
   return {nullptr, "not an event log or wtmp file", {}};
 }

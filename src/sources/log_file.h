@@ -11,7 +11,8 @@
 namespace orvanta::sources {
 
 // A log file opened as the System log, or why it could not be (Error empty on success).
-// Warning says what of an opened log was skipped as damaged (empty when nothing was).
+// Warning says what of an opened log was skipped as damaged, or which layout a wtmp file was
+// read in when another fitted it too (empty when there is nothing to say).
 struct OpenedLog {
   std::unique_ptr<history::EventLogApi> Log;
   std::string Error;

@@ -1,7 +1,6 @@
 #include "sources/wtmp_layout.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -25,26 +24,11 @@ constexpr std::size_t kMinRecordSize = 384;
 constexpr std::int64_t kMaxPid = 4'194'304;  // the largest pid_max a Linux kernel allows
 constexpr std::int64_t kMicrosecondsPerSecond = 1'000'000;
 
-// utmp writers fill the text fields with strncpy or over zeroed records: text, then nulls.
-// Eight bytes at a time: most of a record is the padding of its host field.
-bool AllZero(std::span<const std::uint8_t> bytes) {
-  std::uint64_t any = 0;
-  std::size_t i = 0;
-  for (; i + 8 <= bytes.size(); i += 8) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, bytes.data() + i, sizeof word);
-    any |= word;
-  }
-  for (; i < bytes.size(); ++i) {
-    any |= bytes[i];
-  }
-  return any == 0;
-}
-
-bool IsPaddedText(std::span<const std::uint8_t> field) {
+// A text field ends at its first null. What follows is not looked at: a writer that copies a
+// shorter text over an older one leaves the rest of the old text there ("tty1\0tty1").
+bool IsText(std::span<const std::uint8_t> field) {
   const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
-  return std::all_of(field.begin(), end, [](std::uint8_t c) { return c >= 0x20 && c != 0x7F; }) &&
-         AllZero(field.subspan(static_cast<std::size_t>(end - field.begin())));
+  return std::all_of(field.begin(), end, [](std::uint8_t c) { return c >= 0x20 && c != 0x7F; });
 }
 
 std::string_view FixedText(std::span<const std::uint8_t> field) {
@@ -64,14 +48,20 @@ constexpr std::uint64_t kLayoutSampleRecords = 1 << 16;
 struct Fit {
   bool Fits = false;
   bool HasHistory = false;
+  std::uint64_t EntryBytes = 0;  // of the records that read as entries, empty slots left out
 };
+
+// A damaged record in every sixteen is allowed, and one in a shorter file.
+constexpr std::uint64_t AllowedDamage(std::uint64_t records) {
+  return std::max<std::uint64_t>(1, records / 16);
+}
 
 // recordAt(offset, length) gives the bytes of a record, empty where the file holds no more.
 template <typename RecordAt>
 Fit FitOf(std::uint64_t size, const RecordAt& recordAt, const WtmpLayout& layout) {
   const std::uint64_t whole = size / layout.RecordSize;
   const std::uint64_t count = std::min(whole, kLayoutSampleRecords);
-  const std::uint64_t allowedDamage = count / 16;
+  const std::uint64_t allowedDamage = AllowedDamage(count);
   std::uint64_t damaged = 0;
   Fit fit;
   for (std::uint64_t i = whole - count; i < whole; ++i) {
@@ -83,9 +73,14 @@ Fit FitOf(std::uint64_t size, const RecordAt& recordAt, const WtmpLayout& layout
       }
       continue;
     }
+    if (record->Type != WtmpType::Empty) {
+      fit.EntryBytes += layout.RecordSize;
+    }
     fit.HasHistory = fit.HasHistory || IsHistoryEntry(*record);
   }
-  fit.Fits = count > 0;
+  // Damage is allowed beside entries only: a layout that reads nothing but empty slots between
+  // damaged records reads the file askew, where the zeros of text fields fall on its fields.
+  fit.Fits = count > damaged && (damaged == 0 || fit.EntryBytes > 0);
   return fit;
 }
 
@@ -115,7 +110,7 @@ std::optional<WtmpRecord> ReadWtmpRecord(std::span<const std::uint8_t> record,
     return std::nullopt;
   }
   for (const TextField& field : kTextFields) {
-    if (!IsPaddedText(*reader.Bytes(field.Offset, field.Size))) {
+    if (!IsText(*reader.Bytes(field.Offset, field.Size))) {
       return std::nullopt;
     }
   }
@@ -152,42 +147,72 @@ bool MayBeHistoryEntry(std::span<const std::uint8_t> record, const WtmpLayout& l
 namespace {
 
 template <typename RecordAt>
-std::optional<WtmpLayout> DetectLayout(std::uint64_t size, const RecordAt& recordAt) {
-  std::optional<WtmpLayout> found;
-  std::size_t fitting = 0;
+std::optional<WtmpLayoutChoice> ChooseLayout(std::uint64_t size, const RecordAt& recordAt) {
+  std::array<Fit, kWtmpLayouts.size()> fits{};
+  std::optional<std::size_t> first;
+  std::optional<std::size_t> best;
   bool history = false;
-  for (const WtmpLayout& layout : kWtmpLayouts) {
-    const Fit fit = FitOf(size, recordAt, layout);
-    if (!fit.Fits) {
+  for (std::size_t i = 0; i < kWtmpLayouts.size(); ++i) {
+    fits[i] = FitOf(size, recordAt, kWtmpLayouts[i]);
+    if (!fits[i].Fits) {
       continue;
     }
-    if (!found) {
-      found = layout;
+    first = first.value_or(i);
+    if (!best || fits[i].EntryBytes > fits[*best].EntryBytes) {
+      best = i;
     }
-    ++fitting;
-    history = history || fit.HasHistory;
+    history = history || fits[i].HasHistory;
   }
-  // Layouts that fit alike matter only when a record of theirs would be shown.
-  if (fitting > 1 && history) {
+  if (!first) {
     return std::nullopt;
   }
-  return found;
+  // Layouts that fit alike matter only when a record of theirs would be shown.
+  if (!history) {
+    return WtmpLayoutChoice{kWtmpLayouts[*first], std::nullopt};
+  }
+  // Of the layouts that would show entries, the one whose entries cover the larger part of the
+  // file; a tie cannot be told without a guess. Read askew, a file still shows a few entries
+  // where zeros fall on the fields, so a rival counts as a close call only when its entries
+  // cover at least half as much.
+  WtmpLayoutChoice choice{kWtmpLayouts[*best], std::nullopt};
+  for (std::size_t i = 0; i < kWtmpLayouts.size(); ++i) {
+    if (i == *best || !fits[i].Fits || !(fits[i].HasHistory || fits[*best].HasHistory)) {
+      continue;
+    }
+    if (fits[i].EntryBytes == fits[*best].EntryBytes) {
+      return std::nullopt;
+    }
+    if (fits[i].HasHistory && !choice.Rival && 2 * fits[i].EntryBytes >= fits[*best].EntryBytes) {
+      choice.Rival = kWtmpLayouts[i];
+    }
+  }
+  return choice;
 }
 
 }  // namespace
 
-std::optional<WtmpLayout> DetectWtmpLayout(std::span<const std::uint8_t> bytes) {
+std::optional<WtmpLayoutChoice> ChooseWtmpLayout(std::span<const std::uint8_t> bytes) {
   const history::ByteReader file(bytes);
-  return DetectLayout(bytes.size(), [&file](std::uint64_t offset, std::size_t length) {
+  return ChooseLayout(bytes.size(), [&file](std::uint64_t offset, std::size_t length) {
     return file.Bytes(static_cast<std::size_t>(offset), length)
         .value_or(std::span<const std::uint8_t>());
   });
 }
 
-std::optional<WtmpLayout> DetectWtmpLayout(const BlockReader& bytes) {
-  return DetectLayout(bytes.Size(), [&bytes](std::uint64_t offset, std::size_t length) {
+std::optional<WtmpLayoutChoice> ChooseWtmpLayout(const BlockReader& bytes) {
+  return ChooseLayout(bytes.Size(), [&bytes](std::uint64_t offset, std::size_t length) {
     return bytes.Bytes(offset, length);
   });
+}
+
+std::optional<WtmpLayout> DetectWtmpLayout(std::span<const std::uint8_t> bytes) {
+  const std::optional<WtmpLayoutChoice> choice = ChooseWtmpLayout(bytes);
+  return choice ? std::optional(choice->Layout) : std::nullopt;
+}
+
+std::optional<WtmpLayout> DetectWtmpLayout(const BlockReader& bytes) {
+  const std::optional<WtmpLayoutChoice> choice = ChooseWtmpLayout(bytes);
+  return choice ? std::optional(choice->Layout) : std::nullopt;
 }
 
 }  // namespace orvanta::sources

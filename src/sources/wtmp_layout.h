@@ -51,7 +51,7 @@ struct WtmpRecord {
 
 // The record's fields, or nothing when it cannot be a utmp entry in this layout: a type out of
 // range, a process id, session or time no kernel gives, or a text field holding control bytes
-// or anything after the null that ends it.
+// before the null that ends it.
 std::optional<WtmpRecord> ReadWtmpRecord(std::span<const std::uint8_t> record,
                                          const WtmpLayout& layout);
 
@@ -62,10 +62,23 @@ bool IsHistoryEntry(const WtmpRecord& record);
 // other entries are passed over without the checks of ReadWtmpRecord.
 bool MayBeHistoryEntry(std::span<const std::uint8_t> record, const WtmpLayout& layout);
 
-// Decides a file's layout by its content: the layout in which its whole records (the newest
-// 65536 of a larger file) read as utmp entries, allowing a damaged record in every sixteen. Nothing
-// when no layout fits, or when several do and any of them would yield history entries: then the
-// file cannot be read without a guess. A trailing partial record is not looked at.
+// A file's layout decided by its content, and, when the choice was a close call, the other
+// layout in which its records would have shown entries too, covering at least half as much.
+struct WtmpLayoutChoice {
+  WtmpLayout Layout;
+  std::optional<WtmpLayout> Rival;
+};
+
+// Decides a file's layout by its content: a layout in which its whole records (the newest 65536
+// of a larger file) read as utmp entries, allowing a damaged record in every sixteen, or one in
+// a shorter file. Of several such layouts, the one whose entries (empty slots left out) cover the
+// larger part of the file. Nothing when no layout fits, or when two that would yield history
+// entries cover equal parts: then the file cannot be read without a guess. A trailing partial
+// record is not looked at.
+std::optional<WtmpLayoutChoice> ChooseWtmpLayout(std::span<const std::uint8_t> bytes);
+std::optional<WtmpLayoutChoice> ChooseWtmpLayout(const BlockReader& bytes);
+
+// The layout alone.
 std::optional<WtmpLayout> DetectWtmpLayout(std::span<const std::uint8_t> bytes);
 std::optional<WtmpLayout> DetectWtmpLayout(const BlockReader& bytes);
 

@@ -11,6 +11,7 @@
 #include "support/byte_writer.h"
 #include "support/evt_writer.h"
 #include "support/fakes.h"
+#include "support/sample_files.h"
 #include "support/worked_example.h"
 #include "support/wtmp_writer.h"
 
@@ -197,6 +198,52 @@ TEST_F(ReportBinaryTest, AnswersHelpVersionAndUsageErrorsWithoutADisplay) {
   }
   EXPECT_EQ(RunProgram("--report --format text '" + path + "'").Out,
             RunProgram("--report '" + path + "'").Out);
+}
+
+// The user column of a CSV report, newest run first.
+std::vector<std::string> ReportedUsers(const std::string& csv) {
+  std::vector<std::string> users;
+  std::istringstream lines(csv);
+  std::string line;
+  std::getline(lines, line);  // the header
+  while (std::getline(lines, line)) {
+    std::istringstream fields(line);
+    std::string field;
+    for (int i = 0; i < 5; ++i) {
+      std::getline(fields, field, ',');
+    }
+    users.push_back(field);
+  }
+  return users;
+}
+
+// A log names its users itself, as they were on the machine that wrote it: names this machine
+// does not know, or knows as other people, are shown as recorded, and ignored accounts stay
+// ignored.
+TEST(ReportUsers, AreTheNamesTheLogRecords) {
+  struct Case {
+    std::string Path;
+    std::vector<std::string> Users;
+  };
+  const std::vector<Case> cases = {
+      {Fixture("elsewhere.wtmp", testsupport::WriteWtmpFile(
+                                     {testsupport::BootEntry(1'700'000'000),
+                                      testsupport::LoginEntry(1'700'000'010, "LOCAL SERVICE"),
+                                      testsupport::LoginEntry(1'700'000'020, "zed-elsewhere")})),
+       {"zed-elsewhere"}},
+      {testsupport::SamplePath("ubuntu22-x86_64.wtmp"), std::vector<std::string>(19, "u22a")},
+      {testsupport::SamplePath("debian13-wtmpdb.db"), {"Debian-gdm"}},
+      {testsupport::SamplePath("opensuse15-archived-zstd.journal"), {"mruser"}},
+      {testsupport::SamplePath("rhel91-online-zstd.journal"), {"gnome-initial-setup"}},
+  };
+  for (const Case& c : cases) {
+    if (c.Path.empty()) {
+      GTEST_SKIP() << "a sample is not there";
+    }
+    const Outcome outcome = RunProgram("--report --format csv '" + c.Path + "'");
+    EXPECT_EQ(outcome.Status, 0) << c.Path;
+    EXPECT_EQ(ReportedUsers(outcome.Out), c.Users) << c.Path;
+  }
 }
 
 }  // namespace

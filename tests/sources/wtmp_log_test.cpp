@@ -162,6 +162,28 @@ TEST(WtmpLog, ReadsEveryLayoutAlike) {
   }
 }
 
+// Text after a null no longer tells layouts apart, and a short file may hold a damaged record:
+// short files of every layout are still read in their own, without a close call to tell.
+TEST(WtmpLog, ShortFilesAreReadInTheirOwnLayout) {
+  for (const std::size_t count : {3, 4, 6, 9, 15}) {
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+      for (std::size_t i = 0; i < kWtmpLayouts.size(); ++i) {
+        const std::vector<std::uint8_t> file =
+            WriteWtmpFile(MakeWtmpMix(count, seed), kWtmpFormats[i]);
+        TableDirectory users;
+        WtmpLog own(ByteBuffer::CopyOf(file), users, kWtmpLayouts[i]);
+        if (ReadRecords(own).empty()) {
+          continue;  // nothing to show: any layout that fits will do
+        }
+        const std::optional<WtmpLayoutChoice> choice = ChooseWtmpLayout(file);
+        EXPECT_EQ(choice ? choice->Layout.Name : "none", kWtmpLayouts[i].Name)
+            << count << " entries, seed " << seed;
+        EXPECT_FALSE(choice && choice->Rival) << count << " entries, seed " << seed;
+      }
+    }
+  }
+}
+
 // The quick type and user check passes every history entry, and rejects the other types.
 TEST(WtmpLog, TheQuickCheckPassesEveryHistoryEntry) {
   const std::vector<std::pair<WtmpEntry, bool>> cases = {
@@ -226,9 +248,25 @@ struct FitCase {
   std::vector<std::uint8_t> Bytes;
   std::string_view Layout;  // "none": not a wtmp file
   std::size_t Served;
+  std::string_view Rival = {};  // the layout a close call is said against
 };
 
-// A file is read only in a layout that all its records fit, but for a damaged record in sixteen.
+// Boots, each followed by a login program's entry that wrote "tty1" over an older "/dev/tty1",
+// and a user's login: what real files hold.
+std::vector<WtmpEntry> LeftoverMix(std::size_t count) {
+  std::vector<WtmpEntry> entries;
+  for (std::int32_t time = 1'700'000'000; entries.size() < count; time += 100) {
+    entries.push_back(BootEntry(time));
+    entries.push_back(
+        {UtType::LoginProcess, "LOGIN", time + 1, std::string("tty1\0tty1", 9), 77, ""});
+    entries.push_back(LoginEntry(time + 2, "u"));
+  }
+  entries.resize(count);
+  return entries;
+}
+
+// A file is read in the layout that reads the larger part of it, allowing a damaged record in
+// sixteen, or one in a shorter file.
 TEST(WtmpLog, ReadsNoFileInAGuessedLayout) {
   const std::vector<WtmpEntry> three = {BootEntry(1'700'000'000), LoginEntry(1'700'000'100, "a"),
                                         ShutdownEntry(1'700'000'200)};
@@ -242,17 +280,28 @@ TEST(WtmpLog, ReadsNoFileInAGuessedLayout) {
   const std::size_t second = kWtmpRecordSize;
   const std::vector<FitCase> cases = {
       {"whole", good, "384-byte little-endian", 3},
-      {"type out of range", patched(good, second, 10), "none", 0},
-      {"pid beyond any kernel's", patched(good, second + 7, 0x01), "none", 0},
-      {"microseconds past a second", patched(good, second + 346, 0x10), "none", 0},
-      {"control byte in a name", patched(good, second + 45, 0x07), "none", 0},
-      {"bytes after a name's null", patched(good, second + 50, 'x'), "none", 0},
+      {"type out of range", patched(good, second, 10), "384-byte little-endian", 2},
+      {"pid beyond any kernel's", patched(good, second + 7, 0x01), "384-byte little-endian", 2},
+      {"microseconds past a second", patched(good, second + 346, 0x10), "384-byte little-endian",
+       2},
+      {"control byte in a name", patched(good, second + 45, 0x07), "384-byte little-endian", 2},
+      {"bytes after a name's null", patched(good, second + 50, 'x'), "384-byte little-endian", 3},
       {"64-bit time beyond 32 bits",
-       patched(WriteWtmpFile(three, WtmpFormat::Little400), 400 + 348, 1), "none", 0},
+       patched(WriteWtmpFile(three, WtmpFormat::Little400), 400 + 348, 1), "400-byte little-endian",
+       2},
+      {"two damaged records in three", patched(patched(good, 0, 10), second, 10), "none", 0},
+      {"the only record damaged", patched(WriteWtmpFile({BootEntry(1)}), 0, 10), "none", 0},
       {"one damaged record in 32", patched(thirtyTwo, second, 10), "384-byte little-endian", 31},
       {"three damaged records in 32",
        patched(patched(patched(thirtyTwo, second, 10), 2 * second, 10), 3 * second, 10), "none", 0},
       {"zeros", std::vector<std::uint8_t>(2 * 400, 0), "384-byte little-endian", 0},
+      {"old text after lines' nulls, 41 entries", WriteWtmpFile(LeftoverMix(41)),
+       "384-byte little-endian", 27},
+      {"old text after lines' nulls, 6 entries of 400 bytes",
+       WriteWtmpFile(LeftoverMix(6), WtmpFormat::Little400), "400-byte little-endian", 4},
+      {"a boot at second 0 and a shutdown at the last 32-bit one",
+       WriteWtmpFile({BootEntry(0), ShutdownEntry(-1)}), "384-byte little-endian", 2,
+       "400-byte little-endian"},
   };
   for (const FitCase& c : cases) {
     const std::optional<WtmpLayout> layout = WtmpLog::Recognize(c.Bytes);
@@ -261,6 +310,11 @@ TEST(WtmpLog, ReadsNoFileInAGuessedLayout) {
     EXPECT_EQ(Translate(c.Bytes, users).size(), c.Served) << c.Name;
     OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.Bytes), users);
     EXPECT_EQ(opened.Error, layout ? "" : "not an event log or wtmp file") << c.Name;
+    const std::string warning = c.Rival.empty()
+                                    ? ""
+                                    : "read as " + std::string(c.Layout) + " records (" +
+                                          std::string(c.Rival) + " records fit a smaller part)";
+    EXPECT_EQ(opened.Warning, warning) << c.Name;
   }
 }
 

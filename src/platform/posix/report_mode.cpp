@@ -5,6 +5,7 @@
 #include "platform/posix/posix_clock.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
+#include "sources/logged_user_directory.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
@@ -14,8 +15,9 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, std::
   PosixClock clock;
   history::SetLocalBiasMinutes(history::ComputeLocalBias(clock));
 
-  PasswdDirectory users;
-  OpenedHistory opened = OpenHistory(request, users);
+  sources::LoggedUserDirectory loggedUsers;
+  PasswdDirectory machineUsers;
+  OpenedHistory opened = OpenHistory(request, loggedUsers);
   if (!opened.Log) {
     std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), opened.Error.c_str());
     return 1;
@@ -23,12 +25,13 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, std::
   if (!opened.Note.empty()) {
     std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), opened.Note.c_str());
   }
-  sources::UnixAccountApi accounts(users);
+  const std::unique_ptr<history::AccountApi> accounts =
+      sources::LogAccounts(loggedUsers, machineUsers);
   present::RunRefresh refresh;
   // The text report writes its rows straight from the runs; the exports read the list's.
   const present::ListFill list =
       format == present::ReportFormat::Text ? present::ListFill::Skip : present::ListFill::Fill;
-  refresh.Refresh(*opened.Log, accounts, present::ChartFill::Skip, list);
+  refresh.Refresh(*opened.Log, *accounts, present::ChartFill::Skip, list);
   bool written = false;
   {
     present::TextOut text([out](std::string_view part) {

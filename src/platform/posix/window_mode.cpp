@@ -8,6 +8,7 @@
 #include "platform/posix/posix_shell.h"
 #include "platform/posix/report_mode.h"
 #include "platform/posix/x11_host.h"
+#include "sources/logged_user_directory.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
@@ -25,7 +26,10 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
   PosixClock clock;
   PosixShell shell;
   const controls::PatternClockLocale locale = PosixClockLocale();
-  PasswdDirectory users;
+  // The users a log records by name, numbered for as long as the window is open, and this
+  // machine's own users for the SIDs of an event log file.
+  sources::LoggedUserDirectory loggedUsers;
+  PasswdDirectory machineUsers;
   // Each refresh reads the file afresh; a failure is told once until the reason changes.
   std::string lastError;
   app::PlatformServices services{
@@ -35,8 +39,8 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
       .Clock = clock,
       .Shell = shell,
       .OpenSystemLog = [&]() -> std::unique_ptr<history::EventLogApi> {
-        users.Forget();  // each refresh sees the accounts as they are now
-        OpenedHistory opened = OpenHistory(request, users);
+        machineUsers.Forget();  // each refresh sees the accounts as they are now
+        OpenedHistory opened = OpenHistory(request, loggedUsers);
         const std::string& problem = opened.Log ? opened.Note : opened.Error;
         if (problem != lastError) {
           if (!problem.empty()) {
@@ -48,7 +52,7 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
         return std::move(opened.Log);
       },
       .OpenAccounts = [&]() -> std::unique_ptr<history::AccountApi> {
-        return std::make_unique<sources::UnixAccountApi>(users);
+        return sources::LogAccounts(loggedUsers, machineUsers);
       },
       .Locale = &locale,
   };
