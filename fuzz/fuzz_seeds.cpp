@@ -1,4 +1,5 @@
-// Writes the seed corpora of the fuzz targets: DIR/evt_file, DIR/evtx, DIR/wtmp and DIR/runs.
+// Writes the seed corpora of the fuzz targets: DIR/evt_file, DIR/evtx, DIR/wtmp, DIR/runs and
+// DIR/journal_rows.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -8,6 +9,7 @@
 #include "support/event_mix.h"
 #include "support/evt_writer.h"
 #include "support/evtx_writer.h"
+#include "support/journal_writer.h"
 #include "support/worked_example.h"
 #include "support/wtmp_writer.h"
 
@@ -85,5 +87,8 @@ int main(int argc, char** argv) {
     runs.push_back(static_cast<std::uint8_t>(i * 37 + 11));
   }
   Write(dir / "runs", "bytes", runs);
+  Write(dir / "journal_rows", "bytes", runs);
+  Write(dir / "journal_rows", "journal",
+        testsupport::WriteJournalFile(testsupport::JournalBoots(2, 1000, 1)));
   return 0;
 }

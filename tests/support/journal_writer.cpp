@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <map>
 #include <string_view>
 
@@ -121,6 +120,14 @@ std::array<std::uint8_t, 16> IdBytes(std::string_view hex) {
   return id;
 }
 
+std::string Hex(std::uint64_t value, int digits) {
+  std::string text(static_cast<std::size_t>(digits), '0');
+  for (int i = digits - 1; i >= 0; --i, value >>= 4) {
+    text[static_cast<std::size_t>(i)] = "0123456789abcdef"[value & 15];
+  }
+  return text;
+}
+
 }  // namespace
 
 std::uint64_t JournalHash(std::string_view bytes) {
@@ -157,8 +164,7 @@ std::vector<JournalEntry> JournalBoots(std::size_t count, std::uint64_t firstBoo
   constexpr std::uint64_t kSecond = 1'000'000;
   std::vector<JournalEntry> entries;
   for (std::size_t i = 0; i < count; ++i) {
-    char id[33];
-    std::snprintf(id, sizeof id, "%08x%08x%016zx", seed, 0x0b007u, i);
+    const std::string id = Hex(seed, 8) + Hex(0x0b007, 8) + Hex(i, 16);
     const std::uint64_t boot = (firstBoot + i * 10'000) * kSecond;
     const auto at = [&](std::uint64_t second,
                         std::vector<std::pair<std::string, std::string>> fields) {
