@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -147,7 +148,7 @@ TEST(JournalDamage, ADirectoryOfMoreFilesThanTheOpenLimitIsReadWhole) {
   EXPECT_TRUE(RaiseOpenFileLimit());
   rlimit raised{};
   ::getrlimit(RLIMIT_NOFILE, &raised);
-  EXPECT_EQ(raised.rlim_cur, saved.rlim_max);
+  EXPECT_EQ(raised.rlim_cur, std::min<rlim_t>(saved.rlim_max, rlim_t{1} << 19));
   ::setrlimit(RLIMIT_NOFILE, &saved);
   EXPECT_EQ(Boots(history), kFiles);
   EXPECT_TRUE(history.Notes.empty());
