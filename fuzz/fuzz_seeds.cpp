@@ -1,5 +1,5 @@
 // Writes the seed corpora of the fuzz targets: DIR/evt_file, DIR/evtx, DIR/wtmp, DIR/runs and
-// DIR/wtmpdb.
+// DIR/wtmpdb and DIR/journal_rows.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +11,7 @@
 #include "support/event_mix.h"
 #include "support/evt_writer.h"
 #include "support/evtx_writer.h"
+#include "support/journal_writer.h"
 #include "support/worked_example.h"
 #include "support/wtmp_writer.h"
 #include "support/wtmpdb_writer.h"
@@ -117,5 +118,8 @@ int main(int argc, char** argv) {
         WtmpdbSeed(dir, testsupport::WriteWtmpdbWithLog(
                             scratch, testsupport::kWtmpdbTable,
                             "INSERT INTO wtmp(Type, User, Login) VALUES (1, 'reboot', 1);")));
+  Write(dir / "journal_rows", "bytes", runs);
+  Write(dir / "journal_rows", "journal",
+        testsupport::WriteJournalFile(testsupport::JournalBoots(2, 1000, 1)));
   return 0;
 }

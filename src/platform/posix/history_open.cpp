@@ -55,6 +55,7 @@ OpenedHistory FromGathered(GatheredHistory gathered, std::string name,
                            sources::UserDirectory& users) {
   OpenedHistory opened;
   opened.Name = std::move(name);
+  opened.FileNotes = std::move(gathered.Notes);
   if (!gathered.Opened) {
     opened.Error = std::move(gathered.Problem);
     return opened;
@@ -128,9 +129,6 @@ OpenedHistory OpenHistory(const HistoryRequest& request, sources::UserDirectory&
   const std::string& path = *request.File;
   switch (KindOf(path)) {
     case FileKind::Directory:
-      if (!JournalReach({JournalScope::Directory, path})) {
-        return {nullptr, path, "a directory without journal files", {}};
-      }
       return FromGathered(ReadJournal({JournalScope::Directory, path}), path, users);
     case FileKind::Journal:
       return FromGathered(ReadJournal({JournalScope::File, path}), path, users);

@@ -3,8 +3,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "history/event_log_api.h"
+#include "sources/file_note.h"
 #include "sources/history_source.h"
 #include "sources/log_file.h"
 #include "sources/user_directory.h"
@@ -19,12 +21,14 @@ struct HistoryRequest {
 };
 
 // The history opened, or why not. Name is what messages call it (a path, or "journal");
-// Note, when set, says that the history was read only in part and why.
+// Note, when set, says that the history was read only in part and why; FileNotes name the
+// files of a directory that were not read whole.
 struct OpenedHistory {
   std::unique_ptr<history::EventLogApi> Log;
   std::string Name;
   std::string Error;
   std::string Note;
+  std::vector<sources::FileNote> FileNotes;
 };
 
 // Opens what the request names: a journal file (by its signature), a journal directory, a

@@ -5,30 +5,26 @@
 #include <unistd.h>
 
 #include <array>
-#include <cerrno>
-#include <cstring>
 #include <memory>
-#include <string_view>
 #include <vector>
+
+#include "platform/posix/journal_files.h"
+#include "platform/posix/journal_query.h"
+#include "platform/posix/sigbus_guard.h"
 
 namespace orvanta::platform {
 namespace {
 
-constexpr std::string_view kBootIdField = "_BOOT_ID";
-constexpr const char* kPowerOffMessage = "MESSAGE_ID=98268866d1d54a499c4e98921d93bc40";
-constexpr const char* kUnitStartedMessage = "MESSAGE_ID=39f53479d3a045ac8e11786248231fbf";
-constexpr const char* kShutdownTargetUnit = "UNIT=shutdown.target";
-constexpr const char* kSessionStartMessage = "MESSAGE_ID=8d45620c1a4348dbb17410da57c60c66";
-constexpr std::string_view kUserIdField = "USER_ID";
+constexpr const char* kNoJournalFiles = "a directory without journal files";
+constexpr const char* kNoReadableFile = "no journal file could be read";
+constexpr const char* kShrank = "the file shrank";
+constexpr const char* kCutShort = "the file is cut short";
+constexpr const char* kReadInPart = "read as far as it goes: ";
 
 struct JournalCloser {
   void operator()(sd_journal* journal) const { sd_journal_close(journal); }
 };
 using Journal = std::unique_ptr<sd_journal, JournalCloser>;
-
-std::string Reason(int negativeErrno) {
-  return std::strerror(-negativeErrno);
-}
 
 int OpenJournal(const JournalPlace& place, Journal& out) {
   sd_journal* journal = nullptr;
@@ -50,132 +46,103 @@ int OpenJournal(const JournalPlace& place, Journal& out) {
   return r;
 }
 
-std::int64_t Seconds(std::uint64_t microseconds) {
-  return static_cast<std::int64_t>(microseconds / 1'000'000);
-}
-
-// The value of a field of the current entry, empty when it has none.
-std::string FieldOf(sd_journal* journal, std::string_view field) {
-  const void* data = nullptr;
-  std::size_t length = 0;
-  if (sd_journal_get_data(journal, std::string(field).c_str(), &data, &length) < 0 ||
-      length <= field.size()) {
-    return {};
-  }
-  return {static_cast<const char*>(data) + field.size() + 1, length - field.size() - 1};
-}
-
-// Reads the journal under the matches set; remembers the first error as the problem.
-class Walk {
- public:
-  Walk(sd_journal* journal, std::string& problem) : m_journal(journal), m_problem(problem) {}
-
-  // Moves to the first (or, from the tail, the last) matching entry; false when none.
-  bool First(bool fromTail) {
-    const int seek = fromTail ? sd_journal_seek_tail(m_journal) : sd_journal_seek_head(m_journal);
-    return Check(seek) && Step(fromTail);
-  }
-  bool Step(bool backwards = false) {
-    const int r = backwards ? sd_journal_previous(m_journal) : sd_journal_next(m_journal);
-    return Check(r) && r > 0;
-  }
-  bool Check(int r) {
-    if (r < 0 && m_problem.empty()) {
-      m_problem = Reason(r);
-    }
-    return r >= 0;
-  }
-  std::optional<std::uint64_t> Realtime() {
-    std::uint64_t usec = 0;
-    return Check(sd_journal_get_realtime_usec(m_journal, &usec)) ? std::optional(usec)
-                                                                 : std::nullopt;
-  }
-
- private:
-  sd_journal* m_journal;
-  std::string& m_problem;
+// What reading one file gave: opened or not, and why it stopped short.
+struct FileRead {
+  bool Opened = false;
+  std::string Problem;
 };
 
-std::vector<std::string> BootMatches(sd_journal* journal, Walk& walk) {
-  std::vector<std::string> boots;
-  if (!walk.Check(sd_journal_query_unique(journal, std::string(kBootIdField).c_str()))) {
-    return boots;
+// Reads one journal file's rows into rows; a fault on a page the file lost ends it.
+FileRead ReadFile(const std::string& path, const SigbusGuard& guard, sources::JournalRows& rows,
+                  const std::function<void()>& afterEachBoot) {
+  const std::uint64_t faultsBefore = guard.Faults();
+  const JournalFile file = JournalFile::Open(path);
+  if (file.Get() == nullptr) {
+    return {false, guard.Faults() != faultsBefore ? kShrank : file.Error()};
   }
-  const void* data = nullptr;
-  std::size_t length = 0;
-  SD_JOURNAL_FOREACH_UNIQUE(journal, data, length) {
-    boots.emplace_back(static_cast<const char*>(data), length);
+  std::string problem;
+  sources::JournalRows read = QueryJournalRows(file.Get(), problem, afterEachBoot);
+  if (guard.Faults() != faultsBefore) {
+    problem = kShrank;
+  } else if (problem.empty() && file.CutShort()) {
+    problem = kCutShort;
   }
-  return boots;
+  rows.Boots.insert(rows.Boots.end(), std::make_move_iterator(read.Boots.begin()),
+                    std::make_move_iterator(read.Boots.end()));
+  rows.Logins.insert(rows.Logins.end(), std::make_move_iterator(read.Logins.begin()),
+                     std::make_move_iterator(read.Logins.end()));
+  return {true, std::move(problem)};
 }
 
-bool Matches(sd_journal* journal, std::initializer_list<std::string_view> matches) {
-  sd_journal_flush_matches(journal);
-  for (std::string_view match : matches) {
-    if (sd_journal_add_match(journal, match.data(), match.size()) < 0) {
-      return false;
-    }
-  }
-  return true;
+GatheredHistory ReadOneFile(const std::string& path, const SigbusGuard& guard,
+                            const std::function<void()>& afterEachBoot) {
+  sources::JournalRows rows;
+  const FileRead read = ReadFile(path, guard, rows, afterEachBoot);
+  return {read.Opened, sources::JournalEvents(rows), read.Problem, {}};
 }
 
-void ReadBoot(sd_journal* journal, Walk& walk, const std::string& boot,
-              std::vector<sources::HistoryEvent>& events) {
-  if (!Matches(journal, {boot}) || !walk.First(false)) {
-    return;
+GatheredHistory ReadDirectory(const std::string& directory, const SigbusGuard& guard,
+                              const std::function<void()>& afterEachBoot) {
+  JournalFileList list = ListJournalFiles(directory);
+  if (!list.Error.empty()) {
+    return {false, {}, std::move(list.Error), {}};
   }
-  std::uint64_t realtime = 0;
-  std::uint64_t monotonic = 0;
-  sd_id128_t bootId{};
-  if (!walk.Check(sd_journal_get_realtime_usec(journal, &realtime)) ||
-      !walk.Check(sd_journal_get_monotonic_usec(journal, &monotonic, &bootId))) {
-    return;
+  std::vector<sources::FileNote> unread = std::move(list.Unlisted);
+  if (list.Paths.empty()) {
+    return {false,
+            {},
+            unread.empty() ? kNoJournalFiles : kNoReadableFile,
+            sources::UnreadFileNotes(directory, unread)};
   }
-  events.push_back({sources::HistoryEventKind::Boot,
-                    Seconds(realtime >= monotonic ? realtime - monotonic : 0),
-                    {}});
-  const bool clean =
-      (Matches(journal, {boot, kPowerOffMessage}) && walk.First(false)) ||
-      (Matches(journal, {boot, kUnitStartedMessage, kShutdownTargetUnit}) && walk.First(false));
-  if (clean && Matches(journal, {boot}) && walk.First(true)) {
-    if (std::optional<std::uint64_t> last = walk.Realtime()) {
-      events.push_back({sources::HistoryEventKind::CleanShutdown, Seconds(*last), {}});
+  sources::JournalRows rows;
+  bool anyOpened = false;
+  for (const std::string& path : list.Paths) {
+    const FileRead read = ReadFile(path, guard, rows, afterEachBoot);
+    anyOpened = anyOpened || read.Opened;
+    if (!read.Opened) {
+      unread.push_back({path, read.Problem});
+    } else if (!read.Problem.empty()) {
+      unread.push_back({path, kReadInPart + read.Problem});
     }
   }
+  return {anyOpened, sources::JournalEvents(rows), anyOpened ? "" : kNoReadableFile,
+          sources::UnreadFileNotes(directory, unread)};
 }
 
-void ReadLogins(sd_journal* journal, Walk& walk, std::vector<sources::HistoryEvent>& events) {
-  if (!Matches(journal, {kSessionStartMessage})) {
-    return;
+GatheredHistory ReadSystem(const SigbusGuard& guard) {
+  const std::uint64_t faultsBefore = guard.Faults();
+  GatheredHistory history;
+  Journal journal;
+  if (const int r = OpenJournal({JournalScope::System, {}}, journal); r < 0) {
+    history.Problem = JournalReason(r);
+    return history;
   }
-  for (bool more = walk.First(false); more; more = walk.Step()) {
-    std::optional<std::uint64_t> realtime = walk.Realtime();
-    std::string user = FieldOf(journal, kUserIdField);
-    if (realtime && !user.empty()) {
-      events.push_back({sources::HistoryEventKind::Login, Seconds(*realtime), std::move(user)});
-    }
+  history.Opened = true;
+  history.Events = sources::JournalEvents(QueryJournalRows(journal.get(), history.Problem, {}));
+  if (guard.Faults() != faultsBefore) {
+    history.Problem = kShrank;
   }
+  return history;
 }
 
 }  // namespace
 
-GatheredHistory ReadJournal(const JournalPlace& place) {
-  GatheredHistory history;
-  Journal journal;
-  if (const int r = OpenJournal(place, journal); r < 0) {
-    history.Problem = Reason(r);
-    return history;
+GatheredHistory ReadJournal(const JournalPlace& place, const std::function<void()>& afterEachBoot) {
+  // The journal library reads through mappings: a file cut shorter meanwhile must not kill us.
+  const SigbusGuard guard;
+  switch (place.Scope) {
+    case JournalScope::File:
+      return ReadOneFile(place.Path, guard, afterEachBoot);
+    case JournalScope::Directory:
+      return ReadDirectory(place.Path, guard, afterEachBoot);
+    case JournalScope::System:
+      break;
   }
-  history.Opened = true;
-  Walk walk(journal.get(), history.Problem);
-  for (const std::string& boot : BootMatches(journal.get(), walk)) {
-    ReadBoot(journal.get(), walk, boot, history.Events);
-  }
-  ReadLogins(journal.get(), walk, history.Events);
-  return history;
+  return ReadSystem(guard);
 }
 
 std::optional<std::int64_t> JournalReach(const JournalPlace& place) {
+  const SigbusGuard guard;
   Journal journal;
   std::uint64_t from = 0;
   std::uint64_t to = 0;
@@ -183,7 +150,7 @@ std::optional<std::int64_t> JournalReach(const JournalPlace& place) {
       sd_journal_get_cutoff_realtime_usec(journal.get(), &from, &to) <= 0) {
     return std::nullopt;
   }
-  return Seconds(from);
+  return static_cast<std::int64_t>(from / 1'000'000);
 }
 
 bool MayReadWholeSystemJournal() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,7 +20,12 @@ struct JournalPlace {
 // Per boot: the kernel's start (the boot's first entry's realtime less its monotonic time),
 // a clean shutdown at the boot's last entry when logind announced a power-off or reboot or
 // the shutdown target started; and every logind session start with its user.
-GatheredHistory ReadJournal(const JournalPlace& place);
+// The files of a directory are read one at a time, so none is left out for want of file
+// descriptors and each costs the same however many there are; those that cannot be read whole
+// are named in Notes. A file that shrinks while it is read ends there ("the file shrank").
+// afterEachBoot, when set, runs after each boot of a file is read.
+GatheredHistory ReadJournal(const JournalPlace& place,
+                            const std::function<void()>& afterEachBoot = {});
 
 // The oldest entry's time, nothing when the journal cannot be opened or holds nothing.
 std::optional<std::int64_t> JournalReach(const JournalPlace& place);

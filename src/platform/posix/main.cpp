@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "platform/posix/heap_reserve.h"
+#include "platform/posix/open_file_limit.h"
 #include "platform/posix/report_mode.h"
 #include "platform/posix/window_mode.h"
 
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
     case app::CommandAction::Window:
       break;
   }
+  // The system journal's library opens all its files at once.
+  platform::RaiseOpenFileLimit();
   platform::HistoryRequest request{line.File, line.Source};
   if (!request.File && !request.Source) {
     request.Source = platform::DefaultHistorySource();

@@ -18,6 +18,9 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, std::
   sources::LoggedUserDirectory loggedUsers;
   PasswdDirectory machineUsers;
   OpenedHistory opened = OpenHistory(request, loggedUsers);
+  for (const sources::FileNote& note : opened.FileNotes) {
+    std::fprintf(err, "orvanta: %s: %s\n", note.Name.c_str(), note.Text.c_str());
+  }
   if (!opened.Log) {
     std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), opened.Error.c_str());
     return 1;

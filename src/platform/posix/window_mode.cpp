@@ -32,6 +32,7 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
   PasswdDirectory machineUsers;
   // Each refresh reads the file afresh; a failure is told once until the reason changes.
   std::string lastError;
+  std::vector<sources::FileNote> lastFileNotes;
   app::PlatformServices services{
       .Host = *host,
       .Glyphs = glyphs,
@@ -41,6 +42,13 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
       .OpenSystemLog = [&]() -> std::unique_ptr<history::EventLogApi> {
         machineUsers.Forget();  // each refresh sees the accounts as they are now
         OpenedHistory opened = OpenHistory(request, loggedUsers);
+        if (opened.FileNotes != lastFileNotes) {
+          for (const sources::FileNote& note : opened.FileNotes) {
+            std::fprintf(err, "orvanta: %s: %s\n", note.Name.c_str(), note.Text.c_str());
+          }
+          std::fflush(err);
+          lastFileNotes = std::move(opened.FileNotes);
+        }
         const std::string& problem = opened.Log ? opened.Note : opened.Error;
         if (problem != lastError) {
           if (!problem.empty()) {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "sources/journal_rows.h"
+
+struct sd_journal;
+
+namespace orvanta::platform {
+
+// The rows of an open journal: per boot its first and last entries and whether a shutdown was
+// announced, and every logind session start. Keeps the library's first error in problem and
+// what was read before it. afterEachBoot, when set, runs after each boot is read.
+sources::JournalRows QueryJournalRows(sd_journal* journal, std::string& problem,
+                                      const std::function<void()>& afterEachBoot);
+
+}  // namespace orvanta::platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <signal.h>
+
+#include <cstdint>
+
+namespace orvanta::platform {
+
+// While one is alive, a read from a mapped file's page that the file no longer holds (it shrank
+// meanwhile) finds a page of zeros instead of ending the process with SIGBUS, and is counted.
+// The libraries that read through mappings then see damaged data and stop there. Other bus
+// errors go to the handler that was there before. One guard at a time, on one thread.
+class SigbusGuard {
+ public:
+  SigbusGuard();
+  ~SigbusGuard();
+  SigbusGuard(const SigbusGuard&) = delete;
+  SigbusGuard& operator=(const SigbusGuard&) = delete;
+
+  // How many lost pages were read since the guard began.
+  std::uint64_t Faults() const;
+
+ private:
+  struct sigaction m_previous {};
+  bool m_installed = false;
+  std::uint64_t m_faultsBefore = 0;
+};
+
+}  // namespace orvanta::platform
