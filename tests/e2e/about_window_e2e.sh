@@ -25,7 +25,7 @@ chmod +x "$tmp/bin/xdg-open"
 "$writer" "$tmp/fixture.evt" || fail "cannot write the fixture log"
 TZ=UTC0 PATH="$tmp/bin:$PATH" "$program" "$tmp/fixture.evt" >"$tmp/app.log" 2>&1 &
 app=$!
-wait_for_window '^Orvanta$' 100
+wait_for_window '^fixture.evt - Orvanta$' 100
 [ -n "$wid" ] || fail "the main window did not appear"
 main=$wid
 sleep 0.7

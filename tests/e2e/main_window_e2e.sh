@@ -22,7 +22,7 @@ cp "$log" "$tmp/fixture.saved"
 # The fixture's times are UTC; read them with a local offset of 0.
 TZ=UTC0 "$program" "$log" >"$tmp/app.log" 2>&1 &
 app=$!
-wait_for_window '^Orvanta$' 100
+wait_for_window '^fixture.evt - Orvanta$' 100
 [ -n "$wid" ] || fail "the window did not appear"
 sleep 0.7
 

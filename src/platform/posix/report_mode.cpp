@@ -3,11 +3,18 @@
 #include "history/local_time.h"
 #include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
+#include "present/escaped_text.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
+
+void PrintProblem(std::FILE* err, std::string_view name, std::string_view reason) {
+  std::fprintf(err, "orvanta: %s: %s\n", present::QuotedText(name).c_str(),
+               present::QuotedText(reason).c_str());
+  std::fflush(err);
+}
 
 int RunReport(const HistoryRequest& request, present::ReportFormat format, std::FILE* out,
               std::FILE* err) {
@@ -17,11 +24,11 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, std::
   PasswdDirectory users;
   OpenedHistory opened = OpenHistory(request, users);
   if (!opened.Log) {
-    std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), opened.Error.c_str());
+    PrintProblem(err, opened.Name, opened.Error);
     return 1;
   }
   if (!opened.Note.empty()) {
-    std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), opened.Note.c_str());
+    PrintProblem(err, opened.Name, opened.Note);
   }
   sources::UnixAccountApi accounts(users);
   present::RunRefresh refresh;

@@ -8,6 +8,7 @@
 #include "platform/posix/posix_shell.h"
 #include "platform/posix/report_mode.h"
 #include "platform/posix/x11_host.h"
+#include "present/escaped_text.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
@@ -18,7 +19,7 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
     std::fprintf(err,
                  "orvanta: cannot open the window: %s\n"
                  "orvanta: to print the runs as text instead, run: orvanta --report [FILE]\n",
-                 X11Host::FailureReason().c_str());
+                 present::QuotedText(X11Host::FailureReason()).c_str());
     return 1;
   }
   FreeTypeGlyphSource glyphs;
@@ -40,8 +41,7 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
         const std::string& problem = opened.Log ? opened.Note : opened.Error;
         if (problem != lastError) {
           if (!problem.empty()) {
-            std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), problem.c_str());
-            std::fflush(err);
+            PrintProblem(err, opened.Name, problem);
           }
           lastError = problem;
         }
@@ -51,6 +51,8 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
         return std::make_unique<sources::UnixAccountApi>(users);
       },
       .Locale = &locale,
+      .LogFile = request.File,
+      .System = app::HostSystem::Linux,
   };
   return app::RunProgram(services);
 }
