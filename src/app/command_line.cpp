@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "app/version_macro.h"
+#include "present/escaped_text.h"
 
 namespace orvanta::app {
 namespace {
@@ -90,6 +91,11 @@ std::string Concat(std::initializer_list<std::string_view> parts) {
   return text;
 }
 
+// A value from the command line inside a message: in quotes, its control characters escaped.
+std::string Quoted(std::string_view value) {
+  return present::QuotedText(value, present::QuoteWhen::Always);
+}
+
 CommandLine Answer(CommandAction action, std::string error = {}) {
   CommandLine line;
   line.Action = action;
@@ -150,7 +156,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
     const std::string& arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
       if (line.File) {
-        return Fault(Concat({"unexpected argument '", arg, "' (one FILE at most)"}));
+        return Fault(Concat({"unexpected argument ", Quoted(arg), " (one FILE at most)"}));
       }
       line.File = arg;
       continue;
@@ -163,19 +169,19 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
     const std::string_view name = std::string_view(arg).substr(0, equals);
     const OptionSpec* option = arg[1] == '-' ? FindOption(name, set) : nullptr;
     if (option == nullptr) {
-      return Fault(Concat({"unknown option '", name, "'"}));
+      return Fault(Concat({"unknown option ", Quoted(name)}));
     }
     std::string value;
     if (option->Value.empty()) {
       if (equals != std::string::npos) {
-        return Fault(Concat({"option '", name, "' takes no value"}));
+        return Fault(Concat({"option ", Quoted(name), " takes no value"}));
       }
     } else if (equals != std::string::npos) {
       value = arg.substr(equals + 1);
     } else if (i + 1 < args.size()) {
       value = args[++i];
     } else {
-      return Fault(Concat({"option '", name, "' needs a value"}));
+      return Fault(Concat({"option ", Quoted(name), " needs a value"}));
     }
     switch (option->Id) {
       case OptionId::Help:
@@ -189,7 +195,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
         if (const auto format = Lookup(kFormats, value)) {
           line.Format = *format;
         } else {
-          return Fault(Concat({"unknown format '", value, "' (", Choices(kFormats), ")"}));
+          return Fault(Concat({"unknown format ", Quoted(value), " (", Choices(kFormats), ")"}));
         }
         formatGiven = true;
         break;
@@ -197,7 +203,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
         if (const auto source = Lookup(kSources, value)) {
           line.Source = *source;
         } else {
-          return Fault(Concat({"unknown source '", value, "' (", Choices(kSources), ")"}));
+          return Fault(Concat({"unknown source ", Quoted(value), " (", Choices(kSources), ")"}));
         }
         sourceGiven = true;
         break;

@@ -3,6 +3,7 @@
 #include "app/form_orvanta.h"
 #include "app/missing_sources.h"
 #include "app/version_macro.h"
+#include "history/date_time.h"
 #include "history/local_time.h"
 #include "present/uptime_text.h"
 
@@ -45,6 +46,10 @@ void TFormOrvanta::TBRefreshClick() {
   UnavailableLog noLog;
   NoAccounts noAccounts;
   m_refresh->Refresh(log ? *log : noLog, accounts ? *accounts : noAccounts);
+  if (m_services.LogFile) {
+    const history::DateTime newest = m_refresh->NewestRecordTime;
+    LabTimeText->SetCaption(history::IsTimeSet(newest) ? history::FormatDateTime(newest) : "");
+  }
 }
 
 void TFormOrvanta::TBAboutClick() {
@@ -68,6 +73,10 @@ void TFormOrvanta::TBExitClick() {
 }
 
 void TFormOrvanta::Timer1Timer() {
+  // This machine's uptime says nothing about a saved log: its label keeps the log's time.
+  if (m_services.LogFile) {
+    return;
+  }
   LabTimeText->SetCaption(present::UptimeText(m_services.Clock, m_texts));
 }
 

@@ -36,7 +36,7 @@ ui::Panel& AddPageHeader(ui::Control& page, int height, ui::Image*& icon, gfx::I
 }  // namespace
 
 void TFormOrvanta::BuildLayout() {
-  SetCaption("Orvanta");
+  SetCaption(MainWindowCaption(m_services.LogFile, m_services.System));
   SetClientSize(kClientWidth, kClientHeight);
   SetPlacement(ui::FormPlacement::DesktopCenter);
   SetFont(ArialFont(11));
@@ -151,7 +151,8 @@ void TFormOrvanta::BuildLogPage() {
   Panel1 = &AddPageHeader(*TabSheet1, 40, Image1, PaintLogPageIcon());
   Label1 = &AddFixedLabel(*Panel1, 48, 13, 145, 16, "开机/关机日志");
   Label1->SetFont(ArialFont(13, Weight::Bold, gfx::clBlack));
-  LabTime = &AddFixedLabel(*Panel1, 288, 16, 121, 14, " Windows已运行时间:");
+  LabTime = &AddFixedLabel(*Panel1, 288, 16, 121, 14, "");
+  LabTime->SetCaption(std::string(UptimeLabelCaption(m_services.LogFile, m_services.System)));
   LabTimeText = &AddFixedLabel(*Panel1, 416, 16, 233, 14, "");
   LabTimeText->SetFont(ArialFont(11, Weight::Regular, gfx::clMaroon));
 

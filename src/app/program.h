@@ -2,7 +2,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "app/window_names.h"
 #include "controls/clock_locale.h"
 #include "controls/shell.h"
 #include "gfx/color.h"
@@ -28,6 +31,10 @@ struct PlatformServices {
   std::function<std::unique_ptr<history::AccountApi>()> OpenAccounts;
   // The user's date and time formats for the clock pane; null takes the fallback patterns.
   const controls::ClockLocale* Locale = nullptr;
+  // The saved log named on the command line; none while the window shows this machine's own
+  // history. It names the window and shows the log's newest time in place of the uptime.
+  std::optional<std::string> LogFile = std::nullopt;
+  HostSystem System = HostSystem::Windows;
 };
 
 // Creates the main window (its create handler runs the first refresh), shows it and runs the

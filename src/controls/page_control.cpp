@@ -331,11 +331,10 @@ void TUiPageControl::MouseDown(const ui::MouseEvent& e) {
   if (!Selectable(tab)) {
     return;
   }
-  if (tab == m_tabIndex) {
-    SetFocus();
-  } else {
-    ChangeTo(tab);
-  }
+  // The control takes the focus as the keyboard way leaves it there: a click that hides the
+  // page holding the focus would otherwise leave no control with it.
+  ChangeTo(tab);
+  SetFocus();
 }
 
 void TUiPageControl::MouseMove(const ui::MouseEvent& e) {

@@ -34,7 +34,8 @@ struct TUiTextColors {
 // How the hot tab's bar takes its colour: HotTrackColor itself, or its complement.
 // Pages under one row of rounded-corner tabs. The selected tab is white and a little larger and
 // opens into the card below; the others carry a light ramp; the tab under the mouse gets a bar
-// along its top; the card casts a soft shadow to the right and below. A left click on a tab, or
+// along its top; the card casts a soft shadow to the right and below. A left click on a tab
+// (which gives the control the focus), or
 // the arrow keys, Home and End while the control has the focus, and Ctrl+Tab or Ctrl+Shift+Tab
 // while the focus is anywhere inside it, switch the page. The control's font is the tabs'
 // font; each page has its own.

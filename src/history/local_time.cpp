@@ -1,5 +1,6 @@
 #include "history/local_time.h"
 
+#include <cmath>
 #include <exception>
 #include <string>
 
@@ -39,7 +40,12 @@ std::int32_t ComputeLocalBias(Clock& clock) {
     }
     const int hours = std::stoi(hhnn.substr(0, 2));
     const int minutes = std::stoi(hhnn.substr(2, 2));
-    return sign * (hours * 60 + minutes);
+    // "hhnn" holds the time of day only: an offset of a day or more (TZ=XXX-24:59:59) keeps
+    // its whole days, counted from the same millisecond rounding.
+    const std::int64_t wholeMs =
+        std::llround(std::fabs(diff) * static_cast<double>(kMillisecondsPerDay));
+    const std::int64_t days = wholeMs / kMillisecondsPerDay;
+    return sign * static_cast<std::int32_t>(days * 1440 + hours * 60 + minutes);
   } catch (const std::exception&) {
     return 0;
   }

@@ -1,5 +1,8 @@
 #include "history/runs.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "history/account_lookup.h"
 #include "history/event_log_reader.h"
 #include "history/local_time.h"
@@ -55,12 +58,21 @@ void ApplyEvent(RunList& runs, const EventRecordView& record, AccountApi& accoun
 }
 
 void RebuildRuns(RunList& runs, EventLogApi& log, AccountApi& accounts) {
+  DateTime newestRecord = 0;
+  RebuildRuns(runs, log, accounts, newestRecord);
+}
+
+void RebuildRuns(RunList& runs, EventLogApi& log, AccountApi& accounts, DateTime& newestRecord) {
   runs.clear();
+  // Compared as seconds: the records of a damaged file need not come newest first.
+  std::optional<std::uint32_t> newest;
   ReadSystemLog(log, [&](std::span<const std::uint8_t> bytes) {
     if (std::optional<EventRecordView> record = EventRecordView::Parse(bytes)) {
       ApplyEvent(runs, *record, accounts);
+      newest = std::max(newest.value_or(0), record->TimeGenerated());
     }
   });
+  newestRecord = newest ? EventTimeToDateTime(*newest) : 0;
 }
 
 }  // namespace orvanta::history

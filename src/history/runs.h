@@ -38,5 +38,8 @@ void ApplyEvent(RunList& runs, const EventRecordView& record, AccountApi& accoun
 
 // Empties the runs, then reads the whole log into them with ApplyEvent.
 void RebuildRuns(RunList& runs, EventLogApi& log, AccountApi& accounts);
+// The same, and sets newestRecord to the latest local time of any record read (0 for none):
+// how far a saved log reaches.
+void RebuildRuns(RunList& runs, EventLogApi& log, AccountApi& accounts, DateTime& newestRecord);
 
 }  // namespace orvanta::history

@@ -65,6 +65,11 @@ std::size_t SequenceAt(std::string_view text, std::size_t at, std::size_t& skip)
 
 }  // namespace
 
+std::size_t WellFormedUtf8Length(std::string_view text, std::size_t at) {
+  std::size_t skip = 0;
+  return SequenceAt(text, at, skip);
+}
+
 std::string RepairUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,10 @@ namespace orvanta::present {
 // an overlong form, a surrogate, a code point past U+10FFFF) becomes U+FFFD. User names come
 // from the files read, so nothing else guarantees that.
 std::string RepairUtf8(std::string_view text);
+
+// The length of the well-formed UTF-8 sequence that starts at text[at], or 0 when the bytes
+// there are ill-formed. at must lie inside the text.
+std::size_t WellFormedUtf8Length(std::string_view text, std::size_t at);
 
 // The text as a JSON string, quotes included: repaired UTF-8 with the quote, the backslash and
 // every control character below U+0020 escaped.

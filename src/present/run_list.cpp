@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "present/duration_text.h"
+#include "present/escaped_text.h"
 
 namespace orvanta::present {
 namespace {
@@ -110,7 +111,7 @@ void AppendRunRowLine(std::string& out, const history::RunRecord& run,
     out += FormatDuration(run.RunSeconds, texts);
   }
   out += '\t';
-  out += run.UserName;
+  AppendEscapedControls(out, run.UserName);
   out += '\t';
   out += run.InfoText;
 }

@@ -31,7 +31,7 @@ void CompleteRuns(history::RunList& runs, std::int64_t& totalRunSeconds,
                   const MainWindowTexts& texts = kMainWindowTexts);
 
 // Appends the five texts of a completed run's list row (boot, shutdown, run length, user,
-// status), separated by tabs, without ending the line.
+// status), separated by tabs, without ending the line; the user's control characters escaped.
 void AppendRunRowLine(std::string& out, const history::RunRecord& run,
                       const MainWindowTexts& texts = kMainWindowTexts);
 

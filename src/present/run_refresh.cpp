@@ -21,7 +21,7 @@ RunRefresh::RunRefresh(ui::ListViewModel& list, chart::TBarSeries& series,
 
 void RunRefresh::Refresh(history::EventLogApi& log, history::AccountApi& accounts, ChartFill chart,
                          ListFill list) {
-  history::RebuildRuns(Runs, log, accounts);
+  history::RebuildRuns(Runs, log, accounts, NewestRecordTime);
   if (list == ListFill::Fill) {
     FillRunList(Runs, UiLWMsg, TotalRunSeconds, m_texts);
   } else {

@@ -50,6 +50,8 @@ class RunRefresh {
  public:
   history::RunList Runs;
   std::int64_t TotalRunSeconds = 0;
+  // The local time of the newest record the last refresh read; 0 for none.
+  history::DateTime NewestRecordTime = 0;
   ui::ListViewModel& UiLWMsg;
   chart::TBarSeries& Series1;
   StatusCaptions StatusPanes;

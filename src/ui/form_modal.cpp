@@ -42,6 +42,9 @@ int Form::ShowModal() {
   m_modalResult = kMrNone;
   Show();
   m_app.RunUntil([this] { return m_modalResult != kMrNone || !Visible(); });
+  // Input sent to the other windows while this one was open may still wait behind what closed
+  // it. It is served now, while they take none, and so dropped rather than replayed.
+  m_app.ProcessMessages();
   int result = m_modalResult != kMrNone ? m_modalResult : kMrCancel;
   for (Form* form : disabled) {
     if (m_app.HasForm(*form)) {

@@ -137,6 +137,56 @@ TEST_F(MainWindowTest, TheUptimeLabelAndTheClockPaneFollowTheirTimers) {
   EXPECT_EQ(form.LabTimeText->Caption(), "3 天4 时5 分6 秒");
 }
 
+// The title names the saved log shown; the label beside the uptime names the system, or for a
+// saved log shows how far it reaches, which the timer leaves alone.
+TEST_F(MainWindowTest, TheTitleAndTheUptimeLabelNameWhatIsShown) {
+  struct Case {
+    std::optional<std::string> File;
+    HostSystem System;
+    const char* Title;
+    const char* Label;
+    const char* Value;  // after the timer's first tick
+  };
+  const Case cases[] = {
+      {std::nullopt, HostSystem::Windows, "Orvanta", " Windows已运行时间:", "1 时2 分3 秒"},
+      {std::nullopt, HostSystem::Linux, "Orvanta", " 系统已运行时间:", "1 时2 分3 秒"},
+      {"/srv/logs/xp.Evt", HostSystem::Linux, "xp.Evt - Orvanta",
+       " 日志截至:", "2024-03-10 09:15:00"},
+      {"D:\\logs\\System.evtx", HostSystem::Windows, "System.evtx - Orvanta",
+       " 日志截至:", "2024-03-10 09:15:00"},
+  };
+  for (const Case& c : cases) {
+    Form.reset();
+    Fake.Services.LogFile = c.File;
+    Fake.Services.System = c.System;
+    TFormOrvanta& form = CreateAndShow();
+    EXPECT_EQ(form.Caption(), c.Title);
+    EXPECT_EQ(form.LabTime->Caption(), c.Label);
+    Ui.Host.Advance(1000);
+    Ui.App.ProcessMessages();
+    EXPECT_EQ(form.LabTimeText->Caption(), c.Value) << c.Title;
+  }
+}
+
+TEST(PathBaseName, TakesTheLastPartAsTheSystemWritesPaths) {
+  struct Case {
+    std::string_view Path;
+    HostSystem System;
+    std::string_view Name;
+  };
+  const Case cases[] = {
+      {"/var/log/wtmp", HostSystem::Linux, "wtmp"},
+      {"/var/log/journal//", HostSystem::Linux, "journal"},
+      {"wtmp.db", HostSystem::Linux, "wtmp.db"},
+      {"/", HostSystem::Linux, "/"},
+      {"a\\b.evt", HostSystem::Linux, "a\\b.evt"},
+      {"C:\\logs/a\\b.evt", HostSystem::Windows, "b.evt"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PathBaseName(c.Path, c.System), c.Name) << c.Path;
+  }
+}
+
 TEST_F(MainWindowTest, ToolbarAndStatusBarPlaceTheirControls) {
   TFormOrvanta& form = CreateAndShow();
   struct Case {

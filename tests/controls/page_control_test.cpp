@@ -89,6 +89,18 @@ TEST_F(PageControlTest, AClickSelectsATabAndOnTheSelectedOneTakesTheFocus) {
   EXPECT_EQ(pages->TabAt({pages->TabRect(2).Right - 1, pages->TabRect(2).Top}), -1);
 }
 
+// A click on another tab hides the page that held the focus; the keys go on to the control.
+TEST_F(PageControlTest, AClickOnAnotherTabLeavesTheFocusOnTheControl) {
+  ui::Control& inside = pages->Page(0).Add<ui::ListView>();
+  ASSERT_TRUE(inside.SetFocus());
+  ui.Host.Click(window.Window(), TabCentre(1));
+  ui.App.ProcessMessages();
+  EXPECT_EQ(pages->TabIndex(), 1);
+  EXPECT_TRUE(pages->Focused());
+  Key(ui::kVkRight);
+  EXPECT_EQ(pages->TabIndex(), 2);
+}
+
 TEST_F(PageControlTest, KeysWalkTheTabsAndWrap) {
   ASSERT_TRUE(pages->SetFocus());
   struct Step {

@@ -25,7 +25,7 @@ chmod +x "$tmp/bin/xdg-open"
 "$writer" "$tmp/fixture.evt" || fail "cannot write the fixture log"
 TZ=UTC0 PATH="$tmp/bin:$PATH" "$program" "$tmp/fixture.evt" >"$tmp/app.log" 2>&1 &
 app=$!
-wait_for_window '^Orvanta$' 100
+wait_for_window '^fixture.evt - Orvanta$' 100
 [ -n "$wid" ] || fail "the main window did not appear"
 main=$wid
 sleep 0.7
@@ -65,9 +65,11 @@ eval "$(xdotool getwindowgeometry --shell "$about")"
   fail "the About window at $X,$Y is not centred over the main window at $mainX,$mainY"
 import -window "$about" "$out/about_window.png" 2>/dev/null || fail "no screenshot"
 
-# The main window takes no keys and no clicks: Alt+E does not end the program, a click on the
-# chart tab does not switch the page.
+# The main window takes no keys and no clicks: Alt+E does not end the program, Alt+A does not
+# come back as a second About window once this one closes, a click on the chart tab does not
+# switch the page.
 xdotool key --window "$main" alt+e
+xdotool key --window "$main" alt+a
 xdotool mousemove --window "$main" 64 72 click 1
 sleep 0.5
 kill -0 "$app" 2>/dev/null || fail "Alt+E on the main window ended the program"
@@ -83,6 +85,9 @@ opened=$(cat "$tmp/opened" 2>/dev/null | tr '\n' ' ')
 # The Close button returns to the main window, still on the log page.
 xdotool mousemove --window "$about" 332 324 click 1
 wait_closed "$about"
+sleep 0.5
+[ -z "$(xdotool search --name '^关于$' 2>/dev/null)" ] ||
+  fail "a key sent to the main window while the About window was open opened it again"
 import -window "$main" "$out/about_closed.png" 2>/dev/null || fail "no screenshot"
 set -- $(convert "$out/about_closed.png" -format '%[pixel:p{10,151}]' info: | sed 's/[^0-9,]//g; s/,/ /g')
 [ "$2" -gt $(($1 + 60)) ] && [ "$2" -gt $(($3 + 60)) ] ||

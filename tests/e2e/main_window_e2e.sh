@@ -1,7 +1,9 @@
 #!/bin/sh
-# The real program on a fixture log under Xvfb: the rows show with their state images, Alt+R
-# reads the file again, the uptime label ticks, a click on the chart tab shows the bars, and the
-# close box ends the program with status 0. Pixels are read back from screenshots of the
+# The real program on a fixture log under Xvfb: the title names the file, the rows show with their
+# state images, Alt+R reads the file again, the log's newest time holds still beside the uptime
+# label, a click on the chart tab shows the bars and leaves the arrow keys with the tabs; without
+# a FILE the title is the program's name and the uptime label ticks; the close box ends the
+# program with status 0. Pixels are read back from screenshots of the
 # window (client pixels: there is no window manager, so the X window is the client area).
 # Exit 77 skips the test where Xvfb, xdotool or ImageMagick is missing.
 # Usage: main_window_e2e.sh ORVANTA FIXTURE-WRITER CLOSE-PROGRAM OUTPUT-DIR
@@ -22,7 +24,7 @@ cp "$log" "$tmp/fixture.saved"
 # The fixture's times are UTC; read them with a local offset of 0.
 TZ=UTC0 "$program" "$log" >"$tmp/app.log" 2>&1 &
 app=$!
-wait_for_window '^Orvanta$' 100
+wait_for_window '^fixture.evt - Orvanta$' 100
 [ -n "$wid" ] || fail "the window did not appear"
 sleep 0.7
 
@@ -67,8 +69,41 @@ sleep 0.7
 shot
 is_green $image_x 151 || fail "rows did not come back after Alt+R"
 
-# The uptime label (form pixels 417..650, 100..114) changes within two seconds.
+# The label beside the uptime's (form pixels 417..650, 100..114) shows how far the saved log
+# reaches, and the timer leaves it alone.
 uptime() { convert "$shot_file" -crop 233x14+417+100 +repage -format '%#' info:; }
+[ "$(darkest 233 14 417 100)" != 1 ] || fail "no newest record time beside the label"
+first=$(uptime)
+sleep 1.5
+shot
+[ "$(uptime)" = "$first" ] || fail "the timer changed the saved log's time"
+
+# With the run list focused by a click on a row, a click on the chart tab shows the bars; the
+# middle one is the palette's green.
+xdotool mousemove --window "$wid" 300 168 click 1
+sleep 0.3
+xdotool mousemove --window "$wid" 64 72 click 1
+sleep 0.7
+shot
+[ "$(pixel 355 300)" = "0 128 0" ] || fail "no green bar on the chart page: $(pixel 355 300)"
+is_white 200 300 || fail "the chart is not white between the bars"
+
+# The click on the tab left the keyboard with the tabs: the arrow key goes back to the log page.
+xdotool key --window "$wid" Right
+sleep 0.7
+shot
+is_green $image_x 151 || fail "the arrow key after a click on the tab did not switch the page"
+
+# Without a FILE the window shows this machine's history: its title is the program's name and
+# the uptime label changes within two seconds.
+"$closer" "$wid"
+wait "$app"
+TZ=UTC0 "$program" --source wtmp >"$tmp/app.log" 2>&1 &
+app=$!
+wait_for_window '^Orvanta$' 100
+[ -n "$wid" ] || fail "the window of this machine's history did not appear"
+sleep 0.7
+shot
 first=$(uptime)
 changed=no
 for _ in 1 2 3 4; do
@@ -77,12 +112,5 @@ for _ in 1 2 3 4; do
   [ "$(uptime)" != "$first" ] && { changed=yes; break; }
 done
 [ $changed = yes ] || fail "the uptime label did not change"
-
-# A click on the chart tab shows the bars; the middle one is the palette's green.
-xdotool mousemove --window "$wid" 64 72 click 1
-sleep 0.7
-shot
-[ "$(pixel 355 300)" = "0 128 0" ] || fail "no green bar on the chart page: $(pixel 355 300)"
-is_white 200 300 || fail "the chart is not white between the bars"
 
 close_and_wait "$closer"

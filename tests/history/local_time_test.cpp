@@ -51,7 +51,7 @@ struct BiasCase {
 };
 
 TEST(ComputeLocalBias, GivesTheZoneOffsetInWholeMinutesEastPositive) {
-  const std::array<BiasCase, 11> cases = {{
+  const std::array<BiasCase, 14> cases = {{
       {8 * 3600, 480},
       {0, 0},
       {-5 * 3600, -300},
@@ -63,6 +63,10 @@ TEST(ComputeLocalBias, GivesTheZoneOffsetInWholeMinutesEastPositive) {
       {-4 * 3600, -240},            // UTC-5 while its summer time is in force
       {5 * 3600 + 1800 + 45, 330},  // seconds are dropped, not carried
       {-(59), 0},
+      // Offsets of a day or more keep their whole days.
+      {24 * 3600 + 59 * 60 + 59, 1499},
+      {-(24 * 3600 + 59 * 60 + 59), -1499},
+      {24 * 3600, 1440},
   }};
   const std::array<SystemTime, 3> moments = {{
       {2024, 3, 10, 9, 15, 30, 250},

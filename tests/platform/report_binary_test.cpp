@@ -147,6 +147,16 @@ TEST_F(ReportBinaryTest, NamesTheFileAndTheReasonWhenItIsNoLog) {
   }
 }
 
+// A name with a line feed or an escape sequence stays on the one line, quoted as the shell reads
+// it back.
+TEST(ReportBinary, QuotesANameWithControlCharacters) {
+  const std::string dir = (fs::path(ORVANTA_BINARY_DIR) / "report-test").string();
+  const Outcome outcome = RunProgram("--report '" + dir + "/no\nsuch\x1B[31m'");
+  EXPECT_EQ(outcome.Status, 1);
+  EXPECT_EQ(outcome.Err,
+            "orvanta: '" + dir + "/no'$'\\n''such'$'\\033''[31m': No such file or directory\n");
+}
+
 TEST(ReportBinary, WithoutADisplayTheWindowModeSuggestsTheReport) {
   for (const std::string arguments : {"", "/nonexistent/wtmp"}) {
     const Outcome outcome = RunProgram(arguments);
@@ -186,6 +196,8 @@ TEST_F(ReportBinaryTest, AnswersHelpVersionAndUsageErrorsWithoutADisplay) {
        "orvanta: option '--format' needs a value\nTry 'orvanta --help'.\n"},
       {"--source syslog", 2, "",
        "orvanta: unknown source 'syslog' (wtmpdb, wtmp or journal)\nTry 'orvanta --help'.\n"},
+      {"--report --format 'c\nsv'", 2, "",
+       "orvanta: unknown format 'c'$'\\n''sv' (text, csv or json)\nTry 'orvanta --help'.\n"},
       {"--report --format=csv -- '" + path + "'", 0,
        "boot,shutdown,run_seconds,run_length,user,state,status\r\n", ""},
   };

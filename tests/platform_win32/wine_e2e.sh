@@ -25,6 +25,9 @@ cp "$fixture" "$out/fixture.saved"
 # The fixture's times are UTC; Wine takes the zone from TZ.
 TZ=UTC start_program "$program" "$fixture"
 sleep 1.5
+# The title names the file shown.
+title=$(xdotool getwindowname "$wid")
+[ "$title" = "fixture.evt - Orvanta" ] || { echo "FAIL: the title is '$title'"; status=1; }
 
 n=0
 screenshot() {

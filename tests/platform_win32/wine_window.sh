@@ -25,7 +25,7 @@ start_program() {
   trap 'kill $app 2>/dev/null' EXIT
   wid=""
   for _ in $(seq 600); do
-    wid=$(xdotool search --name '^Orvanta$' 2>/dev/null | head -n 1)
+    wid=$(xdotool search --name '(^| - )Orvanta$' 2>/dev/null | head -n 1)
     [ -n "$wid" ] && break
     kill -0 $app 2>/dev/null || break
     sleep 0.1

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "history/date_time.h"
 #include "history/sid.h"
 #include "present/run_list.h"
 #include "present/run_report.h"
@@ -56,6 +57,21 @@ TEST_F(RunRefreshTest, RunsTheFourStepsOnTheWorkedExample) {
             "2024-03-08 18:00:00\t\t\tuserA\t非正常关机\n"
             "\t2024-03-07 22:00:00\t\t\t无开机记录\n"
             "记录数:4\t天数:3\t总计:3小时\t平均:0(小时/次)\n");
+}
+
+// A user name from a file cannot split the report's line or drive the terminal; the refresh
+// also tells how far the log reaches.
+TEST_F(RunRefreshTest, TheReportEscapesControlsInUserNamesAndTheNewestRecordIsKept) {
+  Accounts.Names["S-1-5-21-9-9-9-1001"] = "a\tb\x1B[31m\xC2\x9B\\c";
+  RunRefresh refresh;
+  testsupport::FakeEventLog log = LogOf(WorkedExample());
+  refresh.Refresh(log, Accounts);
+  EXPECT_NE(FormatRunReport(refresh).find("\ta\\tb\\033[31m\\302\\233\\c\t正常,运行中"),
+            std::string::npos);
+  EXPECT_EQ(history::FormatDateTime(refresh.NewestRecordTime), "2024-03-10 09:15:00");
+  testsupport::FakeEventLog empty({});
+  refresh.Refresh(empty, Accounts);
+  EXPECT_EQ(refresh.NewestRecordTime, 0.0);
 }
 
 // The runs never overlap one another and their seconds add up to the total.

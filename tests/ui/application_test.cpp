@@ -194,6 +194,30 @@ TEST(ModalForms, TheOwnerTakesNoInputUntilTheModalFormCloses) {
   EXPECT_EQ(journal.back(), "Button.click");
 }
 
+// Input for the owner that waits behind what closed the modal form was sent while it was open:
+// it is dropped, not served once the owner takes input again.
+TEST(ModalForms, InputForTheOwnerQueuedWhileOpenIsDropped) {
+  UiFixture f;
+  Form main(f.App);
+  f.App.SetMainForm(main);
+  Journal journal;
+  Probe& button = main.Add<Probe>(journal, "Button");
+  button.SetBounds(0, 0, 50, 50);
+  f.ShowAndSettle(main);
+  Form about(f.App);
+  about.SetOwner(&main);
+  f.Host.OnIdle = [&] {
+    f.Host.Close(about.Window());
+    f.Host.Click(main.Window(), {10, 10});
+  };
+  journal.clear();
+  about.ShowModal();
+  f.Host.OnIdle = nullptr;
+  f.App.ProcessMessages();
+  EXPECT_EQ(journal, Journal{});
+  EXPECT_TRUE(main.InputEnabled());
+}
+
 TEST(ModalForms, AModalResultEndsTheLoop) {
   UiFixture f;
   Form main(f.App);

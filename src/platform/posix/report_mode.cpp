@@ -3,12 +3,19 @@
 #include "history/local_time.h"
 #include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
+#include "present/escaped_text.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
 #include "sources/logged_user_directory.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
+
+void PrintProblem(std::FILE* err, std::string_view name, std::string_view reason) {
+  std::fprintf(err, "orvanta: %s: %s\n", present::QuotedText(name).c_str(),
+               present::QuotedText(reason).c_str());
+  std::fflush(err);
+}
 
 int RunReport(const HistoryRequest& request, present::ReportFormat format, std::FILE* out,
               std::FILE* err) {
@@ -19,14 +26,14 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, std::
   PasswdDirectory machineUsers;
   OpenedHistory opened = OpenHistory(request, loggedUsers);
   for (const sources::FileNote& note : opened.FileNotes) {
-    std::fprintf(err, "orvanta: %s: %s\n", note.Name.c_str(), note.Text.c_str());
+    PrintProblem(err, note.Name, note.Text);
   }
   if (!opened.Log) {
-    std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), opened.Error.c_str());
+    PrintProblem(err, opened.Name, opened.Error);
     return 1;
   }
   if (!opened.Note.empty()) {
-    std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), opened.Note.c_str());
+    PrintProblem(err, opened.Name, opened.Note);
   }
   const std::unique_ptr<history::AccountApi> accounts =
       sources::LogAccounts(loggedUsers, machineUsers);

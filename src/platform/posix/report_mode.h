@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/posix/history_open.h"
 #include "present/run_report.h"
@@ -16,6 +17,10 @@ inline constexpr const char* kDefaultLogPath = "/var/log/wtmp";
 // what the window would show; as CSV or JSON, the exports. A history that cannot be read prints
 // "orvanta: NAME: reason" to err and returns 1; one read only in part is reported as far as it
 // goes, with a line on err saying why.
+// Prints "orvanta: NAME: reason" as one line, the name and the reason quoted where they hold
+// control characters.
+void PrintProblem(std::FILE* err, std::string_view name, std::string_view reason);
+
 int RunReport(const HistoryRequest& request, present::ReportFormat format, std::FILE* out,
               std::FILE* err);
 

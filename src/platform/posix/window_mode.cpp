@@ -8,6 +8,7 @@
 #include "platform/posix/posix_shell.h"
 #include "platform/posix/report_mode.h"
 #include "platform/posix/x11_host.h"
+#include "present/escaped_text.h"
 #include "sources/logged_user_directory.h"
 #include "sources/unix_account_api.h"
 
@@ -19,7 +20,7 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
     std::fprintf(err,
                  "orvanta: cannot open the window: %s\n"
                  "orvanta: to print the runs as text instead, run: orvanta --report [FILE]\n",
-                 X11Host::FailureReason().c_str());
+                 present::QuotedText(X11Host::FailureReason()).c_str());
     return 1;
   }
   FreeTypeGlyphSource glyphs;
@@ -44,7 +45,7 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
         OpenedHistory opened = OpenHistory(request, loggedUsers);
         if (opened.FileNotes != lastFileNotes) {
           for (const sources::FileNote& note : opened.FileNotes) {
-            std::fprintf(err, "orvanta: %s: %s\n", note.Name.c_str(), note.Text.c_str());
+            PrintProblem(err, note.Name, note.Text);
           }
           std::fflush(err);
           lastFileNotes = std::move(opened.FileNotes);
@@ -52,8 +53,7 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
         const std::string& problem = opened.Log ? opened.Note : opened.Error;
         if (problem != lastError) {
           if (!problem.empty()) {
-            std::fprintf(err, "orvanta: %s: %s\n", opened.Name.c_str(), problem.c_str());
-            std::fflush(err);
+            PrintProblem(err, opened.Name, problem);
           }
           lastError = problem;
         }
@@ -63,6 +63,8 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
         return sources::LogAccounts(loggedUsers, machineUsers);
       },
       .Locale = &locale,
+      .LogFile = request.File,
+      .System = app::HostSystem::Linux,
   };
   return app::RunProgram(services);
 }

@@ -138,6 +138,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return std::make_unique<platform::Win32AccountApi>();
       },
       .Locale = &locale,
+      .LogFile = logFile,
+      .System = app::HostSystem::Windows,
   };
   return app::RunProgram(services);
 }
