@@ -25,7 +25,7 @@ OpenedLog LogFromReader(BlockReader bytes, UserDirectory& users, ExpectedLog exp
     return {std::make_unique<EvtFileLog>(std::move(bytes)), {}, {}};
   }
   if (HasEvtxSignature(bytes.Head(8))) {
-    auto log = std::make_unique<EvtxLog>(EvtxLog::Read(bytes));
+    auto log = std::make_unique<EvtxLog>(EvtxLog::Read(std::move(bytes)));
     if (!log->Readable()) {
       return {nullptr, "damaged event log", {}};
     }
