@@ -102,6 +102,14 @@ bool HasEvtxSignature(std::span<const std::uint8_t> bytes) {
 EvtxScan ScanEvtx(const BlockReader& file) {
   EvtxScan scan;
   for (std::uint64_t at = kFileHeaderSize; at < file.Size(); at += kChunkSize) {
+    // Slots in a hole of a sparse file are zeros, room the log has not used: the scan goes on
+    // at the slot where data comes next.
+    if (const std::uint64_t data = file.DataFrom(at); data >= at + kChunkSize) {
+      if (data >= file.Size()) {
+        break;
+      }
+      at += (data - at) / kChunkSize * kChunkSize;
+    }
     // A cut file ends in part of a chunk: it is read as far as its records are whole. A file
     // that shrank while it was read ends where it now ends.
     const std::span<const std::uint8_t> slot = Slot(file, at);
