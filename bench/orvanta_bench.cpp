@@ -380,6 +380,7 @@ int Sparse(const std::string& dir) {
   const std::uint64_t lastSlot =
       kEvtxFileHeaderSize +
       (kSparseLargeSize - kEvtxFileHeaderSize) / kEvtxChunkSize * kEvtxChunkSize - kEvtxChunkSize;
+  const std::int32_t t = 1'600'000'000;
   // Enough entries at the end for the newest records to tell the layout apart.
   constexpr std::size_t kEntriesAtTheEnd = 4400;
   const std::uint64_t lastEntries = (kSparseLargeSize / 384 - kEntriesAtTheEnd) * 384;
@@ -388,7 +389,6 @@ int Sparse(const std::string& dir) {
     const auto at = static_cast<std::int32_t>(t + 86400 + 600 * i);
     entries.push_back(i % 2 == 0 ? testsupport::BootEntry(at) : testsupport::ShutdownEntry(at));
   }
-  const std::int32_t t = 1'600'000'000;
   struct File {
     const char* Name;
     std::vector<testsupport::FilePiece> Pieces;
