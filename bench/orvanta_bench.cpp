@@ -13,6 +13,10 @@
 //                                          an .evtx file of at least MB megabytes made of the
 //                                          chunks of the sample files, repeated
 //   orvanta_bench versus-evtxexport FILE   our refresh and `evtxexport -f xml FILE`, side by side
+//   orvanta_bench sparse DIR               64 GiB .evtx and wtmp files of holes in DIR, reported
+//                                          in a child process for their time; deleted
+//   orvanta_bench evtx-memory DIR MB       an .evtx of MB megabytes of service control events in
+//                                          DIR, reported in a child process for its peak; deleted
 //
 // Like the program, the bench first reserves heap for the file's size (timed and printed apart).
 // With ORVANTA_BENCH_FIRST_STEPS set, refresh also prints the steps of the first refresh of the
@@ -48,6 +52,7 @@
 #include "support/byte_writer.h"
 #include "support/event_mix.h"
 #include "support/evtx_writer.h"
+#include "support/wtmp_writer.h"
 
 namespace {
 
@@ -356,6 +361,132 @@ int SparseWtmp(const std::string& entries, const std::string& dir) {
   return 0;
 }
 
+constexpr std::uint64_t kSparseLargeSize = std::uint64_t{64} << 30;
+constexpr double kSparseTargetSeconds = 1.0;
+
+// An .evtx chunk of a boot and a clean shutdown, with identifiers from first.
+std::vector<std::uint8_t> BootChunk(std::uint64_t first, std::int64_t seconds) {
+  testsupport::EvtxChunkWriter w;
+  w.Add({"EventLog", 0x80001775, seconds, {}, {}}, first);
+  w.Add({"EventLog", 0x80001776, seconds + 3600, {}, {}}, first + 1);
+  return w.Finish();
+}
+
+// 64 GiB files of holes with a few records at both ends, an .evtx and a wtmp file, each reported
+// in a child process; deleted after.
+int Sparse(const std::string& dir) {
+  using testsupport::kEvtxChunkSize;
+  using testsupport::kEvtxFileHeaderSize;
+  const std::uint64_t lastSlot =
+      kEvtxFileHeaderSize +
+      (kSparseLargeSize - kEvtxFileHeaderSize) / kEvtxChunkSize * kEvtxChunkSize - kEvtxChunkSize;
+  const std::int32_t t = 1'600'000'000;
+  // Enough entries at the end for the newest records to tell the layout apart.
+  constexpr std::size_t kEntriesAtTheEnd = 4400;
+  const std::uint64_t lastEntries = (kSparseLargeSize / 384 - kEntriesAtTheEnd) * 384;
+  std::vector<testsupport::WtmpEntry> entries;
+  for (std::size_t i = 0; i < kEntriesAtTheEnd; ++i) {
+    const auto at = static_cast<std::int32_t>(t + 86400 + 600 * i);
+    entries.push_back(i % 2 == 0 ? testsupport::BootEntry(at) : testsupport::ShutdownEntry(at));
+  }
+  struct File {
+    const char* Name;
+    std::vector<testsupport::FilePiece> Pieces;
+  };
+  const std::vector<File> files = {
+      {"sparse-64g.evtx",
+       {{0, testsupport::WriteEvtxFile({BootChunk(1, t)}, 1)},
+        {lastSlot, BootChunk(3, t + 86400)}}},
+      {"sparse-64g.wtmp",
+       {{0, testsupport::WriteWtmpFile({testsupport::BootEntry(t)})},
+        {lastEntries, testsupport::WriteWtmpFile(entries)}}},
+  };
+  std::printf("sparse 64 GiB files, under 2 MB of data at both ends, report in a child process\n");
+  for (const File& file : files) {
+    const std::string path = dir + "/" + file.Name;
+    if (!testsupport::WriteSparseFile(path, kSparseLargeSize, file.Pieces)) {
+      std::fprintf(stderr, "orvanta_bench: cannot write %s\n", path.c_str());
+      std::filesystem::remove(path);
+      return 1;
+    }
+    const ChildRun run = MedianChild({ORVANTA_PROGRAM, "--report", path}, 3);
+    std::filesystem::remove(path);
+    std::printf("  %-16s %.3f s, %5.1f MB (target < %.0f s: %s)\n", file.Name, run.Seconds,
+                run.PeakMb, kSparseTargetSeconds, Verdict(run.Seconds < kSparseTargetSeconds));
+  }
+  return 0;
+}
+
+// A chunk filled with service control events of one user, with a boot first when boot is set.
+std::vector<std::uint8_t> ServiceControlChunk(bool boot) {
+  const std::vector<std::uint8_t> user = {1, 5, 0, 0, 0, 0, 0, 5, 21, 0, 0,    0, 1, 0,
+                                          0, 0, 2, 0, 0, 0, 3, 0, 0,  0, 0xE9, 3, 0, 0};
+  testsupport::EvtxChunkWriter w;
+  std::uint64_t id = 1;
+  std::int64_t seconds = 1'600'000'000;
+  if (boot) {
+    w.Add({"EventLog", 0x80001775, seconds, {}, {}}, id++);
+  }
+  // Records of one kind have one size after the first: stop while two more would still fit.
+  std::size_t last = 0;
+  std::size_t size = 0;
+  while (last + 3 * size < testsupport::kEvtxChunkSize) {
+    const std::size_t at =
+        w.Add({"Service Control Manager", 0x40001B7B, ++seconds, user, {}}, id++);
+    size = at - last;
+    last = at;
+  }
+  return w.Finish();
+}
+
+// An .evtx file of about megabytes of service control events after one boot, written chunk by
+// chunk, each chunk's records numbered on from the last; then reported in a child process for
+// its peak memory. Deleted after.
+int EvtxMemory(const std::string& dir, std::size_t megabytes) {
+  using testsupport::kEvtxChunkSize;
+  const std::string path = dir + "/service-control.evtx";
+  const std::size_t chunks = megabytes * 1'000'000 / kEvtxChunkSize;
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    const std::vector<std::uint8_t> header = testsupport::WriteEvtxFile({}, chunks);
+    out.write(reinterpret_cast<const char*>(header.data()),
+              static_cast<std::streamsize>(header.size()));
+    const std::vector<std::uint8_t> first = ServiceControlChunk(true);
+    const std::vector<std::uint8_t> rest = ServiceControlChunk(false);
+    std::uint64_t id = 1;
+    for (std::size_t i = 0; i < chunks && out; ++i) {
+      std::vector<std::uint8_t> chunk = i == 0 ? first : rest;
+      // Renumber the record headers, which order the chunks.
+      const auto u32 = [&chunk](std::size_t at) {
+        return chunk[at] | chunk[at + 1] << 8 | chunk[at + 2] << 16 |
+               static_cast<std::uint32_t>(chunk[at + 3]) << 24;
+      };
+      const std::uint32_t freeSpace = u32(0x30);
+      for (std::size_t p = 512; p + 24 <= freeSpace && u32(p + 4) >= 28; p += u32(p + 4)) {
+        for (std::size_t b = 0; b < 8; ++b) {
+          chunk[p + 8 + b] = static_cast<std::uint8_t>(id >> (8 * b));
+        }
+        ++id;
+      }
+      testsupport::SumEvtxChunk(chunk);
+      out.write(reinterpret_cast<const char*>(chunk.data()),
+                static_cast<std::streamsize>(chunk.size()));
+    }
+    if (!out) {
+      std::fprintf(stderr, "orvanta_bench: cannot write %s\n", path.c_str());
+      std::filesystem::remove(path);
+      return 1;
+    }
+  }
+  const double fileMb = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
+  const ChildRun run = MedianChild({ORVANTA_PROGRAM, "--report", path}, 1);
+  std::filesystem::remove(path);
+  std::printf("evtx of %.0f MB: one boot, then service control events\n", fileMb);
+  std::printf("  orvanta --report       %.3f s, %5.1f MB (target < %.0f MB at any size: %s)\n",
+              run.Seconds, run.PeakMb, kPeakTargetMb, Verdict(run.PeakMb < kPeakTargetMb));
+  return 0;
+}
+
 int VersusEvtxexport(const std::string& path) {
   std::printf("evtx %s\n", path.c_str());
   if (std::system("command -v evtxexport > /dev/null") != 0) {
@@ -431,7 +562,9 @@ int Usage() {
       "       orvanta_bench write-evtx FILE MB SAMPLE...\n"
       "       orvanta_bench refresh|versus-last|versus-evtxexport FILE\n"
       "       orvanta_bench report EVT WTMP\n"
-      "       orvanta_bench sparse-wtmp WTMP DIR\n",
+      "       orvanta_bench sparse-wtmp WTMP DIR\n"
+      "       orvanta_bench sparse DIR\n"
+      "       orvanta_bench evtx-memory DIR MB\n",
       stderr);
   return 2;
 }
@@ -451,6 +584,12 @@ int main(int argc, char** argv) {
   }
   if (args.size() == 3 && args[0] == "sparse-wtmp") {
     return SparseWtmp(args[1], args[2]);
+  }
+  if (args.size() == 2 && args[0] == "sparse") {
+    return Sparse(args[1]);
+  }
+  if (args.size() == 3 && args[0] == "evtx-memory") {
+    return EvtxMemory(args[1], std::stoul(args[2]));
   }
   if (args.size() >= 4 && args[0] == "write-evtx") {
     return WriteEvtx(args[1], std::stoul(args[2]), {args.begin() + 3, args.end()});

@@ -1,7 +1,10 @@
-// Legacy event log files: any bytes through EvtFileLog and the whole refresh.
+// Legacy event log files: any bytes through EvtFileLog, as a file is opened (its boots and
+// shutdowns checked for their source), and the whole refresh.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
+#include "history/event_source_filter.h"
 #include "pipeline_check.h"
 #include "sources/evt_file_log.h"
 
@@ -11,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (sources::EvtFileLog::Check(bytes)) {
     return 0;
   }
-  sources::EvtFileLog log(sources::ByteBuffer::CopyOf(bytes));
+  history::EventSourceFilter log(
+      std::make_unique<sources::EvtFileLog>(sources::ByteBuffer::CopyOf(bytes)));
   fuzz::RefreshAndCheck(log);
   return 0;
 }

@@ -22,4 +22,19 @@ std::span<const std::uint8_t> EventRecordView::UserSid() const {
   return m_record.Bytes(UserSidOffset(), length).value_or(std::span<const std::uint8_t>{});
 }
 
+bool EventRecordView::SourceIs(std::string_view ascii) const {
+  const auto lower = [](std::uint16_t c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<std::uint16_t>(c + 32) : c;
+  };
+  std::size_t at = kEventRecordFixedSize;
+  for (const char c : ascii) {
+    const std::optional<std::uint16_t> unit = m_record.U16(at);
+    if (!unit || lower(*unit) != lower(static_cast<std::uint8_t>(c))) {
+      return false;
+    }
+    at += 2;
+  }
+  return m_record.U16(at) == 0;
+}
+
 }  // namespace orvanta::history

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "history/byte_reader.h"
 
@@ -55,6 +56,9 @@ class EventRecordView {
   std::uint32_t UserSidOffset() const { return Field(EventRecordOffsets::UserSidOffset); }
   // The SID bytes; empty when the record carries none or they would leave the record.
   std::span<const std::uint8_t> UserSid() const;
+  // True when the source name after the fixed part is ascii, without regard to ASCII case as
+  // Windows compares them; false when the name does not end inside the record.
+  bool SourceIs(std::string_view ascii) const;
   // The record's bytes: Length bytes, or fewer when the span ends first.
   std::span<const std::uint8_t> Bytes() const { return m_record.Span(); }
 

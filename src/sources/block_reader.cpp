@@ -1,6 +1,7 @@
 #include "sources/block_reader.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "history/byte_reader.h"
 
@@ -17,7 +18,32 @@ std::size_t MemorySource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> i
 }
 
 BlockReader::BlockReader(std::unique_ptr<ByteSource> source)
-    : m_source(std::move(source)), m_size(m_source->Size()), m_memory(m_source->InMemory()) {}
+    : m_source(std::move(source)),
+      m_size(m_source->Size()),
+      m_memory(m_source->InMemory()),
+      m_data(m_source->DataRanges()) {}
+
+std::uint64_t BlockReader::DataFrom(std::uint64_t offset) const {
+  // The first range that ends after offset.
+  const auto range =
+      std::upper_bound(m_data.begin(), m_data.end(), offset,
+                       [](std::uint64_t at, const DataRange& r) { return at < r.End; });
+  if (range == m_data.end()) {
+    return std::max(offset, m_size);
+  }
+  return std::max(offset, range->Begin);
+}
+
+std::uint64_t BlockReader::DataEndBefore(std::uint64_t offset) const {
+  // The last range that begins before offset.
+  const auto after =
+      std::lower_bound(m_data.begin(), m_data.end(), offset,
+                       [](const DataRange& r, std::uint64_t at) { return r.Begin < at; });
+  if (after == m_data.begin()) {
+    return 0;
+  }
+  return std::min(offset, std::prev(after)->End);
+}
 
 BlockReader::BlockReader(ByteBuffer bytes)
     : BlockReader(std::make_unique<MemorySource>(std::move(bytes))) {}
@@ -35,6 +61,11 @@ const BlockReader::Block& BlockReader::BlockAt(std::uint64_t index) const {
   const std::uint64_t start = index * kBlockSize;
   const std::size_t wanted =
       static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, m_size - start));
+  if (DataFrom(start) >= start + wanted) {
+    std::fill_n(block.Bytes.begin(), wanted, std::uint8_t{0});  // a hole, not read
+    block.Length = wanted;
+    return block;
+  }
   block.Length = m_source->ReadAt(start, std::span(block.Bytes).first(wanted));
   return block;
 }

@@ -48,6 +48,12 @@ class BlockReader {
   // The first bytes of the file, at most length of them.
   std::span<const std::uint8_t> Head(std::size_t length) const;
 
+  // Holes of a sparse file read as zeros without being read, and walks jump over them: the
+  // first offset from offset on that may hold data (Size() when none does), and the end of the
+  // data before offset (offset itself when the byte before it may hold data, 0 when none does).
+  std::uint64_t DataFrom(std::uint64_t offset) const;
+  std::uint64_t DataEndBefore(std::uint64_t offset) const;
+
  private:
   struct Block {
     std::uint64_t Index = 0;
@@ -60,6 +66,7 @@ class BlockReader {
   std::unique_ptr<ByteSource> m_source;
   std::uint64_t m_size = 0;
   std::span<const std::uint8_t> m_memory;
+  std::vector<DataRange> m_data;  // where the file may hold data, in order
   // The two blocks read last: a walk keeps the one it is in and the one it steps into.
   mutable std::array<Block, 2> m_blocks;
   mutable std::size_t m_older = 0;                 // the block to refill next

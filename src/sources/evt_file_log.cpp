@@ -28,6 +28,7 @@ constexpr std::size_t kFlagsField = 36;
 // Fields of the end-of-file record.
 constexpr std::size_t kEofBeginRecord = 20;
 constexpr std::size_t kEofCurrentRecordNumber = 28;
+constexpr std::size_t kEofOldestRecordNumber = 32;
 constexpr std::size_t kEofSizeEnd = 36;
 
 // A ring offset fits in the 32-bit offsets of the format; a larger file keeps its first 4 GiB.
@@ -136,15 +137,34 @@ std::optional<EvtFileLog::EndOfFile> EvtFileLog::ReadEndOfFileAt(std::size_t ind
   if (!IsEndOfFileRecord([this](std::size_t at) { return Word(at); }, index)) {
     return std::nullopt;
   }
-  return EndOfFile{index, RingIndexOf(Word(index + kEofBeginRecord)),
-                   Word(index + kEofCurrentRecordNumber)};
+  EndOfFile end{index, RingIndexOf(Word(index + kEofBeginRecord)),
+                Word(index + kEofCurrentRecordNumber)};
+  // Only an empty log (no number between the oldest and the next, or none at all after it was
+  // cleared) starts where it ends; a log of records that says so has its oldest offset wrong,
+  // and is walked back as far as its records chain.
+  const std::uint32_t oldestNumber = Word(index + kEofOldestRecordNumber);
+  if (end.Oldest == index && oldestNumber != 0 && oldestNumber != end.CurrentRecordNumber) {
+    end.Oldest.reset();
+  }
+  return end;
+}
+
+bool EvtFileLog::IsLiveEnd(const EndOfFile& end) const {
+  if (Word(end.Position + kEofOldestRecordNumber) == end.CurrentRecordNumber) {
+    return true;  // an empty log
+  }
+  const std::optional<Record> newest = RecordEndingAt(end.Position);
+  return newest && Word(newest->Start + history::EventRecordOffsets::RecordNumber) + 1 ==
+                       end.CurrentRecordNumber;
 }
 
 void EvtFileLog::FindEnd() {
   history::ByteReader header(m_header);
   const bool dirty = (header.U32(kFlagsField).value_or(0) & kFlagDirty) != 0;
   // A clean header points at the end-of-file record; a dirty one may not, and then the ring
-  // is searched for it. Of several, the one that counts the most records is the newest.
+  // is searched for it. Of several, the newest is one that follows the record numbered just
+  // before the next number it names (a stale one lies after other bytes), and of those the one
+  // that counts the most records.
   if (std::optional<std::size_t> end = RingIndexOf(header.U32(kEndOffsetField).value_or(0));
       end && !dirty) {
     if (std::optional<EndOfFile> found = ReadEndOfFileAt(*end)) {
@@ -152,13 +172,20 @@ void EvtFileLog::FindEnd() {
       return;
     }
   }
+  bool liveFound = false;
   for (std::size_t index = 0; index < m_ringSize; index += 4) {
     if (Word(index) != kEndOfFileSize || Word(index + 4) != kEndOfFileSignature[0]) {
       continue;
     }
     std::optional<EndOfFile> found = ReadEndOfFileAt(index);
-    if (found && (!m_endOfFile || found->CurrentRecordNumber > m_endOfFile->CurrentRecordNumber)) {
+    if (!found) {
+      continue;
+    }
+    const bool live = IsLiveEnd(*found);
+    if (!m_endOfFile || (live && !liveFound) ||
+        (live == liveFound && found->CurrentRecordNumber > m_endOfFile->CurrentRecordNumber)) {
       m_endOfFile = found;
+      liveFound = live;
     }
   }
 }
@@ -192,34 +219,45 @@ void EvtFileLog::WalkForward() {
   }
 }
 
-std::optional<EvtFileLog::Record> EvtFileLog::RecordBefore(std::size_t position) {
-  if (m_endOfFile->Oldest && position == *m_endOfFile->Oldest) {
-    return std::nullopt;
-  }
+std::optional<EvtFileLog::Record> EvtFileLog::RecordEndingAt(std::size_t position,
+                                                             std::size_t* skipped) const {
   std::size_t end = position;
-  std::size_t skipped = 0;
   if (end == 0) {
     // The older record ends at the end of the file, before any padding there.
     end = m_ringSize;
     while (end >= 4 && Word(end - 4) == kPaddingWord) {
       end -= 4;
-      skipped += 4;
     }
     if (end == 0) {
       return std::nullopt;
     }
   }
+  if (skipped) {
+    *skipped = position == 0 ? m_ringSize - end : 0;
+  }
   const std::uint32_t length = Word(end - 4);  // the older record's closing length
   if (length < kFixedPart || length % 4 != 0 || length > history::kMaxEventRecordSize ||
-      m_walked + skipped + length > m_ringSize - kEndOfFileSize) {
+      length > m_ringSize - kEndOfFileSize) {
     return std::nullopt;
   }
   const std::size_t start = end >= length ? end - length : end + m_ringSize - length;
   if (Word(start) != length || Word(start + 4) != history::kEventLogSignature) {
     return std::nullopt;
   }
-  m_walked += skipped + length;
   return Record{start, length};
+}
+
+std::optional<EvtFileLog::Record> EvtFileLog::RecordBefore(std::size_t position) {
+  if (m_endOfFile->Oldest && position == *m_endOfFile->Oldest) {
+    return std::nullopt;
+  }
+  std::size_t skipped = 0;
+  const std::optional<Record> record = RecordEndingAt(position, &skipped);
+  if (!record || m_walked + skipped + record->Length > m_ringSize - kEndOfFileSize) {
+    return std::nullopt;
+  }
+  m_walked += skipped + record->Length;
+  return record;
 }
 
 bool EvtFileLog::CopyRing(std::size_t index, std::span<std::uint8_t> into) const {

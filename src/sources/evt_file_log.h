@@ -58,6 +58,12 @@ class EvtFileLog final : public history::EventLogApi {
   void FindEnd();
   std::optional<EndOfFile> ReadEndOfFileAt(std::size_t index) const;
   void WalkForward();
+  // True when the record before it is the one numbered just before the next number it names,
+  // or it names an empty log.
+  bool IsLiveEnd(const EndOfFile& end) const;
+  // The record that ends where position starts, if it checks out; skipped receives the padding
+  // passed at the end of the file.
+  std::optional<Record> RecordEndingAt(std::size_t position, std::size_t* skipped = nullptr) const;
   std::optional<Record> RecordBefore(std::size_t position);
   std::optional<std::size_t> RingIndexOf(std::uint32_t fileOffset) const;
   // Copies the ring's bytes from index on into the front of into; false when the file no

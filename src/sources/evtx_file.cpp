@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "history/byte_reader.h"
@@ -44,22 +45,26 @@ bool HeaderChecks(const history::ByteReader& chunk) {
   return first && rest && stored && Crc32(*rest, Crc32(*first)) == *stored;
 }
 
-// Reads the chunk's records; false when the chunk is damaged.
-bool ReadChunk(const history::ByteReader& chunk, EvtxBinXml& binXml, EvtxFields& fields,
-               const std::function<void(const EvtxRecord&)>& onRecord) {
-  if (!HeaderChecks(chunk)) {
-    return false;
+// The chunk offset past its last record, when both checksums hold.
+std::optional<std::size_t> RecordsLimit(const history::ByteReader& chunk) {
+  if (!StartsWith(chunk, kChunkSignature) || !HeaderChecks(chunk)) {
+    return std::nullopt;
   }
   const auto freeSpace = chunk.U32(ChunkOffsets::FreeSpace);
   const auto storedCrc = chunk.U32(ChunkOffsets::RecordsCrc);
   if (!freeSpace || !storedCrc || *freeSpace < kChunkHeaderSize || *freeSpace > chunk.Size()) {
-    return false;
+    return std::nullopt;
   }
-  const std::size_t limit = *freeSpace;
-  if (Crc32(*chunk.Bytes(kChunkHeaderSize, limit - kChunkHeaderSize)) != *storedCrc) {
-    return false;
+  if (Crc32(*chunk.Bytes(kChunkHeaderSize, *freeSpace - kChunkHeaderSize)) != *storedCrc) {
+    return std::nullopt;
   }
-  binXml.StartChunk(chunk);
+  return *freeSpace;
+}
+
+// Calls onRecord(offset, size) for each record from the chunk's first on, up to the first one
+// whose signature or sizes do not check out.
+template <typename OnRecord>
+void WalkRecords(const history::ByteReader& chunk, std::size_t limit, const OnRecord& onRecord) {
   std::size_t p = kChunkHeaderSize;
   while (p + kRecordHeaderSize <= limit) {
     const auto size = chunk.U32(p + 4);
@@ -67,14 +72,25 @@ bool ReadChunk(const history::ByteReader& chunk, EvtxBinXml& binXml, EvtxFields&
         chunk.U32(p + *size - 4) != *size) {
       break;
     }
-    fields.Clear();
-    if (binXml.ReadStream(p + kRecordHeaderSize, p + *size - 4, fields)) {
-      onRecord({*chunk.U32(p + 8) | std::uint64_t{*chunk.U32(p + 12)} << 32,
-                *chunk.U32(p + 16) | std::uint64_t{*chunk.U32(p + 20)} << 32, &fields});
-    }
+    onRecord(p, *size);
     p += *size;
   }
-  return true;
+}
+
+std::uint64_t U64(const history::ByteReader& bytes, std::size_t at) {
+  return bytes.U32(at).value_or(0) | std::uint64_t{bytes.U32(at + 4).value_or(0)} << 32;
+}
+
+// The slot's bytes: a whole chunk, or what a cut file holds of its last one; empty when the
+// file no longer holds them.
+std::span<const std::uint8_t> Slot(const BlockReader& file, std::uint64_t at) {
+  if (at >= file.Size()) {
+    return {};
+  }
+  const auto length =
+      static_cast<std::size_t>(std::min<std::uint64_t>(kChunkSize, file.Size() - at));
+  const std::span<const std::uint8_t> slot = file.Bytes(at, length);
+  return slot.size() == length ? slot : std::span<const std::uint8_t>();
 }
 
 }  // namespace
@@ -83,17 +99,21 @@ bool HasEvtxSignature(std::span<const std::uint8_t> bytes) {
   return StartsWith(history::ByteReader(bytes), kFileSignature);
 }
 
-EvtxScan ScanEvtx(const BlockReader& file, const std::function<void(const EvtxRecord&)>& onRecord) {
+EvtxScan ScanEvtx(const BlockReader& file) {
   EvtxScan scan;
-  EvtxBinXml binXml;
-  EvtxFields fields;
   for (std::uint64_t at = kFileHeaderSize; at < file.Size(); at += kChunkSize) {
+    // Slots in a hole of a sparse file are zeros, room the log has not used: the scan goes on
+    // at the slot where data comes next.
+    if (const std::uint64_t data = file.DataFrom(at); data >= at + kChunkSize) {
+      if (data >= file.Size()) {
+        break;
+      }
+      at += (data - at) / kChunkSize * kChunkSize;
+    }
     // A cut file ends in part of a chunk: it is read as far as its records are whole. A file
     // that shrank while it was read ends where it now ends.
-    const std::size_t length =
-        static_cast<std::size_t>(std::min<std::uint64_t>(kChunkSize, file.Size() - at));
-    const std::span<const std::uint8_t> slot = file.Bytes(at, length);
-    if (slot.size() != length) {
+    const std::span<const std::uint8_t> slot = Slot(file, at);
+    if (slot.empty()) {
       break;
     }
     const history::ByteReader chunk(slot);
@@ -103,9 +123,80 @@ EvtxScan ScanEvtx(const BlockReader& file, const std::function<void(const EvtxRe
       }
       continue;
     }
-    ++(ReadChunk(chunk, binXml, fields, onRecord) ? scan.ReadableChunks : scan.DamagedChunks);
+    const std::optional<std::size_t> limit = RecordsLimit(chunk);
+    if (!limit) {
+      ++scan.DamagedChunks;
+      continue;
+    }
+    EvtxChunk found{at, UINT64_MAX, 0, static_cast<std::uint32_t>(*limit)};
+    WalkRecords(chunk, *limit, [&](std::size_t p, std::uint32_t) {
+      const std::uint64_t id = U64(chunk, p + 8);
+      found.FirstId = std::min(found.FirstId, id);
+      found.LastId = std::max(found.LastId, id);
+    });
+    if (found.FirstId > found.LastId) {
+      found.FirstId = 0;  // no record
+    }
+    scan.Chunks.push_back(found);
   }
   return scan;
+}
+
+bool ReadEvtxChunk(const BlockReader& file, const EvtxChunk& found, EvtxBinXml& binXml,
+                   const std::function<void(const EvtxRecord&)>& onRecord) {
+  const history::ByteReader chunk(Slot(file, found.Offset));
+  const std::optional<std::size_t> limit = RecordsLimit(chunk);
+  if (!limit) {
+    return false;
+  }
+  binXml.StartChunk(chunk);
+  EvtxFields fields;
+  WalkRecords(chunk, *limit, [&](std::size_t p, std::uint32_t size) {
+    fields.Clear();
+    if (binXml.ReadStream(p + kRecordHeaderSize, p + size - 4, fields)) {
+      onRecord({U64(chunk, p + 8), U64(chunk, p + 16), &fields});
+    }
+  });
+  return true;
+}
+
+void OrderEvtxChunks(const BlockReader& file, std::vector<EvtxChunk>& chunks) {
+  // Copies share their first record and differ at most in how far they were filled: each chunk
+  // is compared with the next one of the same first record that holds at least as much.
+  std::sort(chunks.begin(), chunks.end(), [](const EvtxChunk& a, const EvtxChunk& b) {
+    return a.FirstId != b.FirstId       ? a.FirstId < b.FirstId
+           : a.FreeSpace != b.FreeSpace ? a.FreeSpace < b.FreeSpace
+                                        : a.Offset < b.Offset;
+  });
+  std::vector<std::uint8_t> records;
+  std::vector<bool> copied(chunks.size(), false);
+  for (std::size_t i = 0; i + 1 < chunks.size(); ++i) {
+    const EvtxChunk& shorter = chunks[i];
+    const EvtxChunk& longer = chunks[i + 1];
+    if (shorter.FirstId != longer.FirstId) {
+      continue;
+    }
+    const std::size_t length = shorter.FreeSpace - kChunkHeaderSize;
+    const auto ours =
+        history::ByteReader(Slot(file, shorter.Offset)).Bytes(kChunkHeaderSize, length);
+    if (!ours) {
+      continue;
+    }
+    records.assign(ours->begin(), ours->end());  // the next read may reuse the reader's block
+    const auto theirs =
+        history::ByteReader(Slot(file, longer.Offset)).Bytes(kChunkHeaderSize, length);
+    copied[i] = theirs && std::equal(records.begin(), records.end(), theirs->begin());
+  }
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < chunks.size(); ++i) {
+    if (!copied[i]) {
+      chunks[kept++] = chunks[i];
+    }
+  }
+  chunks.resize(kept);
+  std::sort(chunks.begin(), chunks.end(), [](const EvtxChunk& a, const EvtxChunk& b) {
+    return a.LastId != b.LastId ? a.LastId > b.LastId : a.Offset < b.Offset;
+  });
 }
 
 }  // namespace orvanta::sources

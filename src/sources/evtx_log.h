@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "sources/block_reader.h"
+#include "sources/evtx_binxml.h"
+#include "sources/evtx_file.h"
 #include "sources/translating_log.h"
 
 namespace orvanta::sources {
@@ -13,8 +16,10 @@ namespace orvanta::sources {
 // An XML event log file (.evtx) served as the System log. Only the events that rebuild runs
 // are kept: EventLog 6005 (boot) and 6006 (clean shutdown), Service Control Manager 7035 with
 // the SID of its Security/@UserID, and a Winlogon 7001 logon served as 7035 with its UserSid.
-// They are served newest first by EventRecordID; a record found twice (a chunk copied into
-// another slot) is served once.
+// They are served newest first by EventRecordID, one chunk at a time (a few where their numbers
+// overlap), so that memory holds one chunk's events however large the file is; a chunk found twice
+// (copied into another slot) is served once, while records of the same number but other content are
+// all served.
 class EvtxLog final : public TranslatingLog {
  public:
   struct Event {
@@ -24,20 +29,31 @@ class EvtxLog final : public TranslatingLog {
     std::vector<std::uint8_t> Sid;
   };
 
-  // Reads the whole file; DamagedChunks counts the chunks skipped, and Readable is false when
-  // not one chunk could be read.
-  static EvtxLog Read(const BlockReader& bytes);
+  // Checks every chunk of the file; DamagedChunks counts the chunks skipped, and Readable is
+  // false when not one chunk could be read. The events are read from the file as they are
+  // served.
+  static EvtxLog Read(BlockReader bytes);
 
   bool Readable() const { return m_readable; }
   std::size_t DamagedChunks() const { return m_damagedChunks; }
-  const std::vector<Event>& Events() const { return m_events; }
 
  protected:
-  void Rewind() override { m_next = 0; }
+  void Rewind() override;
   bool TranslateNext(std::vector<std::uint8_t>& record) override;
 
  private:
-  std::vector<Event> m_events;  // newest first
+  // The event a record is served as, if it is one of the wanted ones.
+  static std::optional<Event> Translate(const EvtxRecord& record);
+  // Reads the wanted events of the next chunks that have any; false when no chunk is left.
+  bool ReadNextChunks();
+
+  static constexpr std::size_t kMaxMergedChunks = 16;
+
+  BlockReader m_bytes;
+  std::vector<EvtxChunk> m_chunks;  // newest first
+  std::size_t m_nextChunk = 0;
+  EvtxBinXml m_binXml;
+  std::vector<Event> m_events;  // of the chunk being served, newest first
   std::size_t m_next = 0;
   std::size_t m_damagedChunks = 0;
   bool m_readable = false;

@@ -1,5 +1,6 @@
 #include "sources/log_file.h"
 
+#include "history/event_source_filter.h"
 #include "sources/evt_file_log.h"
 #include "sources/evtx_file.h"
 #include "sources/evtx_log.h"
@@ -22,10 +23,13 @@ OpenedLog LogFromReader(BlockReader bytes, UserDirectory& users, ExpectedLog exp
     if (std::optional<std::string> reason = EvtFileLog::Check(bytes)) {
       return {nullptr, std::move(*reason), {}};
     }
-    return {std::make_unique<EvtFileLog>(std::move(bytes)), {}, {}};
+    return {std::make_unique<history::EventSourceFilter>(
+                std::make_unique<EvtFileLog>(std::move(bytes))),
+            {},
+            {}};
   }
   if (HasEvtxSignature(bytes.Head(8))) {
-    auto log = std::make_unique<EvtxLog>(EvtxLog::Read(bytes));
+    auto log = std::make_unique<EvtxLog>(EvtxLog::Read(std::move(bytes)));
     if (!log->Readable()) {
       return {nullptr, "damaged event log", {}};
     }

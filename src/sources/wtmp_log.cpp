@@ -39,6 +39,13 @@ std::optional<WtmpRecord> WtmpLog::HistoryEntry(std::size_t index) const {
 
 std::optional<std::int64_t> WtmpLog::OldestSeconds() const {
   for (std::size_t index = 0; index < m_entryCount; ++index) {
+    // Entries in a hole of a sparse file are zeros: the walk goes on where data comes next.
+    index = std::max(index, static_cast<std::size_t>(
+                                m_bytes.DataFrom(std::uint64_t{index} * m_layout.RecordSize) /
+                                m_layout.RecordSize));
+    if (index >= m_entryCount) {
+      break;
+    }
     if (const std::optional<WtmpRecord> entry = HistoryEntry(index)) {
       return entry->Seconds;
     }
@@ -48,6 +55,13 @@ std::optional<std::int64_t> WtmpLog::OldestSeconds() const {
 
 bool WtmpLog::TranslateNext(std::vector<std::uint8_t>& record) {
   while (m_entry > 0) {
+    // Entries in a hole of a sparse file are zeros: the walk goes on where data ends before.
+    const std::uint64_t size = m_layout.RecordSize;
+    m_entry = std::min(m_entry, static_cast<std::size_t>(
+                                    (m_bytes.DataEndBefore(m_entry * size) + size - 1) / size));
+    if (m_entry == 0) {
+      break;
+    }
     --m_entry;
     const std::optional<WtmpRecord> entry = HistoryEntry(m_entry);
     if (!entry) {

@@ -197,6 +197,59 @@ TEST(EvtFileLog, AnOldestRecordOffsetOutsideTheFileStillServesTheChain) {
   EXPECT_EQ(Serve(w.Bytes()), Expected(events));
 }
 
+struct MisreadCase {
+  const char* Name;
+  std::vector<std::uint8_t> File;
+  std::vector<std::uint32_t> Numbers;  // served, newest first
+};
+
+// Records of 48 + sizes: where the end-of-file record of a log written from offset 48 lies.
+std::size_t EndOfFileOffset(const std::vector<EventSpec>& events) {
+  std::size_t at = testsupport::kEvtHeaderSize;
+  for (const auto& record : Expected(events)) {
+    at += record.size();
+  }
+  return at;
+}
+
+TEST(EvtFileLog, ServesTheLiveEndAndOnlyTheEventLogsOwnBootsAndShutdowns) {
+  const std::vector<EventSpec> events = Events(5);
+  const std::size_t eof = EndOfFileOffset(events);
+  auto patched = [](std::vector<std::uint8_t> file, std::size_t offset,
+                    const std::vector<std::uint8_t>& bytes) {
+    std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(offset));
+    return file;
+  };
+  EvtLayout dirty;
+  dirty.DirtyHeader = true;
+  dirty.FileSize = eof + 40 + 200;
+  const auto self = static_cast<std::uint32_t>(eof);
+  const std::vector<std::uint8_t> selfBytes = {static_cast<std::uint8_t>(self),
+                                               static_cast<std::uint8_t>(self >> 8), 0, 0};
+  const std::vector<MisreadCase> cases = {
+      {"a stale end-of-file record of higher numbers after the live one",
+       patched(WriteEvtFile(events, dirty), eof + 40,
+               testsupport::BuildEndOfFileRecord(48, self + 40, 900, 800)),
+       {5, 4, 3, 2, 1}},
+      {"an end-of-file record naming itself as the oldest record",
+       patched(WriteEvtFile(events), eof + 20, selfBytes),
+       {5, 4, 3, 2, 1}},
+      {"boots and shutdowns another program logged",
+       WriteEvtFile({{0x80001775, 1'600'000'000, {}, 0, "Setup"},
+                     {0x40001B7B, 1'600'000'060, {}, 0},
+                     {6006, 1'600'000'120, {}, 300, "eventlog"},
+                     {6006, 1'600'000'180, {}, 0, "EventLogger"},
+                     {0x80001775, 1'600'000'240, {}, 0}}),
+       {5, 3, 2}},
+  };
+  for (const MisreadCase& c : cases) {
+    LoggedUserDirectory users;
+    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.File), users);
+    ASSERT_TRUE(opened.Log) << c.Name << ": " << opened.Error;
+    EXPECT_EQ(testsupport::RecordNumbers(ReadRecords(*opened.Log)), c.Numbers) << c.Name;
+  }
+}
+
 struct HeaderCase {
   const char* Name;
   std::vector<std::uint8_t> Bytes;

@@ -23,16 +23,18 @@ const Bytes kUser = {1, 5, 0, 0, 0, 0, 0, 5, 21, 0, 0,    0, 1, 0,
 const Bytes kSystem = {1, 1, 0, 0, 0, 0, 0, 5, 18, 0, 0, 0};
 
 // A chunk of a boot, a logon and a clean shutdown with identifiers from first, one second apart
-// from seconds on; the templates are stored by the first record and reused by the others.
-Bytes Chunk(std::uint64_t first, std::vector<std::size_t>* offsets = nullptr) {
+// from seconds on; the templates are stored by the first record and reused by the others. Only
+// the first count of them are written, as a chunk still being filled holds them.
+Bytes Chunk(std::uint64_t first, std::vector<std::size_t>* offsets = nullptr, std::size_t count = 3,
+            std::int64_t shift = 0) {
   EvtxChunkWriter w;
-  const auto t = static_cast<std::int64_t>(1'600'000'000 + first * 100);
+  const auto t = static_cast<std::int64_t>(1'600'000'000 + first * 100) + shift;
   const std::vector<EvtxEventSpec> events = {
       {"EventLog", 0x80001775, t, {}, {}},
       {"Microsoft-Windows-Winlogon", 7001, t + 1, kSystem, kUser},
       {"EventLog", 0x80001776, t + 2, {}, {}},
   };
-  for (std::size_t i = 0; i < events.size(); ++i) {
+  for (std::size_t i = 0; i < count; ++i) {
     const std::size_t at = w.Add(events[i], first + i);
     if (offsets) {
       offsets->push_back(at);
@@ -161,6 +163,30 @@ TEST(EvtxLog, DamagedFilesServeWhatStillReads) {
          return WriteEvtxFile({Broken(1, 0, kDefinitionOffset + 4 + 24 + 4 + 7, 0xFFFFFF)}, 1);
        },
        {},
+       "",
+       ""},
+      {"a chunk found twice is served once, whole or part-filled",
+       [] {
+         return WriteEvtxFile({Chunk(1), Chunk(1, nullptr, 2), Chunk(4), Chunk(1)}, 2);
+       },
+       {6, 5, 4, 3, 2, 1},
+       "",
+       ""},
+      {"chunks of the same numbers but other events serve them all",
+       [] {
+         return WriteEvtxFile({Chunk(1), Chunk(1, nullptr, 3, 50)}, 2);
+       },
+       {3, 3, 2, 2, 1, 1},
+       "",
+       ""},
+      {"records sharing a number in one chunk are all served",
+       [] {
+         EvtxChunkWriter w;
+         w.Add({"EventLog", 0x80001775, 1'600'000'000, {}, {}}, 5);
+         w.Add({"EventLog", 0x80001776, 1'600'000'100, {}, {}}, 5);
+         return WriteEvtxFile({w.Finish()}, 1);
+       },
+       {5, 5},
        "",
        ""},
       {"no readable chunk",

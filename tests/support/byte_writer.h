@@ -67,4 +67,15 @@ class ByteWriter {
 // Writes the bytes to a file, replacing it; false on failure.
 bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
+// Bytes at an offset of a file.
+struct FilePiece {
+  std::uint64_t Offset = 0;
+  std::vector<std::uint8_t> Bytes;
+};
+
+// Writes a sparse file of size bytes, replacing it: the pieces, and holes between them where
+// the file system has them; false on failure.
+bool WriteSparseFile(const std::string& path, std::uint64_t size,
+                     const std::vector<FilePiece>& pieces);
+
 }  // namespace orvanta::testsupport

@@ -78,7 +78,11 @@ std::vector<std::uint8_t> BuildEventRecord(const EventSpec& event, std::uint32_t
   w.U32(0);  // UserSidOffset, patched
   w.U32(static_cast<std::uint32_t>(event.DataLength));
   w.U32(0);  // DataOffset, patched
-  w.Utf16z((event.EventId & 0xFFFF) == 7035 ? "Service Control Manager" : "EventLog");
+  if (!event.Source.empty()) {
+    w.Utf16z(event.Source);
+  } else {
+    w.Utf16z((event.EventId & 0xFFFF) == 7035 ? "Service Control Manager" : "EventLog");
+  }
   w.Utf16z("ORVANTA-PC");
   w.AlignTo4();
   w.PatchU32(44, static_cast<std::uint32_t>(w.Size()));

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace orvanta::testsupport {
@@ -12,6 +13,7 @@ struct EventSpec {
   std::uint32_t TimeGenerated = 0;  // seconds since 1970-01-01 UTC
   std::vector<std::uint8_t> UserSid;
   std::size_t DataLength = 0;  // bytes of event data, to vary the record sizes
+  std::string Source = {};     // empty: the name the system's own source of the id logs under
 };
 
 // An EVENTLOGRECORD: fixed part, source and computer names, SID, data, closing length.

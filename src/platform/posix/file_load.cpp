@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace orvanta::platform {
 namespace {
@@ -33,6 +35,9 @@ class FileDescriptor {
   int m_fd;
 };
 
+constexpr std::uint64_t kSmallestSkippedHole = std::uint64_t{1} << 20;
+constexpr std::size_t kMostDataRanges = std::size_t{1} << 16;
+
 FileLoad Failure(std::string reason) {
   return {ByteBuffer(), nullptr, std::move(reason)};
 }
@@ -47,6 +52,37 @@ class PreadSource final : public sources::ByteSource {
     ::posix_fadvise(m_fd.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
   }
   std::uint64_t Size() const override { return m_size; }
+
+  std::vector<sources::DataRange> DataRanges() const override {
+    std::vector<sources::DataRange> ranges;
+    auto at = static_cast<off_t>(0);
+    const auto size = static_cast<off_t>(m_size);
+    while (at < size) {
+      const off_t data = ::lseek(m_fd.Get(), at, SEEK_DATA);
+      if (data < 0 && errno == ENXIO) {
+        break;  // holes to the end
+      }
+      const off_t hole = data < 0 ? -1 : ::lseek(m_fd.Get(), data, SEEK_HOLE);
+      if (hole < 0 || hole <= data) {
+        return {{0, m_size}};  // a file system that cannot tell: all of it is read
+      }
+      const sources::DataRange range{static_cast<std::uint64_t>(std::min(data, size)),
+                                     static_cast<std::uint64_t>(std::min(hole, size))};
+      // Small holes are read as data, and a file of very many holes is read whole after the
+      // first of them: the ranges take little memory and little time to find.
+      if (!ranges.empty() && range.Begin - ranges.back().End < kSmallestSkippedHole) {
+        ranges.back().End = range.End;
+      } else if (ranges.size() == kMostDataRanges) {
+        ranges.back().End = m_size;
+        break;
+      } else if (range.Begin < range.End) {
+        ranges.push_back(range);
+      }
+      at = hole;
+    }
+    return ranges;
+  }
+
   std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) override {
     std::size_t done = 0;
     while (done < into.size()) {

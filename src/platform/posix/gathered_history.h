@@ -16,8 +16,8 @@ struct GatheredHistory {
   bool Opened = false;
   std::vector<sources::HistoryEvent> Events;
   std::string Problem;
-  std::string Note;  // what was left unread though the reading succeeded, empty when nothing
   std::vector<sources::FileNote> Notes;
+  std::string Note;  // what was left unread though the reading succeeded, empty when nothing
 };
 
 }  // namespace orvanta::platform

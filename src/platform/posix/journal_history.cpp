@@ -78,21 +78,22 @@ GatheredHistory ReadOneFile(const std::string& path, const SigbusGuard& guard,
                             const std::function<void()>& afterEachBoot) {
   sources::JournalRows rows;
   const FileRead read = ReadFile(path, guard, rows, afterEachBoot);
-  return {read.Opened, sources::JournalEvents(rows), read.Problem, {}};
+  return {read.Opened, sources::JournalEvents(rows), read.Problem, {}, {}};
 }
 
 GatheredHistory ReadDirectory(const std::string& directory, const SigbusGuard& guard,
                               const std::function<void()>& afterEachBoot) {
   JournalFileList list = ListJournalFiles(directory);
   if (!list.Error.empty()) {
-    return {false, {}, std::move(list.Error), {}};
+    return {false, {}, std::move(list.Error), {}, {}};
   }
   std::vector<sources::FileNote> unread = std::move(list.Unlisted);
   if (list.Paths.empty()) {
     return {false,
             {},
             unread.empty() ? kNoJournalFiles : kNoReadableFile,
-            sources::UnreadFileNotes(directory, unread)};
+            sources::UnreadFileNotes(directory, unread),
+            {}};
   }
   sources::JournalRows rows;
   bool anyOpened = false;
@@ -105,8 +106,11 @@ GatheredHistory ReadDirectory(const std::string& directory, const SigbusGuard& g
       unread.push_back({path, kReadInPart + read.Problem});
     }
   }
-  return {anyOpened, sources::JournalEvents(rows), anyOpened ? "" : kNoReadableFile,
-          sources::UnreadFileNotes(directory, unread)};
+  return {anyOpened,
+          sources::JournalEvents(rows),
+          anyOpened ? "" : kNoReadableFile,
+          sources::UnreadFileNotes(directory, unread),
+          {}};
 }
 
 GatheredHistory ReadSystem(const SigbusGuard& guard) {

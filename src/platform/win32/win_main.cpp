@@ -11,6 +11,7 @@
 
 #include "app/command_line.h"
 #include "app/program.h"
+#include "history/event_source_filter.h"
 #include "platform/win32/gdi_glyph_source.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/main_window_shell.h"
@@ -127,7 +128,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
           // Read afresh on each refresh; a file that cannot be read is an empty history.
           return platform::OpenLogFile(*logFile, loggedUsers).Log;
         }
-        return std::make_unique<platform::Win32EventLog>();
+        return std::make_unique<history::EventSourceFilter>(
+            std::make_unique<platform::Win32EventLog>());
       },
       .OpenAccounts = [&]() -> std::unique_ptr<history::AccountApi> {
         if (logFile) {
