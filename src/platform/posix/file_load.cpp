@@ -11,29 +11,12 @@
 #include <utility>
 #include <vector>
 
+#include "platform/posix/file_descriptor.h"
 namespace orvanta::platform {
 namespace {
 
 using sources::ByteBuffer;
 using sources::FileLoad;
-
-// Closes the descriptor however the load ends.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : m_fd(fd) {}
-  ~FileDescriptor() {
-    if (m_fd >= 0) {
-      ::close(m_fd);
-    }
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const { return m_fd; }
-  int Release() { return std::exchange(m_fd, -1); }
-
- private:
-  int m_fd;
-};
 
 constexpr std::uint64_t kSmallestSkippedHole = std::uint64_t{1} << 20;
 constexpr std::size_t kMostDataRanges = std::size_t{1} << 16;

@@ -14,6 +14,7 @@
 #include <memory>
 #include <utility>
 
+#include "platform/posix/file_descriptor.h"
 #include "sources/journal_rows.h"
 
 namespace orvanta::platform {
@@ -30,24 +31,6 @@ constexpr std::size_t kCopyBlock = 256 * 1024;
 
 struct DirCloser {
   void operator()(DIR* dir) const { ::closedir(dir); }
-};
-
-// Closes the descriptor unless it is released.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : m_fd(fd) {}
-  ~Descriptor() {
-    if (m_fd >= 0) {
-      ::close(m_fd);
-    }
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int Get() const { return m_fd; }
-  int Release() { return std::exchange(m_fd, -1); }
-
- private:
-  int m_fd;
 };
 
 bool ReadFully(int fd, std::uint8_t* into, std::size_t size, std::uint64_t offset,
@@ -91,7 +74,7 @@ std::string TemporaryFolder() {
 // header's length, in a temporary file named in path (the library refuses files without a
 // name); -1 when the file is not that or cannot be copied.
 int PaddedCopy(const std::string& path, std::string& copyPath) {
-  Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   struct stat info {};
   if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
     return -1;
@@ -106,7 +89,7 @@ int PaddedCopy(const std::string& path, std::string& copyPath) {
     return -1;
   }
   std::string name = TemporaryFolder() + "/orvanta-journal-XXXXXX";
-  Descriptor copy(::mkostemp(name.data(), O_CLOEXEC));
+  FileDescriptor copy(::mkostemp(name.data(), O_CLOEXEC));
   if (copy.Get() < 0) {
     return -1;
   }
