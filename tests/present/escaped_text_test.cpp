@@ -45,7 +45,8 @@ TEST(AppendEscapedControls, WritesControlsAsEscapesAndKeepsTheRest) {
   for (const auto& [text, escaped] : cases) {
     std::string out = "|";
     AppendEscapedControls(out, text);
-    EXPECT_EQ(out, "|" + std::string(escaped)) << text;
+    EXPECT_EQ(out.substr(1), escaped) << text;
+    EXPECT_EQ(out.front(), '|') << text;
   }
 }
 
