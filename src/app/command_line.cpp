@@ -116,12 +116,16 @@ struct HelpTexts {
 };
 
 constexpr HelpTexts kLinuxHelp = {
-    "usage: orvanta [--report [--format text|csv|json]] [--source NAME] [FILE]\n",
+    "usage: orvanta [--report [--format text|csv|json]] [--source NAME] [FILE]\n"
+    "       orvanta --report [--format text|csv|json] FILE...\n",
     "Shows when this computer was switched on and off, how long each run lasted and who was\n"
     "logged in, from this machine's history or from FILE.\n",
     "FILE is a saved log: a Windows event log file (.evtx or .evt), a wtmp file, a systemd\n"
-    "journal file or directory, or a wtmpdb login database.\n",
-    "Exit status: 0 done, 1 the log could not be read, 2 usage error.\n",
+    "journal file or directory, or a wtmpdb login database. The report takes any number of\n"
+    "FILEs, read side by side on every core (ORVANTA_THREADS=N sets how many threads) and\n"
+    "reported in the order given.\n",
+    "Exit status: 0 done, 1 the log could not be read, 2 usage error.\n"
+    "With several FILEs, 1 only when none of them could be read.\n",
 };
 
 constexpr HelpTexts kWindowsHelp = {
@@ -156,9 +160,10 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
     const std::string& arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
       if (line.File) {
-        return Fault(Concat({"unexpected argument ", Quoted(arg), " (one FILE at most)"}));
+        line.MoreFiles.push_back(arg);
+      } else {
+        line.File = arg;
       }
-      line.File = arg;
       continue;
     }
     if (arg == "--") {
@@ -208,6 +213,10 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
         sourceGiven = true;
         break;
     }
+  }
+  if (!report && !line.MoreFiles.empty()) {
+    return Fault(
+        Concat({"unexpected argument ", Quoted(line.MoreFiles.front()), " (one FILE at most)"}));
   }
   if (formatGiven && !report) {
     return Fault("option '--format' needs '--report'");

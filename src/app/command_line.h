@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "present/run_report.h"
 #include "sources/history_source.h"
@@ -24,6 +25,8 @@ struct CommandLine {
   // furthest back.
   std::optional<sources::HistorySource> Source;
   std::optional<std::string> File;
+  // The files named after the first, in order; only the report reads more than one.
+  std::vector<std::string> MoreFiles;
   // For a usage error: what was wrong, as one line without the program's name.
   std::string Error;
 };

@@ -4,8 +4,10 @@
 
 #include "app/command_line.h"
 #include "platform/posix/heap_reserve.h"
+#include "platform/posix/many_report_mode.h"
 #include "platform/posix/open_file_limit.h"
 #include "platform/posix/report_mode.h"
+#include "platform/posix/side_by_side.h"
 #include "platform/posix/window_mode.h"
 
 namespace {
@@ -34,6 +36,12 @@ int main(int argc, char** argv) {
   }
   // The system journal's library opens all its files at once.
   platform::RaiseOpenFileLimit();
+  if (line.Action == app::CommandAction::Report && !line.MoreFiles.empty()) {
+    std::vector<std::string> files{*line.File};
+    files.insert(files.end(), line.MoreFiles.begin(), line.MoreFiles.end());
+    return platform::RunManyReports(files, line.Format, platform::ReaderThreadCount(), stdout,
+                                    stderr);
+  }
   platform::HistoryRequest request{line.File, line.Source};
   if (!request.File && !request.Source) {
     request.Source = platform::DefaultHistorySource();

@@ -17,37 +17,50 @@ void PrintProblem(std::FILE* err, std::string_view name, std::string_view reason
   std::fflush(err);
 }
 
+ReportedHistory RefreshForReport(const HistoryRequest& request, present::ReportFormat format,
+                                 present::RunRefresh& refresh) {
+  sources::LoggedUserDirectory loggedUsers;
+  PasswdDirectory machineUsers;
+  OpenedHistory opened = OpenHistory(request, loggedUsers);
+  ReportedHistory reported;
+  reported.Name = opened.Name;
+  reported.Problems = std::move(opened.FileNotes);
+  if (!opened.Log) {
+    reported.Problems.push_back({opened.Name, opened.Error});
+    return reported;
+  }
+  if (!opened.Note.empty()) {
+    reported.Problems.push_back({opened.Name, opened.Note});
+  }
+  const std::unique_ptr<history::AccountApi> accounts =
+      sources::LogAccounts(loggedUsers, machineUsers);
+  // The text report writes its rows straight from the runs; the exports read the list's.
+  const present::ListFill list =
+      format == present::ReportFormat::Text ? present::ListFill::Skip : present::ListFill::Fill;
+  refresh.Refresh(*opened.Log, *accounts, present::ChartFill::Skip, list);
+  reported.Read = true;
+  return reported;
+}
+
 int RunReport(const HistoryRequest& request, present::ReportFormat format, std::FILE* out,
               std::FILE* err) {
   PosixClock clock;
   history::SetLocalBiasMinutes(history::ComputeLocalBias(clock));
 
-  sources::LoggedUserDirectory loggedUsers;
-  PasswdDirectory machineUsers;
-  OpenedHistory opened = OpenHistory(request, loggedUsers);
-  for (const sources::FileNote& note : opened.FileNotes) {
-    PrintProblem(err, note.Name, note.Text);
+  present::RunRefresh refresh;
+  const ReportedHistory reported = RefreshForReport(request, format, refresh);
+  for (const sources::FileNote& problem : reported.Problems) {
+    PrintProblem(err, problem.Name, problem.Text);
   }
-  if (!opened.Log) {
-    PrintProblem(err, opened.Name, opened.Error);
+  if (!reported.Read) {
     return 1;
   }
-  if (!opened.Note.empty()) {
-    PrintProblem(err, opened.Name, opened.Note);
-  }
-  const std::unique_ptr<history::AccountApi> accounts =
-      sources::LogAccounts(loggedUsers, machineUsers);
-  present::RunRefresh refresh;
-  // The text report writes its rows straight from the runs; the exports read the list's.
-  const present::ListFill list =
-      format == present::ReportFormat::Text ? present::ListFill::Skip : present::ListFill::Fill;
-  refresh.Refresh(*opened.Log, *accounts, present::ChartFill::Skip, list);
   bool written = false;
   {
     present::TextOut text([out](std::string_view part) {
       return std::fwrite(part.data(), 1, part.size(), out) == part.size();
     });
-    present::WriteReport(format, refresh, opened.Name, history::LocalBiasMinutes(), text);
+    present::WriteReport(format, refresh, reported.Name, history::LocalBiasMinutes(), text);
     written = text.Flush();
   }
   if (!written || std::fflush(out) != 0) {

@@ -3,16 +3,21 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstring>
+#include <mutex>
 
 namespace orvanta::platform {
 namespace {
 
-// The handler's state: a signal handler has no other way to reach it.
-std::atomic<std::uint64_t> gFaults{0};
+// The handler's state: a signal handler has no other way to reach it. A bus error is
+// delivered to the thread that faulted, so each thread counts its own.
+thread_local std::uint64_t tFaults = 0;
 struct sigaction gPrevious {};
 std::uintptr_t gPageSize = 4096;
+// The guards alive on all threads; the handler is installed while there are any.
+std::mutex gGuardsMutex;
+std::size_t gGuards = 0;
+bool gInstalled = false;
 
 void OnSigbus(int signal, siginfo_t* info, void* context) {
   // BUS_ADRERR is the access to a mapped page beyond the end of its file.
@@ -21,7 +26,7 @@ void OnSigbus(int signal, siginfo_t* info, void* context) {
     void* zeros = ::mmap(reinterpret_cast<void*>(page), gPageSize, PROT_READ,
                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
     if (zeros != MAP_FAILED) {
-      gFaults.fetch_add(1, std::memory_order_relaxed);
+      ++tFaults;
       return;  // the read is retried and finds zeros
     }
   }
@@ -35,30 +40,32 @@ void OnSigbus(int signal, siginfo_t* info, void* context) {
 
 }  // namespace
 
-SigbusGuard::SigbusGuard() {
+SigbusGuard::SigbusGuard() : m_faultsBefore(tFaults) {
+  const std::lock_guard lock(gGuardsMutex);
+  if (gGuards++ > 0) {
+    return;
+  }
   const long pageSize = ::sysconf(_SC_PAGESIZE);
   if (pageSize > 0) {
     gPageSize = static_cast<std::uintptr_t>(pageSize);
   }
-  m_faultsBefore = gFaults.load(std::memory_order_relaxed);
   struct sigaction action {};
   action.sa_sigaction = OnSigbus;
   action.sa_flags = SA_SIGINFO | SA_NODEFER;
   sigemptyset(&action.sa_mask);
-  m_installed = ::sigaction(SIGBUS, &action, &m_previous) == 0;
-  if (m_installed) {
-    gPrevious = m_previous;
-  }
+  gInstalled = ::sigaction(SIGBUS, &action, &gPrevious) == 0;
 }
 
 SigbusGuard::~SigbusGuard() {
-  if (m_installed) {
-    ::sigaction(SIGBUS, &m_previous, nullptr);
+  const std::lock_guard lock(gGuardsMutex);
+  if (--gGuards == 0 && gInstalled) {
+    ::sigaction(SIGBUS, &gPrevious, nullptr);
+    gInstalled = false;
   }
 }
 
 std::uint64_t SigbusGuard::Faults() const {
-  return gFaults.load(std::memory_order_relaxed) - m_faultsBefore;
+  return tFaults - m_faultsBefore;
 }
 
 }  // namespace orvanta::platform

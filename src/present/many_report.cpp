@@ -1,0 +1,160 @@
+#include "present/many_report.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "present/escaped_text.h"
+#include "present/export_text.h"
+#include "present/run_export.h"
+#include "present/run_statistics.h"
+
+namespace orvanta::present {
+namespace {
+
+constexpr std::string_view kCsvLineEnd = "\r\n";
+constexpr std::string_view kJsonObjectEnd = "\n}\n";
+constexpr std::string_view kJsonIndent = "    ";
+
+history::DateTime EndTime(const history::RunRecord& run) {
+  return history::IsTimeSet(run.BootTime) ? run.BootTime : run.ShutdownTime;
+}
+
+// Adds the columns to every record of an export's CSV. Line ends inside quoted fields are
+// part of the field: a quote toggles the state, and a doubled quote toggles it twice.
+LogPart CsvPart(const std::string& csv, std::string_view source, std::string_view host) {
+  LogPart part;
+  const std::string columns = "," + CsvField(source) + "," + CsvField(host);
+  std::string* into = &part.Head;
+  bool quoted = false;
+  std::size_t lineStart = 0;
+  for (std::size_t i = 0; i < csv.size(); ++i) {
+    if (csv[i] == '"') {
+      quoted = !quoted;
+    } else if (!quoted && csv.compare(i, kCsvLineEnd.size(), kCsvLineEnd) == 0) {
+      into->append(csv, lineStart, i - lineStart);
+      *into += into == &part.Head ? std::string(",source,host") : columns;
+      *into += kCsvLineEnd;
+      into = &part.Body;
+      lineStart = i + kCsvLineEnd.size();
+      ++i;
+    }
+  }
+  return part;
+}
+
+// The export's object with "host" as its last member, every line indented one level more.
+// JSON text has no raw line feed inside a string, so each one is layout.
+LogPart JsonPart(std::string json, std::string_view host) {
+  if (json.ends_with(kJsonObjectEnd)) {
+    json.resize(json.size() - kJsonObjectEnd.size());
+  }
+  json += ",\n  \"host\": ";
+  json += host.empty() ? std::string("null") : JsonString(host);
+  json += "\n}";
+  LogPart part;
+  part.Body = kJsonIndent;
+  for (const char c : json) {
+    part.Body += c;
+    if (c == '\n') {
+      part.Body += kJsonIndent;
+    }
+  }
+  return part;
+}
+
+LogPart TextPart(const RunRefresh& refresh, std::string_view source, std::string_view host) {
+  LogPart part;
+  part.Body = "Log: " + QuotedText(source);
+  if (!host.empty()) {
+    part.Body += "\tMachine: " + QuotedText(host);
+  }
+  part.Body += '\n';
+  part.Body += FormatRunReport(refresh);
+  return part;
+}
+
+}  // namespace
+
+ReportTotals TotalsOfRuns(const RunRefresh& refresh) {
+  ReportTotals totals;
+  totals.Count = static_cast<std::int64_t>(refresh.Runs.size());
+  totals.TotalSeconds = refresh.TotalRunSeconds;
+  if (!refresh.Runs.empty()) {
+    const history::DateTime newest = EndTime(refresh.Runs.front());
+    const history::DateTime oldest = EndTime(refresh.Runs.back());
+    totals.Earliest = std::min(newest, oldest);
+    totals.Latest = std::max(newest, oldest);
+  }
+  return totals;
+}
+
+ReportTotals& operator+=(ReportTotals& sum, const ReportTotals& more) {
+  sum.Count += more.Count;
+  sum.TotalSeconds += more.TotalSeconds;
+  if (more.Earliest) {
+    sum.Earliest = std::min(sum.Earliest.value_or(*more.Earliest), *more.Earliest);
+  }
+  if (more.Latest) {
+    sum.Latest = std::max(sum.Latest.value_or(*more.Latest), *more.Latest);
+  }
+  return sum;
+}
+
+LogPart MakeLogPart(ReportFormat format, const RunRefresh& refresh, std::string_view source,
+                    std::string_view host, std::int32_t biasMinutes) {
+  switch (format) {
+    case ReportFormat::Csv:
+      return CsvPart(FormatRunCsv(refresh, biasMinutes), source, host);
+    case ReportFormat::Json:
+      return JsonPart(FormatRunJson(refresh, source, biasMinutes), host);
+    case ReportFormat::Text:
+      break;
+  }
+  return TextPart(refresh, source, host);
+}
+
+void ManyReportWriter::Add(const LogPart& part, const ReportTotals& totals) {
+  std::string& text = m_out.Buffer();
+  const bool first = m_written == 0;
+  switch (m_format) {
+    case ReportFormat::Text:
+      text += first ? "" : "\n";
+      break;
+    case ReportFormat::Csv:
+      text += first ? part.Head : std::string();
+      break;
+    case ReportFormat::Json:
+      text += first ? "{\n  \"logs\": [\n" : ",\n";
+      break;
+  }
+  text += part.Body;
+  m_out.EndRow();
+  m_totals += totals;
+  ++m_written;
+}
+
+void ManyReportWriter::Finish() {
+  if (m_written == 0 || m_format != ReportFormat::Json) {
+    m_out.Flush();
+    return;
+  }
+  // The figures of the statistics panes, over all runs of all logs.
+  const std::int64_t days =
+      m_totals.Earliest && m_totals.Latest
+          ? static_cast<std::int64_t>(std::trunc(*m_totals.Latest - *m_totals.Earliest)) + 1
+          : 0;
+  const std::int64_t averageHours =
+      m_totals.Count > 0
+          ? static_cast<std::int64_t>(std::trunc(static_cast<double>(m_totals.TotalSeconds) /
+                                                 (static_cast<double>(m_totals.Count) * 3600.0)))
+          : 0;
+  std::string& text = m_out.Buffer();
+  text += "\n  ],\n  \"summary\": {\"count\": " + std::to_string(m_totals.Count) +
+          ", \"days\": " + std::to_string(days) +
+          ", \"total_hours\": " + std::to_string(m_totals.TotalSeconds / 3600) +
+          ", \"average_hours\": " + std::to_string(averageHours) +
+          ", \"total_seconds\": " + std::to_string(m_totals.TotalSeconds) + "}\n}\n";
+  m_out.Flush();
+}
+
+}  // namespace orvanta::present
