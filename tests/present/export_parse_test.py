@@ -1,7 +1,8 @@
 """Parses the CSV and JSON exports back with Python's own parsers and checks what they hold.
 
 --sample EXE: the worked example with hostile user names, from tests/present/export_sample.
---program ORVANTA WRITER DIR: the real program's report of the fixture log the writer makes.
+--program ORVANTA WRITER DIR: the real program's report of the fixture log the writer makes,
+and its report of several logs at once beside the reports of each alone.
 """
 import csv
 import io
@@ -81,6 +82,61 @@ class Exports(unittest.TestCase):
         self.assertEqual([r["user"] for r in rows[:3]],
                          [pwd.getpwuid(0).pw_name, pwd.getpwuid(1).pw_name, pwd.getpwuid(0).pw_name])
 
+    def test_many(self):
+        program, writer, folder = ARGS["program"]
+        os.makedirs(folder, exist_ok=True)
+        logs = [os.path.join(folder, "many-a.evt"), os.path.join(folder, "many-b.evt")]
+        run([writer, logs[0], "0", "1"])
+        run([writer, logs[1], "1", "0"])
+        missing = os.path.join(folder, "missing.evt")
+        env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+        env["TZ"] = "<+08>-8"
+        # More threads than logs, whatever the cores, so the logs are read side by side.
+        env["ORVANTA_THREADS"] = "3"
+        samples = [os.path.join(os.path.dirname(__file__), up, "shared", "samples")
+                   for up in ("../../..", "../../../..")]
+        samples = [d for d in samples if os.path.isdir(d)]
+        known = [(os.path.join(samples[0], name), host) for name, host in
+                 (("server2003-System.evt", "WIN2003S-CF42A4"),
+                  ("rhel91-online-zstd.journal", "drano"),
+                  ("ubuntu22-x86_64.wtmp", ""))] if samples else []
+        files = [logs[0], missing, logs[1]] + [path for path, _ in known]
+        hosts = ["ORVANTA-PC", "ORVANTA-PC"] + [host for _, host in known]
+        read = [f for f in files if f != missing]
+
+        def report(fmt, paths):
+            done = subprocess.run([program, "--report", "--format=" + fmt] + paths,
+                                  capture_output=True, env=env)
+            return done.returncode, done.stdout, done.stderr.decode("utf-8")
+
+        status, csv_data, err = report("csv", files)
+        self.assertEqual(status, 0)
+        self.assertEqual(err.splitlines(), [f"orvanta: {missing}: No such file or directory"])
+        header, _ = parse_csv(report("csv", [logs[0]])[1])
+        rows = list(csv.reader(io.StringIO(csv_data.decode("utf-8"), newline="")))
+        self.assertEqual(rows[0], header + ["source", "host"])
+        expected = []
+        for path, host in zip(read, hosts):
+            alone = list(csv.reader(io.StringIO(report("csv", [path])[1].decode("utf-8"),
+                                                newline="")))
+            expected += [row + [path, host] for row in alone[1:]]
+        self.assertEqual(rows[1:], expected)
+
+        status, json_data, _ = report("json", files)
+        doc = json.loads(json_data.decode("utf-8"))
+        self.assertEqual(sorted(doc), ["logs", "summary"])
+        alone = [json.loads(report("json", [path])[1]) for path in read]
+        self.assertEqual([log.pop("host") for log in doc["logs"]], [h or None for h in hosts])
+        self.assertEqual(doc["logs"], alone)
+        for key in ("count", "total_seconds"):
+            self.assertEqual(doc["summary"][key], sum(log["summary"][key] for log in alone))
+
+        text = report("text", files)[1].decode("utf-8")
+        blocks = [f"Log: {path}" + (f"\tMachine: {host}" if host else "") + "\n" +
+                  report("text", [path])[1].decode("utf-8") for path, host in zip(read, hosts)]
+        self.assertEqual(text, "\n".join(blocks))
+        self.assertEqual(report("text", [missing, missing])[0], 1)
+
 
 if __name__ == "__main__":
     argv = sys.argv[1:]
@@ -91,6 +147,7 @@ if __name__ == "__main__":
     else:
         sys.exit(__doc__)
     # Only the mode asked for runs.
-    name = "test_sample" if "sample" in ARGS else "test_program"
-    result = unittest.TextTestRunner(verbosity=2).run(Exports(name))
+    names = ["test_sample"] if "sample" in ARGS else ["test_program", "test_many"]
+    suite = unittest.TestSuite(Exports(name) for name in names)
+    result = unittest.TextTestRunner(verbosity=2).run(suite)
     sys.exit(0 if result.wasSuccessful() else 1)
