@@ -107,6 +107,8 @@ class Exports(unittest.TestCase):
         def report(fmt, paths):
             done = subprocess.run([program, "--report", "--format=" + fmt] + paths,
                                   capture_output=True, env=env)
+            # Any other status is a crash, or a thread sanitizer's report.
+            self.assertIn(done.returncode, (0, 1), done.stderr)
             return done.returncode, done.stdout, done.stderr.decode("utf-8")
 
         status, csv_data, err = report("csv", files)

@@ -1,0 +1,61 @@
+// Logs read side by side: every index worked once, on whatever thread, and handed back in order.
+
+#include "platform/posix/side_by_side.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+namespace orvanta::platform {
+namespace {
+
+TEST(SideBySide, WorksEachIndexOnceAndHandsThemBackInOrder) {
+  struct Case {
+    std::size_t Count;
+    unsigned Threads;
+  };
+  for (const Case c : {Case{0, 4}, Case{1, 1}, Case{7, 1}, Case{7, 3}, Case{5, 16}, Case{64, 0}}) {
+    std::vector<int> worked(c.Count, 0);
+    std::vector<std::size_t> order;
+    RunSideBySide(
+        c.Count, c.Threads,
+        [&](std::size_t i) {
+          // The early indexes take longest, so later ones finish first where threads allow.
+          std::this_thread::sleep_for(std::chrono::microseconds(50 * (c.Count - i)));
+          ++worked[i];
+        },
+        [&](std::size_t i) {
+          // Handed back only after its work, which the calling thread then sees whole.
+          EXPECT_EQ(worked[i], 1) << i;
+          order.push_back(i);
+        });
+    EXPECT_EQ(worked, std::vector<int>(c.Count, 1)) << c.Count << " on " << c.Threads;
+    std::vector<std::size_t> expected(c.Count);
+    for (std::size_t i = 0; i < c.Count; ++i) {
+      expected[i] = i;
+    }
+    EXPECT_EQ(order, expected) << c.Count << " on " << c.Threads;
+  }
+}
+
+TEST(SideBySide, ThreadCountComesFromTheEnvironmentWhenItIsACount) {
+  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  struct Case {
+    const char* Value;
+    unsigned Expected;
+  };
+  for (const Case c : {Case{"1", 1}, Case{"12", 12}, Case{"0", cores}, Case{"-2", cores},
+                       Case{"3x", cores}, Case{"", cores}, Case{"99999", cores}}) {
+    ::setenv("ORVANTA_THREADS", c.Value, 1);
+    EXPECT_EQ(ReaderThreadCount(), c.Expected) << c.Value;
+  }
+  ::unsetenv("ORVANTA_THREADS");
+  EXPECT_EQ(ReaderThreadCount(), cores);
+}
+
+}  // namespace
+}  // namespace orvanta::platform
