@@ -65,7 +65,25 @@ class Exports(unittest.TestCase):
         self.assertEqual(rows[1]["user"], "b\x01\t\\\ufffd\ufffd\ufffdz\ufffd")
         self.assertEqual(rows[1]["boot"], "2024-03-09T20:00:00+08:00")
         self.assertEqual(doc["source"], "/var/log/wtmp\x01\ufffd")
+        total = sum(r["run_seconds"] for r in doc["runs"])
         self.assertIn("-05:30", json.loads(run([exe, "json", "-330"]))["runs"][0]["boot"])
+
+        # Two logs in one report: each row with its log's source and host, a CR LF kept
+        # inside a quoted field, and the summary counting both logs.
+        many = list(csv.reader(io.StringIO(run([exe, "csv-many", "480"]).decode("utf-8"),
+                                           newline="")))
+        self.assertEqual(many[0], HEADER + ["source", "host"])
+        alone = parse_csv(run([exe, "csv", "480"]))[1]
+        second = [dict(r) for r in alone]
+        second[2]["user"] = "c\r\nd"
+        expected = [list(r.values()) + ["/var/log/wtmp\x01\ufffd", 'pc,"1"\r\n'] for r in alone]
+        expected += [list(r.values()) + ["b.evtx", ""] for r in second]
+        self.assertEqual(many[1:], expected)
+        doc = json.loads(run([exe, "json-many", "480"]))
+        self.assertEqual([log["host"] for log in doc["logs"]], ['pc,"1"\r\n', None])
+        self.assertEqual([json_row(r) for r in doc["logs"][1]["runs"]], second)
+        self.assertEqual(doc["summary"], {"count": 8, "days": 3, "total_hours": 2 * total // 3600,
+                                          "average_hours": 0, "total_seconds": 2 * total})
 
     def test_program(self):
         program, writer, folder = ARGS["program"]
