@@ -167,8 +167,9 @@ TEST(ReportBinary, WithoutADisplayTheWindowModeSuggestsTheReport) {
   }
 }
 
+// Only the report reads more than one FILE.
 TEST(ReportBinary, MoreThanOneFileIsAUsageError) {
-  for (const std::string arguments : {"a b", "--report a b"}) {
+  for (const std::string arguments : {"a b", "--format csv a b"}) {
     const Outcome outcome = RunProgram(arguments);
     EXPECT_EQ(outcome.Status, 2) << arguments;
     EXPECT_NE(outcome.Err.find("Try 'orvanta --help'."), std::string::npos) << arguments;
