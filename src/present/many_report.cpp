@@ -5,8 +5,6 @@
 
 #include "present/escaped_text.h"
 #include "present/export_text.h"
-#include "present/run_export.h"
-#include "present/run_statistics.h"
 
 namespace orvanta::present {
 namespace {
@@ -62,14 +60,14 @@ LogPart JsonPart(std::string json, std::string_view host) {
   return part;
 }
 
-LogPart TextPart(const RunRefresh& refresh, std::string_view source, std::string_view host) {
+LogPart TextPart(const std::string& text, std::string_view source, std::string_view host) {
   LogPart part;
   part.Body = "Log: " + QuotedText(source);
   if (!host.empty()) {
     part.Body += "\tMachine: " + QuotedText(host);
   }
   part.Body += '\n';
-  part.Body += FormatRunReport(refresh);
+  part.Body += text;
   return part;
 }
 
@@ -102,15 +100,17 @@ ReportTotals& operator+=(ReportTotals& sum, const ReportTotals& more) {
 
 LogPart MakeLogPart(ReportFormat format, const RunRefresh& refresh, std::string_view source,
                     std::string_view host, std::int32_t biasMinutes) {
+  // Each log's report as it would be alone, reshaped.
+  std::string alone = FormatReport(format, refresh, source, biasMinutes);
   switch (format) {
     case ReportFormat::Csv:
-      return CsvPart(FormatRunCsv(refresh, biasMinutes), source, host);
+      return CsvPart(alone, source, host);
     case ReportFormat::Json:
-      return JsonPart(FormatRunJson(refresh, source, biasMinutes), host);
+      return JsonPart(std::move(alone), host);
     case ReportFormat::Text:
       break;
   }
-  return TextPart(refresh, source, host);
+  return TextPart(alone, source, host);
 }
 
 void ManyReportWriter::Add(const LogPart& part, const ReportTotals& totals) {
