@@ -46,6 +46,8 @@ ChildRun RunChild(const std::vector<std::string>& argv, const std::string& threa
     args.push_back(const_cast<char*>(arg.c_str()));
   }
   args.push_back(nullptr);
+  // What is buffered would otherwise be written again by the child.
+  std::fflush(stdout);
   const Clock::time_point start = Clock::now();
   const pid_t pid = ::fork();
   if (pid == 0) {
