@@ -118,7 +118,9 @@ void TUiTimeline::PaintHeader(gfx::Canvas& canvas, const TimelineGeometry& g) co
     const int x = TimelineX(g.Columns, hour * 3600) - canvas.TextExtent(label).Width / 2;
     canvas.TextOut(x, kTextTop, label);
   }
-  canvas.TextOut(g.Columns.AwakeLeft, kTextTop, "开机时长");
+  const std::string awake = "开机时长";
+  canvas.TextOut(g.Columns.AwakeRight - kTextLeft - canvas.TextExtent(awake).Width, kTextTop,
+                 awake);
   if (!m_rows.SleepKnown) {
     canvas.FillRect({0, kTimelineHeaderHeight, width, g.BodyTop}, gfx::clInfoBk);
     canvas.SetTextColor(gfx::clGrayText);
