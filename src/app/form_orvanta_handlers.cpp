@@ -1,7 +1,8 @@
 // The main window's start-up and its handlers: FormCreate, the toolbar commands, the uptime
 // timer, and the timeline filled after each refresh and linked both ways with the run list.
 #include <algorithm>
-#include <chrono>
+#include <cmath>
+#include <optional>
 
 #include "app/form_orvanta.h"
 #include "app/missing_sources.h"
@@ -60,12 +61,18 @@ void TFormOrvanta::TBRefreshClick() {
 
 void TFormOrvanta::FillTimeline() {
   const history::PowerHistory& power = m_refresh->Power;
-  // A saved log ends at its last record; the live one runs to today.
-  const std::int64_t now = std::chrono::duration_cast<std::chrono::seconds>(
-                               std::chrono::system_clock::now().time_since_epoch())
-                               .count();
+  // A saved log ends at its last record; the live one runs to today, by the program's clock
+  // and the offset it took at start.
   const std::int64_t last = power.HistoryTo.value_or(0);
-  m_timelineUntil = m_services.LogFile ? last : std::max(last, now);
+  m_timelineUntil = last;
+  if (!m_services.LogFile) {
+    if (const std::optional<history::DateTime> now =
+            history::EncodeDateTime(m_services.Clock.LocalNow())) {
+      const double localSeconds = (*now - history::kUnixEpochDateTime) * 86400.0;
+      m_timelineUntil = std::max<std::int64_t>(
+          last, std::llround(localSeconds) - std::int64_t{history::LocalBiasMinutes()} * 60);
+    }
+  }
   Timeline1->SetRows(history::BuildTimelineDays(power, m_timelineUntil, m_zone));
 }
 
