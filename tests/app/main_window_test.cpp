@@ -261,7 +261,8 @@ TEST_F(MainWindowTest, TheTimelineAndTheListLeadToEachOthersRun) {
   const std::ptrdiff_t day = rows.RowOfRun(1);
   ASSERT_GE(day, 0);
 
-  // A click on run 1's block selects run 1 on the log page.
+  // Run 1's block: resting over it shows its tip after the program's hint pause, a click on
+  // it selects run 1 on the log page.
   pages.SetTabIndex(2);
   timeline.ScrollToRow(static_cast<std::size_t>(day));
   Ui.App.ProcessMessages();
@@ -273,6 +274,12 @@ TEST_F(MainWindowTest, TheTimelineAndTheListLeadToEachOthersRun) {
       controls::TimelineBlockRect(timeline.Geometry(), static_cast<std::size_t>(day),
                                   rows.Pieces[piece])
           .Offset(timeline.BoundsInForm().Left, timeline.BoundsInForm().Top);
+  Ui.Host.MouseMove(Window(), {block.Left, block.Top});
+  Ui.App.ProcessMessages();
+  Ui.Host.Advance(Ui.App.HintPause());
+  Ui.App.ProcessMessages();
+  ASSERT_TRUE(Ui.App.Hints().Showing());
+  EXPECT_EQ(Ui.App.Hints().ShownText().rfind("开机\n开始: ", 0), 0u) << Ui.App.Hints().ShownText();
   Ui.Host.Click(Window(), {block.Left, block.Top});
   Ui.App.ProcessMessages();
   EXPECT_EQ(pages.TabIndex(), 0);
