@@ -121,6 +121,9 @@ class Builder {
     from = std::max(from, m_table.Start(0));
     to = std::min(to, m_table.Start(m_table.Count()));
     for (std::size_t i = m_table.DayOf(from); from < to && i < m_table.Count(); ++i) {
+      if (++m_steps > kMaxTimelinePieces) {
+        return;
+      }
       const std::int64_t dayEnd = std::min(to, m_table.Start(i + 1));
       if (kind == TimelineKind::Awake) {
         m_days[Row(i)].AwakeSeconds += dayEnd - from;
@@ -195,6 +198,7 @@ class Builder {
 
   const DayTable& m_table;
   std::vector<TimelineDay>& m_days;
+  std::size_t m_steps = 0;  // day parts looked at, drawn or not
   std::vector<Placed<TimelinePiece>> m_pieces;
   std::vector<Placed<TimelineMark>> m_marks;
 };

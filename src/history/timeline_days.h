@@ -73,9 +73,10 @@ struct TimelineRows {
   std::ptrdiff_t RowOfRun(std::size_t run) const;
 };
 
-// Bounds against damaged logs: at most this many days (the newest are kept) and pieces.
+// Bounds against damaged logs: at most this many days (the newest are kept), and at most this
+// many day parts of intervals looked at (what lies beyond is left out of the rows).
 inline constexpr std::size_t kMaxTimelineDays = 100000;
-inline constexpr std::size_t kMaxTimelinePieces = 4000000;
+inline constexpr std::size_t kMaxTimelinePieces = 2000000;
 
 // A run's awake segment k, UTC seconds: from the boot (k = 0) or the wake of sleep k - 1, to
 // sleep k or the run's end (until, while running). From > To for what the log contradicts.

@@ -134,6 +134,9 @@ TEST(TimelineDays, DamagedTimesStayBounded) {
   EXPECT_EQ(rows.Days.size(), kMaxTimelineDays);
   EXPECT_EQ(rows.Pieces.size(), kMaxTimelineDays);  // the reversed run draws nothing
   EXPECT_TRUE(BuildTimelineDays(PowerHistory{}, 0, Cet).Days.empty());
+  // Runs that all claim the whole range: the work stops at the bound.
+  history.Runs.assign(100, history.Runs[0]);
+  EXPECT_EQ(BuildTimelineDays(history, 4'000'000'000, China).Pieces.size(), kMaxTimelinePieces);
 }
 
 }  // namespace
