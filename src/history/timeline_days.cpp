@@ -15,12 +15,12 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
 }
 
 // Days since 1970-01-01 to the proleptic Gregorian date (the era algorithm).
-struct CivilDate {
+struct CalendarDate {
   std::int64_t Year;
   int Month;
   int Day;
 };
-CivilDate CivilFromDays(std::int64_t days) {
+CalendarDate CivilFromDays(std::int64_t days) {
   days += 719468;
   const std::int64_t era = FloorDiv(days, 146097);
   const std::int64_t doe = days - era * 146097;
@@ -36,7 +36,7 @@ int WeekdayOf(std::int64_t days) {
   return static_cast<int>(((days + 3) % 7 + 7) % 7);  // 1970-01-01 was a Thursday
 }
 
-std::int64_t LocalDayOf(std::int64_t utc, const ZoneOffset& zone) {
+std::int64_t LocalDayNumber(std::int64_t utc, const ZoneOffset& zone) {
   return FloorDiv(utc + zone(utc), kDaySeconds);
 }
 
@@ -235,15 +235,15 @@ TimelineRows BuildTimelineDays(const PowerHistory& history, std::int64_t until,
   }
   const std::int64_t first = *history.HistoryFrom;
   until = std::max(until, first);
-  const std::int64_t lastDay = LocalDayOf(until, zone);
-  const std::int64_t firstDay =
-      std::max(LocalDayOf(first, zone), lastDay - static_cast<std::int64_t>(kMaxTimelineDays) + 1);
+  const std::int64_t lastDay = LocalDayNumber(until, zone);
+  const std::int64_t firstDay = std::max(LocalDayNumber(first, zone),
+                                         lastDay - static_cast<std::int64_t>(kMaxTimelineDays) + 1);
   const DayTable table(firstDay, static_cast<std::size_t>(lastDay - firstDay + 1), zone);
 
   rows.Days.resize(table.Count());
   for (std::size_t i = 0; i < table.Count(); ++i) {
     TimelineDay& day = rows.Days[table.Count() - 1 - i];
-    const CivilDate date = CivilFromDays(table.LocalDay(i));
+    const CalendarDate date = CivilFromDays(table.LocalDay(i));
     day.Year = static_cast<std::int32_t>(date.Year);
     day.Month = static_cast<std::uint8_t>(date.Month);
     day.Day = static_cast<std::uint8_t>(date.Day);
@@ -285,7 +285,7 @@ LocalFields ToLocalFields(std::int64_t utcSeconds, const ZoneOffset& zone) {
   const std::int64_t local = utcSeconds + zone(utcSeconds);
   const std::int64_t days = FloorDiv(local, kDaySeconds);
   const std::int64_t second = local - days * kDaySeconds;
-  const CivilDate date = CivilFromDays(days);
+  const CalendarDate date = CivilFromDays(days);
   return {static_cast<std::int32_t>(date.Year),
           date.Month,
           date.Day,
