@@ -24,7 +24,7 @@ struct LogResult {
 LogResult ReadOne(const std::string& file, present::ReportFormat format, std::int32_t biasMinutes) {
   LogResult result;
   present::RunRefresh refresh;
-  result.Reported = RefreshForReport({file, std::nullopt}, format, refresh);
+  result.Reported = RefreshForReport({file, std::nullopt}, refresh);
   if (result.Reported.Read) {
     result.Part = present::MakeLogPart(format, refresh, result.Reported.Name, MachineOfLog(file),
                                        biasMinutes);

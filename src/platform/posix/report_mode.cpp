@@ -3,6 +3,8 @@
 #include "history/local_time.h"
 #include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
+#include "platform/posix/zone_local_day.h"
+#include "present/day_report.h"
 #include "present/escaped_text.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
@@ -17,8 +19,7 @@ void PrintProblem(std::FILE* err, std::string_view name, std::string_view reason
   std::fflush(err);
 }
 
-ReportedHistory RefreshForReport(const HistoryRequest& request, present::ReportFormat format,
-                                 present::RunRefresh& refresh) {
+ReportedHistory RefreshForReport(const HistoryRequest& request, present::RunRefresh& refresh) {
   sources::LoggedUserDirectory loggedUsers;
   PasswdDirectory machineUsers;
   OpenedHistory opened = OpenHistory(request, loggedUsers);
@@ -34,21 +35,19 @@ ReportedHistory RefreshForReport(const HistoryRequest& request, present::ReportF
   }
   const std::unique_ptr<history::AccountApi> accounts =
       sources::LogAccounts(loggedUsers, machineUsers);
-  // The text report writes its rows straight from the runs; the exports read the list's.
-  const present::ListFill list =
-      format == present::ReportFormat::Text ? present::ListFill::Skip : present::ListFill::Fill;
-  refresh.Refresh(*opened.Log, *accounts, present::ChartFill::Skip, list);
+  // Every report writes its rows straight from the runs and the power history.
+  refresh.Refresh(*opened.Log, *accounts, present::ChartFill::Skip, present::ListFill::Skip);
   reported.Read = true;
   return reported;
 }
 
-int RunReport(const HistoryRequest& request, present::ReportFormat format, std::FILE* out,
-              std::FILE* err) {
+int RunReport(const HistoryRequest& request, present::ReportFormat format, present::ReportBy by,
+              std::FILE* out, std::FILE* err) {
   PosixClock clock;
   history::SetLocalBiasMinutes(history::ComputeLocalBias(clock));
 
   present::RunRefresh refresh;
-  const ReportedHistory reported = RefreshForReport(request, format, refresh);
+  const ReportedHistory reported = RefreshForReport(request, refresh);
   for (const sources::FileNote& problem : reported.Problems) {
     PrintProblem(err, problem.Name, problem.Text);
   }
@@ -60,7 +59,11 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, std::
     present::TextOut text([out](std::string_view part) {
       return std::fwrite(part.data(), 1, part.size(), out) == part.size();
     });
-    present::WriteReport(format, refresh, reported.Name, history::LocalBiasMinutes(), text);
+    if (by == present::ReportBy::Day) {
+      present::WriteDayReport(format, refresh, reported.Name, ZoneLocalDay, text);
+    } else {
+      present::WriteReport(format, refresh, reported.Name, history::LocalBiasMinutes(), text);
+    }
     written = text.Flush();
   }
   if (!written || std::fflush(out) != 0) {

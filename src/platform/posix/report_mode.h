@@ -28,17 +28,17 @@ struct ReportedHistory {
   bool Read = false;
 };
 
-// Opens the history asked for and rebuilds its runs into refresh, as the report in the given
-// form needs them. Touches nothing shared but the local bias, which the caller sets first, so
-// histories may be read this way on several threads at once.
-ReportedHistory RefreshForReport(const HistoryRequest& request, present::ReportFormat format,
-                                 present::RunRefresh& refresh);
+// Opens the history asked for and rebuilds its runs and power history into refresh, as every
+// report needs them. Touches nothing shared but the local bias, which the caller sets first,
+// so histories may be read this way on several threads at once.
+ReportedHistory RefreshForReport(const HistoryRequest& request, present::RunRefresh& refresh);
 
 // Prints the runs of the history asked for to out in the given form and returns 0: as text,
-// what the window would show; as CSV or JSON, the exports. A history that cannot be read prints
-// "orvanta: NAME: reason" to err and returns 1; one read only in part is reported as far as it
-// goes, with a line on err saying why.
-int RunReport(const HistoryRequest& request, present::ReportFormat format, std::FILE* out,
-              std::FILE* err);
+// what the window would show; as CSV or JSON, the exports. By day, one row per day of this
+// machine's local time zone instead. A history that cannot be read prints "orvanta: NAME:
+// reason" to err and returns 1; one read only in part is reported as far as it goes, with a
+// line on err saying why.
+int RunReport(const HistoryRequest& request, present::ReportFormat format, present::ReportBy by,
+              std::FILE* out, std::FILE* err);
 
 }  // namespace orvanta::platform
