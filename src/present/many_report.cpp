@@ -5,6 +5,7 @@
 
 #include "present/escaped_text.h"
 #include "present/export_text.h"
+#include "present/run_export.h"
 
 namespace orvanta::present {
 namespace {
@@ -77,6 +78,9 @@ ReportTotals TotalsOfRuns(const RunRefresh& refresh) {
   ReportTotals totals;
   totals.Count = static_cast<std::int64_t>(refresh.Runs.size());
   totals.TotalSeconds = refresh.TotalRunSeconds;
+  totals.HistoryFrom = refresh.Power.HistoryFrom;
+  totals.HistoryTo = refresh.Power.HistoryTo;
+  totals.SleepKnown = refresh.Power.SleepKnown;
   if (!refresh.Runs.empty()) {
     const history::DateTime newest = EndTime(refresh.Runs.front());
     const history::DateTime oldest = EndTime(refresh.Runs.back());
@@ -95,6 +99,13 @@ ReportTotals& operator+=(ReportTotals& sum, const ReportTotals& more) {
   if (more.Latest) {
     sum.Latest = std::max(sum.Latest.value_or(*more.Latest), *more.Latest);
   }
+  if (more.HistoryFrom) {
+    sum.HistoryFrom = std::min(sum.HistoryFrom.value_or(*more.HistoryFrom), *more.HistoryFrom);
+  }
+  if (more.HistoryTo) {
+    sum.HistoryTo = std::max(sum.HistoryTo.value_or(*more.HistoryTo), *more.HistoryTo);
+  }
+  sum.SleepKnown = sum.SleepKnown && more.SleepKnown;
   return sum;
 }
 
@@ -148,12 +159,18 @@ void ManyReportWriter::Finish() {
           ? static_cast<std::int64_t>(std::trunc(static_cast<double>(m_totals.TotalSeconds) /
                                                  (static_cast<double>(m_totals.Count) * 3600.0)))
           : 0;
+  const auto time = [this](const std::optional<std::int64_t>& seconds) {
+    return seconds ? JsonString(FormatIsoSeconds(*seconds, m_biasMinutes)) : std::string("null");
+  };
   std::string& text = m_out.Buffer();
   text += "\n  ],\n  \"summary\": {\"count\": " + std::to_string(m_totals.Count) +
           ", \"days\": " + std::to_string(days) +
           ", \"total_hours\": " + std::to_string(m_totals.TotalSeconds / 3600) +
           ", \"average_hours\": " + std::to_string(averageHours) +
-          ", \"total_seconds\": " + std::to_string(m_totals.TotalSeconds) + "}\n}\n";
+          ", \"total_seconds\": " + std::to_string(m_totals.TotalSeconds) +
+          ", \"history_from\": " + time(m_totals.HistoryFrom) +
+          ", \"history_to\": " + time(m_totals.HistoryTo) +
+          ", \"sleep_known\": " + (m_totals.SleepKnown ? "true" : "false") + "}\n}\n";
   m_out.Flush();
 }
 

@@ -13,13 +13,17 @@
 
 namespace orvanta::present {
 
-// What a report of several logs adds up: runs, run seconds, and the earliest and latest end of
-// a run (its boot time, else its shutdown time; local) for the day span.
+// What a report of several logs adds up: runs, run seconds, the earliest and latest end of a
+// run (its boot time, else its shutdown time; local) for the day span, the times of the oldest
+// and newest record (seconds since 1970, UTC), and whether every log records sleep.
 struct ReportTotals {
   std::int64_t Count = 0;
   std::int64_t TotalSeconds = 0;
   std::optional<history::DateTime> Earliest;
   std::optional<history::DateTime> Latest;
+  std::optional<std::int64_t> HistoryFrom;
+  std::optional<std::int64_t> HistoryTo;
+  bool SleepKnown = true;
 };
 
 ReportTotals TotalsOfRuns(const RunRefresh& refresh);
@@ -44,7 +48,9 @@ LogPart MakeLogPart(ReportFormat format, const RunRefresh& refresh, std::string_
 // all logs together. Nothing is written without parts.
 class ManyReportWriter {
  public:
-  ManyReportWriter(ReportFormat format, TextOut& out) : m_format(format), m_out(out) {}
+  // biasMinutes: the offset the local times were shifted by, for the summary's times.
+  ManyReportWriter(ReportFormat format, TextOut& out, std::int32_t biasMinutes)
+      : m_format(format), m_out(out), m_biasMinutes(biasMinutes) {}
   void Add(const LogPart& part, const ReportTotals& totals);
   // Ends the report.
   void Finish();
@@ -52,6 +58,7 @@ class ManyReportWriter {
  private:
   ReportFormat m_format;
   TextOut& m_out;
+  std::int32_t m_biasMinutes = 0;
   std::size_t m_written = 0;
   ReportTotals m_totals;
 };

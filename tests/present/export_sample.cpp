@@ -18,7 +18,7 @@ constexpr const char* kSource = "/var/log/wtmp\x01\xFF";
 
 std::string ManyReport(ReportFormat format, std::int32_t bias) {
   return CollectText([&](TextOut& out) {
-    ManyReportWriter writer(format, out);
+    ManyReportWriter writer(format, out, bias);
     RunRefresh first;
     FillHostileExample(first);
     writer.Add(MakeLogPart(format, first, kSource, "pc,\"1\"\r\n", bias), TotalsOfRuns(first));

@@ -51,7 +51,7 @@ int RunManyReports(std::span<const std::string> files, present::ReportFormat for
     present::TextOut text([out](std::string_view part) {
       return std::fwrite(part.data(), 1, part.size(), out) == part.size();
     });
-    present::ManyReportWriter writer(format, text);
+    present::ManyReportWriter writer(format, text, bias);
     RunSideBySide(
         files.size(), threads, [&](std::size_t i) { results[i] = ReadOne(files[i], format, bias); },
         [&](std::size_t i) {
