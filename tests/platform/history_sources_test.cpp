@@ -14,7 +14,6 @@
 #include "platform/posix/history_open.h"
 #include "platform/posix/journal_history.h"
 #include "platform/posix/wtmpdb_history.h"
-#include "sources/logged_user_directory.h"
 #include "support/record_reading.h"
 #include "support/sample_files.h"
 
@@ -187,13 +186,11 @@ TEST(OpenHistory, FilesAreRecognisedByWhatTheyHold) {
     if (!haveJournal && c.Path.string().find("journal") != std::string::npos) {
       continue;
     }
-    sources::LoggedUserDirectory users;
     OpenedHistory opened = OpenHistory({c.Path.string(), {}}, users);
     EXPECT_EQ(opened.Error, c.Error) << c.Path;
-    EXPECT_EQ(opened.Log != nullptr, *c.Error == '\0') << c.Path;
+    EXPECT_EQ(opened.Value != nullptr, *c.Error == '\0') << c.Path;
     EXPECT_EQ(opened.Name, c.Path.string());
   }
-  sources::LoggedUserDirectory users;
   OpenedHistory broken = OpenHistory({(scratch.Dir / "broken.db").string(), {}}, users);
   EXPECT_FALSE(broken.Log);
   EXPECT_NE(broken.Error, "");

@@ -14,7 +14,6 @@
 #include <thread>
 
 #include "platform/posix/history_open.h"
-#include "sources/logged_user_directory.h"
 #include "support/wtmpdb_writer.h"
 
 namespace orvanta::platform {
@@ -121,7 +120,6 @@ TEST(WtmpdbSideFiles, ReadWithoutWritingAndSayWhatWasLeftUnread) {
     const Case& c = cases[i];
     ASSERT_EQ(c.Written, "") << c.Name;
     const std::set<std::string> before = scratch.Names();
-    sources::LoggedUserDirectory users;
     OpenedHistory opened = OpenHistory({path + std::to_string(i + 1), {}}, users);
     EXPECT_EQ(opened.Error, "") << c.Name;
     EXPECT_EQ(opened.Note, c.Note) << c.Name;

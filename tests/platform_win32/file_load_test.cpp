@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "platform/win32/win32_file_load.h"
-#include "sources/logged_user_directory.h"
 #include "support/record_reading.h"
 
 namespace orvanta::platform {
@@ -52,10 +51,9 @@ TEST(Win32FileLoad, OpensASavedSystemLog) {
   if (path.empty()) {
     GTEST_SKIP() << "the samples are not there";
   }
-  sources::LoggedUserDirectory users;
-  sources::OpenedLog opened = OpenLogFile(path, users);
-  ASSERT_TRUE(opened.Log) << opened.Error;
-  EXPECT_EQ(testsupport::ReadRecords(*opened.Log).size(), 6063u);
+  sources::OpenedLog opened = OpenLogFile(path);
+  ASSERT_TRUE(opened.Value) << opened.Error;
+  EXPECT_EQ(testsupport::ReadRecords(testsupport::RecordLog(*opened.Value)).size(), 6063u);
 }
 
 }  // namespace
