@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <vector>
 
-#include "history/event_log_reader.h"
 #include "platform/posix/file_load.h"
 #include "support/byte_writer.h"
 #include "support/event_mix.h"
@@ -16,7 +15,7 @@
 namespace orvanta::platform {
 namespace {
 
-using Records = std::vector<std::vector<std::uint8_t>>;
+using Records = std::vector<history::HistoryEvent>;
 
 enum class Kind { Evt, Wtmp };
 enum class When { BeforeRead, MidRead };
@@ -41,9 +40,8 @@ Records ReadCut(const std::string& path, std::optional<std::size_t> keep, When w
     cut();
   }
   Records records;
-  history::ReadSystemLog(*opened.Value, [&](std::span<const std::uint8_t> record) {
-    const std::uint32_t length = record[0] | record[1] << 8 | record[2] << 16 | record[3] << 24;
-    records.emplace_back(record.begin(), record.begin() + length);
+  opened.Value->Read([&](const history::HistoryEvent& record) {
+    records.push_back(record);
     if (keep && when == When::MidRead && records.size() == expected / 3) {
       cut();
     }

@@ -31,12 +31,13 @@ TEST(Win32FileLoad, LoadsFilesWholeAndNamesWhatFails) {
       {"device", "NUL", false, 0},
   };
   for (const LoadCase& c : cases) {
-    const sources::FileLoad load = LoadFile(c.Path);
+    const sources::Opened<sources::BlockReader> load = LoadFile(c.Path);
     EXPECT_EQ(load.Error.empty(), c.Loads) << c.Name << ": " << load.Error;
-    EXPECT_EQ(load.Bytes.Size(), c.Size) << c.Name;
+    EXPECT_EQ(load.Value.Size(), c.Size) << c.Name;
   }
-  const sources::FileLoad abc = LoadFile(kScratch + "/abc.bin");
-  EXPECT_EQ(std::string(abc.Bytes.Span().begin(), abc.Bytes.Span().end()), "abc");
+  const sources::Opened<sources::BlockReader> abc = LoadFile(kScratch + "/abc.bin");
+  const std::span<const std::uint8_t> head = abc.Value.Head(3);
+  EXPECT_EQ(std::string(head.begin(), head.end()), "abc");
 }
 
 // The shared samples lie beside the clone; a worktree keeps its clone one level deeper.

@@ -71,6 +71,8 @@ FileRead ReadFile(const std::string& path, const SigbusGuard& guard, sources::Jo
                     std::make_move_iterator(read.Boots.end()));
   rows.Logins.insert(rows.Logins.end(), std::make_move_iterator(read.Logins.begin()),
                      std::make_move_iterator(read.Logins.end()));
+  rows.Power.insert(rows.Power.end(), std::make_move_iterator(read.Power.begin()),
+                    std::make_move_iterator(read.Power.end()));
   return {true, std::move(problem)};
 }
 

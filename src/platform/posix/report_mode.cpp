@@ -6,7 +6,6 @@
 #include "present/escaped_text.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
-#include "sources/logged_user_directory.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
@@ -22,26 +21,25 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, std::
   PosixClock clock;
   history::SetLocalBiasMinutes(history::ComputeLocalBias(clock));
 
-  sources::LoggedUserDirectory loggedUsers;
-  PasswdDirectory machineUsers;
-  OpenedHistory opened = OpenHistory(request, loggedUsers);
+  sources::OpenedLog opened = OpenHistory(request);
   for (const sources::FileNote& note : opened.FileNotes) {
     PrintProblem(err, note.Name, note.Text);
   }
-  if (!opened.Log) {
+  if (!opened.Value) {
     PrintProblem(err, opened.Name, opened.Error);
     return 1;
   }
   if (!opened.Note.empty()) {
     PrintProblem(err, opened.Name, opened.Note);
   }
-  const std::unique_ptr<history::AccountApi> accounts =
-      sources::LogAccounts(loggedUsers, machineUsers);
+  // The SIDs of an event log file are named as this machine names them.
+  PasswdDirectory machineUsers;
+  sources::UnixAccountApi accounts(machineUsers);
   present::RunRefresh refresh;
   // The text report writes its rows straight from the runs; the exports read the list's.
   const present::ListFill list =
       format == present::ReportFormat::Text ? present::ListFill::Skip : present::ListFill::Fill;
-  refresh.Refresh(*opened.Log, *accounts, present::ChartFill::Skip, list);
+  refresh.Refresh(*opened.Value, accounts, present::ChartFill::Skip, list);
   bool written = false;
   {
     present::TextOut text([out](std::string_view part) {
