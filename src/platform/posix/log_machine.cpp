@@ -71,12 +71,11 @@ std::string MachineOfLog(const std::string& path) {
   if (S_ISREG(info.st_mode) && IsJournalFile(path)) {
     return JournalMachine(path, false);
   }
-  sources::FileLoad load = LoadFile(path);
-  if (!load.Error.empty()) {
+  sources::Opened<sources::BlockReader> load = LoadFile(path);
+  if (!load.Ok()) {
     return {};
   }
-  return sources::MachineOfLogFile(load.Source ? sources::BlockReader(std::move(load.Source))
-                                               : sources::BlockReader(std::move(load.Bytes)));
+  return sources::MachineOfLogFile(std::move(load.Value));
 }
 
 }  // namespace orvanta::platform

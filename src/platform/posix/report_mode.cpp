@@ -8,7 +8,6 @@
 #include "present/escaped_text.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
-#include "sources/logged_user_directory.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
@@ -20,23 +19,22 @@ void PrintProblem(std::FILE* err, std::string_view name, std::string_view reason
 }
 
 ReportedHistory RefreshForReport(const HistoryRequest& request, present::RunRefresh& refresh) {
-  sources::LoggedUserDirectory loggedUsers;
-  PasswdDirectory machineUsers;
-  OpenedHistory opened = OpenHistory(request, loggedUsers);
+  sources::OpenedLog opened = OpenHistory(request);
   ReportedHistory reported;
   reported.Name = opened.Name;
   reported.Problems = std::move(opened.FileNotes);
-  if (!opened.Log) {
+  if (!opened.Value) {
     reported.Problems.push_back({opened.Name, opened.Error});
     return reported;
   }
   if (!opened.Note.empty()) {
     reported.Problems.push_back({opened.Name, opened.Note});
   }
-  const std::unique_ptr<history::AccountApi> accounts =
-      sources::LogAccounts(loggedUsers, machineUsers);
+  // The SIDs of an event log file are named as this machine names them.
+  PasswdDirectory machineUsers;
+  sources::UnixAccountApi accounts(machineUsers);
   // Every report writes its rows straight from the runs and the power history.
-  refresh.Refresh(*opened.Log, *accounts, present::ChartFill::Skip, present::ListFill::Skip);
+  refresh.Refresh(*opened.Value, accounts, present::ChartFill::Skip, present::ListFill::Skip);
   reported.Read = true;
   return reported;
 }
