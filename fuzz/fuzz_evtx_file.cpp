@@ -2,10 +2,12 @@
 // once with every chunk's checksums made to match, so that mutations reach the binary XML.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "pipeline_check.h"
 #include "sources/evtx_log.h"
+#include "sources/evtx_record_log.h"
 #include "support/evtx_writer.h"
 
 namespace {
@@ -14,10 +16,20 @@ void Check(std::span<const std::uint8_t> bytes) {
   using orvanta::sources::BlockReader;
   using orvanta::sources::ByteBuffer;
   orvanta::sources::EvtxLog log =
-      orvanta::sources::EvtxLog::Read(BlockReader(ByteBuffer::CopyOf(bytes)));
-  if (log.Readable()) {
-    orvanta::fuzz::RefreshAndCheck(log);
+      orvanta::sources::EvtxLog::Open(BlockReader(ByteBuffer::CopyOf(bytes)));
+  if (!log.Readable()) {
+    return;
   }
+  // Events come newest first by record number, whatever the bytes say.
+  std::uint64_t previous = UINT64_MAX;
+  log.Read([&previous](const orvanta::history::HistoryEvent& event) {
+    if (event.RecordId > previous) {
+      std::abort();
+    }
+    previous = event.RecordId;
+  });
+  orvanta::sources::EvtxRecordLog records(std::move(log));
+  orvanta::fuzz::RefreshAndCheck(records);
 }
 
 }  // namespace

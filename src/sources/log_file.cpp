@@ -4,6 +4,7 @@
 #include "sources/evt_file_log.h"
 #include "sources/evtx_file.h"
 #include "sources/evtx_log.h"
+#include "sources/evtx_record_log.h"
 #include "sources/wtmp_log.h"
 
 namespace orvanta::sources {
@@ -29,17 +30,17 @@ OpenedLog LogFromReader(BlockReader bytes, UserDirectory& users, ExpectedLog exp
             {}};
   }
   if (HasEvtxSignature(bytes.Head(8))) {
-    auto log = std::make_unique<EvtxLog>(EvtxLog::Read(std::move(bytes)));
-    if (!log->Readable()) {
+    EvtxLog log = EvtxLog::Open(std::move(bytes));
+    if (!log.Readable()) {
       return {nullptr, "damaged event log", {}};
     }
-    const std::size_t damaged = log->DamagedChunks();
+    const std::size_t damaged = log.DamagedChunks();
     std::string warning;
     if (damaged > 0) {
       warning = std::to_string(damaged) + (damaged == 1 ? " damaged chunk" : " damaged chunks") +
                 " skipped";
     }
-    return {std::move(log), {}, std::move(warning)};
+    return {std::make_unique<EvtxRecordLog>(std::move(log)), {}, std::move(warning)};
   }
   if (std::optional<WtmpLayoutChoice> choice = ChooseWtmpLayout(bytes)) {
     // A close call is said, so that a misread file can be recognised as one.

@@ -1,8 +1,10 @@
+#include "sources/evtx_log.h"
+
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
-#include "history/event_record.h"
 #include "sources/log_file.h"
 #include "sources/logged_user_directory.h"
 #include "support/evtx_writer.h"
@@ -51,14 +53,22 @@ struct Served {
   friend bool operator==(const Served&, const Served&) = default;
 };
 
-std::vector<Served> Serve(history::EventLogApi& log) {
+// The boots, logons and clean shutdowns of the file, by the codes the event log gives them.
+std::vector<Served> Serve(const Bytes& file) {
+  constexpr std::array<std::pair<history::EventKind, std::uint16_t>, 3> kCodes{{
+      {history::EventKind::Boot, 6005},
+      {history::EventKind::CleanShutdown, 6006},
+      {history::EventKind::Logon, 7035},
+  }};
+  EvtxLog log = EvtxLog::Open(BlockReader(ByteBuffer::CopyOf(file)));
   std::vector<Served> served;
-  for (const Bytes& bytes : testsupport::ReadRecords(log)) {
-    const auto record = history::EventRecordView::Parse(bytes);
-    EXPECT_TRUE(record);
-    const auto sid = record->UserSid();
-    served.push_back({record->RecordNumber(), record->EventCode(), record->TimeGenerated(),
-                      Bytes(sid.begin(), sid.end())});
+  for (const history::HistoryEvent& event : testsupport::ReadHistory(log)) {
+    for (const auto& [kind, code] : kCodes) {
+      if (event.Kind == kind) {
+        served.push_back({static_cast<std::uint32_t>(event.RecordId), code,
+                          static_cast<std::uint32_t>(event.Seconds), event.Sid});
+      }
+    }
   }
   return served;
 }
@@ -80,14 +90,15 @@ TEST(EvtxLog, TranslatesBootsLogonsAndShutdownsNewestFirst) {
   w.Add({"Microsoft-Windows-Kernel-General", 6005, t + 3, {}, {}}, 4);  // not the event log's
   w.Add({"EventLog", 6008, t + 4, {}, {}}, 5);                          // not a run's end
   w.Add({"eventlog", 6006, t + 5, {}, {}}, 6);
+  const Bytes file = WriteEvtxFile({w.Finish()}, 1);
   LoggedUserDirectory users;
-  OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(WriteEvtxFile({w.Finish()}, 1)), users);
+  OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(file), users);
   ASSERT_TRUE(opened.Log) << opened.Error;
   EXPECT_EQ(opened.Warning, "");
   const auto u = static_cast<std::uint32_t>(t);
   const std::vector<Served> expected = {
       {6, 6006, u + 5, {}}, {3, 7035, u + 2, kUser}, {2, 7035, u + 1, kUser}, {1, 6005, u, {}}};
-  EXPECT_EQ(Serve(*opened.Log), expected);
+  EXPECT_EQ(Serve(file), expected);
 }
 
 struct DamageCase {
@@ -197,12 +208,13 @@ TEST(EvtxLog, DamagedFilesServeWhatStillReads) {
       {"header only", [] { return WriteEvtxFile({}, 0); }, {}, "damaged event log", ""},
   };
   for (const DamageCase& c : cases) {
+    const Bytes file = c.File();
     LoggedUserDirectory users;
-    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.File()), users);
+    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(file), users);
     EXPECT_EQ(opened.Error, c.Error) << c.Name;
     EXPECT_EQ(opened.Warning, c.Warning) << c.Name;
     if (opened.Log) {
-      EXPECT_EQ(Numbers(Serve(*opened.Log)), c.Numbers) << c.Name;
+      EXPECT_EQ(Numbers(Serve(file)), c.Numbers) << c.Name;
     }
   }
 }

@@ -5,7 +5,7 @@
 #include <memory>
 #include <regex>
 
-#include "history/event_record.h"
+#include "sources/evtx_log.h"
 #include "sources/log_file.h"
 #include "sources/logged_user_directory.h"
 #include "support/record_reading.h"
@@ -29,23 +29,34 @@ constexpr std::array<SampleCase, 3> kSamples{{
     {"server2012-System.evtx", 8, 6},
 }};
 
-// Counts of served event codes, and whether record numbers only go down.
+// Counts of boots, clean shutdowns and logons by the codes the event log gives them, and
+// whether their record numbers only go down.
 std::map<std::uint16_t, std::size_t> ServedCodes(const std::string& path, bool& newestFirst) {
+  constexpr std::array<std::pair<history::EventKind, std::uint16_t>, 3> kCodes{{
+      {history::EventKind::Boot, 6005},
+      {history::EventKind::CleanShutdown, 6006},
+      {history::EventKind::Logon, 7035},
+  }};
+  const std::vector<std::uint8_t> file = ReadFileBytes(path);
   LoggedUserDirectory users;
-  OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(ReadFileBytes(path)), users);
+  OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(file), users);
   EXPECT_TRUE(opened.Log) << opened.Error;
   EXPECT_EQ(opened.Warning, "") << path;
   std::map<std::uint16_t, std::size_t> codes;
   newestFirst = true;
-  std::uint32_t previous = UINT32_MAX;
+  std::uint64_t previous = UINT64_MAX;
   if (!opened.Log) {
     return codes;
   }
-  for (const auto& bytes : testsupport::ReadRecords(*opened.Log)) {
-    const auto record = history::EventRecordView::Parse(bytes);
-    ++codes[record->EventCode()];
-    newestFirst = newestFirst && record->RecordNumber() < previous;
-    previous = record->RecordNumber();
+  EvtxLog log = EvtxLog::Open(BlockReader(ByteBuffer::CopyOf(file)));
+  for (const history::HistoryEvent& event : testsupport::ReadHistory(log)) {
+    for (const auto& [kind, code] : kCodes) {
+      if (event.Kind == kind) {
+        ++codes[code];
+        newestFirst = newestFirst && event.RecordId < previous;
+        previous = event.RecordId;
+      }
+    }
   }
   return codes;
 }

@@ -18,6 +18,12 @@ std::vector<std::vector<std::uint8_t>> ReadRecords(history::EventLogApi& log) {
   return records;
 }
 
+std::vector<history::HistoryEvent> ReadHistory(history::EventHistory& history) {
+  std::vector<history::HistoryEvent> events;
+  history.Read([&events](const history::HistoryEvent& event) { events.push_back(event); });
+  return events;
+}
+
 std::vector<std::uint32_t> RecordNumbers(const std::vector<std::vector<std::uint8_t>>& records) {
   std::vector<std::uint32_t> numbers;
   for (const auto& bytes : records) {

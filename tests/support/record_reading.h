@@ -3,12 +3,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "history/event_history.h"
 #include "history/event_log_api.h"
 
 namespace orvanta::testsupport {
 
 // Every record the log serves through the reader, newest first, as bytes.
 std::vector<std::vector<std::uint8_t>> ReadRecords(history::EventLogApi& log);
+
+// Every event the history delivers, in order.
+std::vector<history::HistoryEvent> ReadHistory(history::EventHistory& history);
 
 // The record numbers of records.
 std::vector<std::uint32_t> RecordNumbers(const std::vector<std::vector<std::uint8_t>>& records);
