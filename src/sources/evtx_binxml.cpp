@@ -41,6 +41,7 @@ enum ValueType : std::uint8_t {
   kSizeT = 0x10,
   kSystemTime = 0x12,
   kBinXml = 0x21,
+  kUtf16Array = 0x81,  // strings each ended by a zero unit
 };
 
 // Elements whose content or attributes hold a wanted field.
@@ -526,9 +527,26 @@ EvtxData EvtxBinXml::DataValue(const Value& value) const {
 void EvtxBinXml::ApplyData(const Plan& plan, const std::vector<Value>* values,
                            EvtxFields& fields) const {
   for (const DataSource& item : plan.Data) {
+    const Value* value =
+        values && item.Value.Substitution && *item.Value.Substitution < values->size()
+            ? &(*values)[*item.Value.Substitution]
+            : nullptr;
+    if (value && value->Type == kUtf16Array) {
+      // Classic sources log their strings as one array that stands for one element each.
+      std::size_t begin = 0;
+      const std::size_t units = value->Size / 2;
+      for (std::size_t i = 0; i <= units && fields.Data.size() < kMaxDataItems; ++i) {
+        if (i == units ? begin < units : m_chunk.U16(value->Offset + 2 * i) == 0) {
+          fields.Data.push_back(
+              {item.Name, Utf8Text(value->Offset + 2 * begin, i - begin), {}, {}});
+          begin = i + 1;
+        }
+      }
+      continue;
+    }
     EvtxData& data = fields.Data.emplace_back();
-    if (values && item.Value.Substitution && *item.Value.Substitution < values->size()) {
-      data = DataValue((*values)[*item.Value.Substitution]);
+    if (value) {
+      data = DataValue(*value);
     } else if (item.Value.Literal) {
       data.Text = *item.Value.Literal;
       data.Number = DecimalNumber(data.Text);
