@@ -20,6 +20,7 @@ constexpr std::uint32_t kSystemTemplateId = 0x692728FE;
 constexpr std::uint32_t kEventDataTemplateId = 0x4329D877;
 constexpr std::uint32_t kItemsTemplateId = 0x1074D47A;
 constexpr std::uint8_t kBinaryType = 0x0E;
+constexpr std::uint8_t kUtf16Array = 0x81;
 
 std::uint16_t NameHash(const std::string& name) {
   std::uint32_t h = 0;
@@ -159,12 +160,26 @@ void EvtxChunkWriter::EventDataBody() {
   m_w.U8(0x04);
 }
 
-// Value #i fills item i, then the binary data.
+// Unnamed items are written as classic sources write their strings: one string array that
+// stands for one Data element each.
+namespace {
+bool Classic(const EvtxEventSpec& event) {
+  return !event.Data.empty() && event.Data.front().Name.empty();
+}
+}  // namespace
+
+// Value #i fills item i (or #0 all of a classic event's), then the binary data.
 void EvtxChunkWriter::ItemsBody() {
   Open("EventData", false);
   m_w.U8(0x02);
   std::uint16_t index = 0;
-  for (const EvtxDataSpec& item : m_event->Data) {
+  if (Classic(*m_event)) {
+    Open("Data", false);
+    m_w.U8(0x02);
+    Substitution(index++, kUtf16Array);
+    m_w.U8(0x04);
+  }
+  for (const EvtxDataSpec& item : Classic(*m_event) ? std::vector<EvtxDataSpec>() : m_event->Data) {
     const std::uint8_t types[] = {kUtf16, kUInt32, kUInt64, kFiletime};
     Open("Data", !item.Name.empty());
     if (!item.Name.empty()) {
@@ -191,7 +206,15 @@ void EvtxChunkWriter::ItemsBody() {
 
 void EvtxChunkWriter::ItemsValues(const EvtxEventSpec& event) {
   std::vector<ValueBytes> values;
-  for (const EvtxDataSpec& item : event.Data) {
+  if (Classic(event)) {
+    ValueBytes& strings = values.emplace_back(ValueBytes{kUtf16Array, {}});
+    for (const EvtxDataSpec& item : event.Data) {
+      const std::vector<std::uint8_t> text = Utf16(item.Text);
+      strings.Bytes.insert(strings.Bytes.end(), text.begin(), text.end());
+      strings.Bytes.insert(strings.Bytes.end(), {0, 0});
+    }
+  }
+  for (const EvtxDataSpec& item : Classic(event) ? std::vector<EvtxDataSpec>() : event.Data) {
     const auto number = static_cast<std::uint64_t>(item.Number);
     switch (item.Type) {
       case EvtxDataType::Text:
