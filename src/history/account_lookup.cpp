@@ -14,23 +14,27 @@ constexpr std::array<std::string_view, 3> kIgnoredAccountParts = {"N/A", "SYSTEM
 }  // namespace
 
 std::string LookupEventAccount(AccountApi& accounts, const EventRecordView& record) {
-  std::span<const std::uint8_t> sid = record.UserSid();
+  return LookupSidAccount(accounts, record.UserSid());
+}
+
+std::string BoundedAccountName(std::string name) {
+  if (std::size_t end = name.find('\0'); end != std::string::npos) {
+    name.resize(end);
+  }
+  if (name.size() > kMaxAccountNameLength) {
+    return std::string(kNoAccountName);
+  }
+  return name;
+}
+
+std::string LookupSidAccount(AccountApi& accounts, std::span<const std::uint8_t> sid) {
   if (sid.empty()) {
     return std::string(kNoAccountName);
   }
   try {
     std::optional<std::string> name = accounts.LookupAccountSid(sid);
-    if (!name) {
-      return std::string(kNoAccountName);
-    }
     // The name ends at its terminating null, as it would in the fixed buffer.
-    if (std::size_t end = name->find('\0'); end != std::string::npos) {
-      name->resize(end);
-    }
-    if (name->size() > kMaxAccountNameLength) {
-      return std::string(kNoAccountName);
-    }
-    return std::move(*name);
+    return name ? BoundedAccountName(std::move(*name)) : std::string(kNoAccountName);
   } catch (const std::exception&) {
     return std::string(kNoAccountName);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,12 @@ inline constexpr std::string_view kNoAccountName = "N/A";
 // the SID would leave the record, no account matches, the name does not fit 260 characters,
 // or the lookup raises an error. Every call asks the account database afresh.
 std::string LookupEventAccount(AccountApi& accounts, const EventRecordView& record);
+// The same for SID bytes read from any log.
+std::string LookupSidAccount(AccountApi& accounts, std::span<const std::uint8_t> sid);
+
+// A name as a log records it, held to what the account lookup would give: cut at a null, and
+// "N/A" beyond 260 characters.
+std::string BoundedAccountName(std::string name);
 
 // True when the name contains "N/A", "SYSTEM" or "LOCAL SERVICE" anywhere, case sensitive.
 bool IsIgnoredAccount(std::string_view name);

@@ -38,9 +38,9 @@ enum class SleepKind : std::uint8_t {
 
 // Who asked for a shutdown and why, as the log words it (empty where it does not say).
 struct ShutdownDetails {
-  std::string Initiator;  // the process that asked
-  std::string User;       // the account it asked for, "DOMAIN\name" as logged
-  std::string Reason;     // the reason text
+  std::string Initiator;   // the process that asked
+  std::string User;        // the account it asked for, "DOMAIN\name" as logged
+  std::string Reason;      // the reason text
   std::string ReasonCode;  // as logged, "0x80020003"
   std::string Kind;        // "restart", "power off", ...
 
@@ -57,15 +57,15 @@ struct HistoryEvent {
   std::string User;
   std::vector<std::uint8_t> Sid;
 
-  BootType Boot = BootType::Unknown;   // Boot, BootTypeReport
+  BootType Boot = BootType::Unknown;     // Boot, BootTypeReport
   SleepKind Sleep = SleepKind::Unknown;  // SleepStart, SleepEnd
   // SleepEnd: when the sleep began, where the record says (Power-Troubleshooter 1).
   // UnexpectedShutdownReport: the reported end. ClockChange: the time before the change.
   std::optional<std::int64_t> OtherSeconds;
-  std::string WakeSource;              // SleepEnd: as the log names it, empty when unknown
-  std::optional<bool> Attended;        // SleepEnd: whether a person stayed, where known
-  bool Failed = false;                 // SleepEnd: going to sleep failed, the machine never slept
-  ShutdownDetails Shutdown;            // ShutdownRequest, or CleanShutdown where it says
+  std::string WakeSource;        // SleepEnd: as the log names it, empty when unknown
+  std::optional<bool> Attended;  // SleepEnd: whether a person stayed, where known
+  bool Failed = false;           // SleepEnd: going to sleep failed, the machine never slept
+  ShutdownDetails Shutdown;      // ShutdownRequest, or CleanShutdown where it says
 
   friend bool operator==(const HistoryEvent&, const HistoryEvent&) = default;
 };

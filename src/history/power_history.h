@@ -23,8 +23,8 @@ struct SleepPeriod {
   std::int64_t From = 0;
   std::int64_t To = 0;
   SleepKind Kind = SleepKind::Unknown;
-  std::string WakeSource;         // empty when the log does not say
-  std::optional<bool> Attended;   // whether a person stayed after the wake, where known
+  std::string WakeSource;        // empty when the log does not say
+  std::optional<bool> Attended;  // whether a person stayed after the wake, where known
 
   friend bool operator==(const SleepPeriod&, const SleepPeriod&) = default;
 };

@@ -1,5 +1,6 @@
 #include "present/run_refresh.h"
 
+#include "history/event_record_history.h"
 #include "present/run_chart.h"
 #include "present/run_list.h"
 
@@ -21,7 +22,13 @@ RunRefresh::RunRefresh(ui::ListViewModel& list, chart::TBarSeries& series,
 
 void RunRefresh::Refresh(history::EventLogApi& log, history::AccountApi& accounts, ChartFill chart,
                          ListFill list) {
-  history::RebuildRuns(Runs, log, accounts, NewestRecordTime);
+  history::EventRecordHistory history(log);
+  Refresh(history, accounts, chart, list);
+}
+
+void RunRefresh::Refresh(history::EventHistory& history, history::AccountApi& accounts,
+                         ChartFill chart, ListFill list) {
+  history::RebuildRuns(Runs, history, accounts, NewestRecordTime, &Power);
   if (list == ListFill::Fill) {
     FillRunList(Runs, UiLWMsg, TotalRunSeconds, m_texts);
   } else {

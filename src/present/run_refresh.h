@@ -41,6 +41,9 @@ class RunRefresh {
   // with ListFill::Skip the list is emptied and the runs are only completed (CompleteRuns).
   void Refresh(history::EventLogApi& log, history::AccountApi& accounts,
                ChartFill chart = ChartFill::Fill, ListFill list = ListFill::Fill);
+  // The same for any history; the power history is built beside the runs.
+  void Refresh(history::EventHistory& history, history::AccountApi& accounts,
+               ChartFill chart = ChartFill::Fill, ListFill list = ListFill::Fill);
 
  private:
   // Storage of a headless refresh; declared before the references that may point into it.
@@ -52,6 +55,8 @@ class RunRefresh {
   std::int64_t TotalRunSeconds = 0;
   // The local time of the newest record the last refresh read; 0 for none.
   history::DateTime NewestRecordTime = 0;
+  // Sleeps, wakes and how each run ended, one entry per run of Runs.
+  history::PowerHistory Power;
   ui::ListViewModel& UiLWMsg;
   chart::TBarSeries& Series1;
   StatusCaptions StatusPanes;

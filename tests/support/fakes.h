@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "history/account_api.h"
+#include "history/event_history.h"
 #include "history/event_log_api.h"
 #include "history/local_time.h"
 
@@ -74,6 +75,19 @@ class FakeAccounts : public history::AccountApi {
   std::map<std::string, std::string> Names;
   int Calls = 0;
   std::optional<std::string> LookupAccountSid(std::span<const std::uint8_t> sid) override;
+};
+
+// A history of the given events, served in the order given (newest first, as logs serve them).
+class FakeEventHistory : public history::EventHistory {
+ public:
+  std::vector<history::HistoryEvent> Events;
+  bool Sleep = true;
+  void Read(const history::EventSink& sink) override {
+    for (const history::HistoryEvent& event : Events) {
+      sink(event);
+    }
+  }
+  bool SleepKnown() const override { return Sleep; }
 };
 
 // Sets LocalBiasMinutes for one test and restores it afterwards.
