@@ -20,14 +20,20 @@ void Check(std::span<const std::uint8_t> bytes) {
   if (!log.Readable()) {
     return;
   }
-  // Events come newest first by record number, whatever the bytes say.
-  std::uint64_t previous = UINT64_MAX;
-  log.Read([&previous](const orvanta::history::HistoryEvent& event) {
-    if (event.RecordId > previous) {
+  // Each reading delivers the whole history again, the same.
+  std::vector<orvanta::history::HistoryEvent> first;
+  log.Read([&first](const orvanta::history::HistoryEvent& event) { first.push_back(event); });
+  std::size_t again = 0;
+  log.Read([&](const orvanta::history::HistoryEvent& event) {
+    if (again >= first.size() || !(first[again++] == event)) {
       std::abort();
     }
-    previous = event.RecordId;
   });
+  if (again != first.size()) {
+    std::abort();
+  }
+  orvanta::fuzz::RefreshAndCheck(log);
+  // The same events served as event records, as the file's reading still serves them.
   orvanta::sources::EvtxRecordLog records(std::move(log));
   orvanta::fuzz::RefreshAndCheck(records);
 }

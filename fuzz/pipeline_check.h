@@ -36,8 +36,10 @@ class FixedUsers final : public sources::UserDirectory {
   }
 };
 
-// Runs the whole refresh on the log and checks what must hold whatever the bytes were.
-inline void RefreshAndCheck(history::EventLogApi& log) {
+// Runs the whole refresh on the log (an event log or a history of neutral events) and checks
+// what must hold whatever the bytes were.
+template <typename Log>
+void RefreshAndCheck(Log& log) {
   FixedUsers users;
   sources::UnixAccountApi accounts(users);
   present::RunRefresh refresh;
