@@ -83,7 +83,8 @@ constexpr int kDataName = -1;
 constexpr std::string_view kUserSidName = "UserSid";
 constexpr std::size_t kMaxElementDepth = 64;
 constexpr std::size_t kDefinitionHeader = 24;  // previous link, GUID, data size
-// Event data items kept of one definition: the events read have at most about twenty.
+// Event data items kept of one definition, and of one record: the events read have at most
+// about twenty.
 constexpr std::size_t kMaxDataItems = 64;
 
 struct OpenElement {
@@ -527,6 +528,9 @@ EvtxData EvtxBinXml::DataValue(const Value& value) const {
 void EvtxBinXml::ApplyData(const Plan& plan, const std::vector<Value>* values,
                            EvtxFields& fields) const {
   for (const DataSource& item : plan.Data) {
+    if (fields.Data.size() >= kMaxDataItems) {
+      return;  // however many nested streams a damaged record holds
+    }
     const Value* value =
         values && item.Value.Substitution && *item.Value.Substitution < values->size()
             ? &(*values)[*item.Value.Substitution]
