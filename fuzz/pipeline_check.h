@@ -7,6 +7,8 @@
 
 #include "history/event_log_api.h"
 #include "platform/posix/passwd_directory.h"
+#include "present/day_report.h"
+#include "present/run_export.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
 #include "sources/unix_account_api.h"
@@ -36,6 +38,17 @@ class FixedUsers final : public sources::UserDirectory {
   }
 };
 
+// UTC days, so the daily report's split runs without the C library's zone; none past what
+// any log's times reach (about year 33000), as the platform's zone says none there.
+inline std::optional<history::LocalDay> UtcDay(std::int64_t utc) {
+  constexpr std::int64_t kLimit = std::int64_t{1} << 40;
+  if (utc <= -kLimit || utc >= kLimit) {
+    return std::nullopt;
+  }
+  const std::int64_t start = utc - ((utc % 86400) + 86400) % 86400;
+  return history::LocalDay{start, start + 86400, {}, 0};
+}
+
 // Runs the whole refresh on the log (an event log or a history of neutral events) and checks
 // what must hold whatever the bytes were.
 template <typename Log>
@@ -58,6 +71,13 @@ void RefreshAndCheck(Log& log) {
   }
   const std::string report = present::FormatRunReport(refresh);
   if (report.empty() || report.back() != '\n') {
+    std::abort();
+  }
+  // The exports and the daily report, from the power history built beside the runs.
+  const std::string json = present::FormatRunJson(refresh, "f", 0);
+  const std::string days =
+      present::FormatDayReport(present::ReportFormat::Json, refresh, "f", UtcDay);
+  if (json.back() != '\n' || days.back() != '\n') {
     std::abort();
   }
 }

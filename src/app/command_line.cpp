@@ -10,7 +10,7 @@
 namespace orvanta::app {
 namespace {
 
-enum class OptionId { Help, Version, Report, Format, Source };
+enum class OptionId { Help, Version, Report, Format, By, Source };
 
 struct OptionSpec {
   std::string_view Name;
@@ -20,12 +20,16 @@ struct OptionSpec {
   std::string_view Help;
 };
 
-constexpr std::array<OptionSpec, 5> kOptions = {{
+constexpr std::array<OptionSpec, 6> kOptions = {{
     {"--report", OptionId::Report, "", true,
      "print the runs to standard output instead of opening a window"},
     {"--format", OptionId::Format, "FORMAT", true,
      "the report's form: text (tab-separated lines, as the window\n"
      "shows them; the default), csv or json"},
+    {"--by", OptionId::By, "ROWS", true,
+     "the report's rows: run (one per run; the default) or day\n"
+     "(one per local calendar day: awake and asleep hours, first\n"
+     "on, last off, boots, wakes and attended wakes)"},
     {"--source", OptionId::Source, "NAME", true,
      "where this machine's history is read when no FILE is named\n"
      "(by default the one that reaches furthest back):\n"
@@ -46,6 +50,11 @@ constexpr std::array<Named<present::ReportFormat>, 3> kFormats = {{
     {"text", present::ReportFormat::Text},
     {"csv", present::ReportFormat::Csv},
     {"json", present::ReportFormat::Json},
+}};
+
+constexpr std::array<Named<present::ReportBy>, 2> kReportBys = {{
+    {"run", present::ReportBy::Run},
+    {"day", present::ReportBy::Day},
 }};
 
 constexpr std::array<Named<sources::HistorySource>, 3> kSources = {{
@@ -116,7 +125,8 @@ struct HelpTexts {
 };
 
 constexpr HelpTexts kLinuxHelp = {
-    "usage: orvanta [--report [--format text|csv|json]] [--source NAME] [FILE]\n",
+    "usage: orvanta [--report [--format text|csv|json]] [--source NAME] [FILE]\n"
+    "       orvanta --report --by day [--format text|csv|json] [--source NAME] [FILE]\n",
     "Shows when this computer was switched on and off, how long each run lasted and who was\n"
     "logged in, from this machine's history or from FILE.\n",
     "FILE is a saved log: a Windows event log file (.evtx or .evt), a wtmp file, a systemd\n"
@@ -150,6 +160,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
   CommandLine line;
   bool report = false;
   bool formatGiven = false;
+  bool byGiven = false;
   bool sourceGiven = false;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -199,6 +210,14 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
         }
         formatGiven = true;
         break;
+      case OptionId::By:
+        if (const auto by = Lookup(kReportBys, value)) {
+          line.By = *by;
+        } else {
+          return Fault(Concat({"unknown rows ", Quoted(value), " (", Choices(kReportBys), ")"}));
+        }
+        byGiven = true;
+        break;
       case OptionId::Source:
         if (const auto source = Lookup(kSources, value)) {
           line.Source = *source;
@@ -211,6 +230,9 @@ CommandLine ParseCommandLine(std::span<const std::string> args, CommandSet set) 
   }
   if (formatGiven && !report) {
     return Fault("option '--format' needs '--report'");
+  }
+  if (byGiven && !report) {
+    return Fault("option '--by' needs '--report'");
   }
   if (sourceGiven && line.File) {
     return Fault("option '--source' reads this machine's history and takes no FILE");

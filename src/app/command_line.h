@@ -20,6 +20,7 @@ enum class CommandAction { Window, Report, Help, Version, UsageError };
 struct CommandLine {
   CommandAction Action = CommandAction::Window;
   present::ReportFormat Format = present::ReportFormat::Text;
+  present::ReportBy By = present::ReportBy::Run;
   // Where this machine's history is read when no file is named; unset: where it reaches
   // furthest back.
   std::optional<sources::HistorySource> Source;

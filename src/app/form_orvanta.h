@@ -15,8 +15,10 @@
 #include "controls/spacer.h"
 #include "controls/status_bar.h"
 #include "controls/status_pane.h"
+#include "controls/timeline_view.h"
 #include "controls/tool_button.h"
 #include "controls/toolbar.h"
+#include "history/local_zone.h"
 #include "present/main_window_texts.h"
 #include "present/run_refresh.h"
 #include "ui/form.h"
@@ -30,10 +32,10 @@
 namespace orvanta::app {
 
 // The program's main window: the toolbar with the commands, the log page (run list and
-// uptime) and the chart page, and the status bar with the clock and the four statistics. It
-// owns its controls, the sixteen texts and the one refresh pipeline that fills the list, the
-// chart and the panes. Construction builds the layout and then runs FormCreate, so the first
-// refresh is done before the window is first shown.
+// uptime), the chart page and the timeline page, and the status bar with the clock and the four
+// statistics. It owns its controls, the sixteen texts and the one refresh pipeline that fills the
+// list, the chart and the panes. Construction builds the layout and then runs FormCreate, so the
+// first refresh is done before the window is first shown.
 class TFormOrvanta : public ui::Form {
  public:
   static constexpr int kClientWidth = 673;
@@ -92,6 +94,8 @@ class TFormOrvanta : public ui::Form {
   chart::TChartControl* Chart1 = nullptr;
   chart::TBarSeries* Series1 = nullptr;
   chart::TMarksTipTool* ChartTool1 = nullptr;
+  controls::TUiTabSheet* TabSheet3 = nullptr;
+  controls::TUiTimeline* Timeline1 = nullptr;
 
   controls::TUiStatusBar* UiStatusBar1 = nullptr;
   controls::TUiClockStatus* UiClockStatus1 = nullptr;
@@ -108,11 +112,20 @@ class TFormOrvanta : public ui::Form {
   void BuildPages();
   void BuildLogPage();
   void BuildChartPage();
+  void BuildTimelinePage();
+  // The timeline's day rows from the last refresh's power history (form_orvanta_handlers.cpp).
+  void FillTimeline();
+  std::string TimelineTip(const controls::TimelineHit& hit) const;
+  void ShowRunInList(std::size_t run);
+  void ShowRunInTimeline(int row);
   void BuildStatusBar();
 
   PlatformServices& m_services;
   present::MainWindowTexts m_texts{};
   std::unique_ptr<present::RunRefresh> m_refresh;
+  // Where the timeline's rows end (UTC seconds) and the zone that cut them into days.
+  std::int64_t m_timelineUntil = 0;
+  history::ZoneOffset m_zone = history::SystemZoneOffset;
 };
 
 }  // namespace orvanta::app

@@ -3,6 +3,7 @@
 #include "app/artwork.h"
 #include "app/fonts.h"
 #include "app/form_orvanta.h"
+#include "present/duration_text.h"
 #include "present/run_chart.h"
 #include "present/run_list.h"
 
@@ -138,12 +139,14 @@ void TFormOrvanta::BuildPages() {
   UiPageControl1->SetAlign(ui::Align::Client);
   TabSheet1 = &UiPageControl1->AddPage("日志");
   TabSheet2 = &UiPageControl1->AddPage("图表");
-  for (controls::TUiTabSheet* sheet : {TabSheet1, TabSheet2}) {
+  TabSheet3 = &UiPageControl1->AddPage("时间线");
+  for (controls::TUiTabSheet* sheet : {TabSheet1, TabSheet2, TabSheet3}) {
     sheet->SetColor(gfx::clWindow);
     sheet->SetFont(ArialFont(11));
   }
   BuildLogPage();
   BuildChartPage();
+  BuildTimelinePage();
   UiPageControl1->SetTabIndex(0);
 }
 
@@ -171,6 +174,7 @@ void TFormOrvanta::BuildLogPage() {
   UiLWMsg->SetStateImages(&ImageList2);
   present::SetUpRunListColumns(UiLWMsg->Model());
   UiLWMsg->SetAlign(ui::Align::Client);
+  UiLWMsg->OnRowDoubleClick = [this](int row) { ShowRunInTimeline(row); };
 }
 
 void TFormOrvanta::BuildChartPage() {
@@ -190,6 +194,18 @@ void TFormOrvanta::BuildChartPage() {
   ChartTool1 = &chart.AddTool<chart::TMarksTipTool>();
   ChartTool1->Style = chart::TSeriesMarksStyle::smsLabelValue;
   Chart1->SetAlign(ui::Align::Client);
+}
+
+void TFormOrvanta::BuildTimelinePage() {
+  Timeline1 = &TabSheet3->Add<controls::TUiTimeline>();
+  Timeline1->SetFont(ArialFont(11, Weight::Regular, gfx::clBlack));
+  // Whole minutes: a day's seconds are noise at this scale.
+  Timeline1->DurationText = [this](std::int64_t seconds) {
+    return present::FormatDuration(seconds / 60 * 60, m_texts);
+  };
+  Timeline1->TipText = [this](const controls::TimelineHit& hit) { return TimelineTip(hit); };
+  Timeline1->OnRunClick = [this](std::size_t run) { ShowRunInList(run); };
+  Timeline1->SetAlign(ui::Align::Client);
 }
 
 void TFormOrvanta::BuildStatusBar() {

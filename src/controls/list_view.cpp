@@ -1,7 +1,10 @@
 #include "controls/list_view.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string_view>
+
+#include "ui/application.h"
 
 namespace orvanta::controls {
 
@@ -45,6 +48,27 @@ HeaderItemParts LayoutHeaderItem(const gfx::Rect& item, THeaderSortDisplayMode m
     text.Right = std::max(text.Left, left - kArrowGap);
   }
   return parts;
+}
+
+void TUiListView::MouseDown(const ui::MouseEvent& e) {
+  ui::ListView::MouseDown(e);
+  ui::Application* app = App();
+  if (e.Button != ui::MouseButton::Left || app == nullptr) {
+    return;
+  }
+  // A press inside the rows selects the row under it, or nothing.
+  const int row = Selected();
+  const bool onRow = row >= 0 && Layout().ViewRect.Contains(e.Position);
+  const std::int64_t now = app->Host().NowMs();
+  const bool second = onRow && row == m_pressRow && now - m_pressMs <= kDoubleClickMs &&
+                      std::abs(e.Position.X - m_pressAt.X) <= kDoubleClickSlop &&
+                      std::abs(e.Position.Y - m_pressAt.Y) <= kDoubleClickSlop;
+  m_pressRow = onRow && !second ? row : -1;
+  m_pressMs = now;
+  m_pressAt = e.Position;
+  if (second && OnRowDoubleClick) {
+    OnRowDoubleClick(row);
+  }
 }
 
 void TUiListView::SetHeaderSortDisplayMode(THeaderSortDisplayMode mode) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "gfx/geometry.h"
 #include "ui/image_list.h"
@@ -56,7 +57,14 @@ class TUiListView : public ui::ListView {
 
   void DrawHeaderItem(gfx::Canvas& canvas, int column, const gfx::Rect& item) override;
 
+  // Milliseconds and pixels within which a second press on the same row is a double click.
+  static constexpr std::int64_t kDoubleClickMs = 500;
+  static constexpr int kDoubleClickSlop = 4;
+  // A double click with the left button on a row, with its index.
+  std::function<void(int row)> OnRowDoubleClick;
+
  protected:
+  void MouseDown(const ui::MouseEvent& e) override;
   void Resized() override;
   void ColumnClicked(int column) override;
 
@@ -71,6 +79,10 @@ class TUiListView : public ui::ListView {
   int m_sortColumn = -1;
   SortDirection m_direction = SortDirection::Ascending;
   const ui::ImageList* m_smallImages = nullptr;
+  // The last left press on a row: when (the host's milliseconds), where and which row.
+  std::int64_t m_pressMs = 0;
+  gfx::Point m_pressAt;
+  int m_pressRow = -1;
 };
 
 }  // namespace orvanta::controls

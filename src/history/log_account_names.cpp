@@ -1,7 +1,5 @@
 #include "history/log_account_names.h"
 
-#include <algorithm>
-
 namespace orvanta::history {
 
 void LogAccountNames::Add(std::span<const std::uint8_t> sid, std::string_view loggedName) {
@@ -11,14 +9,14 @@ void LogAccountNames::Add(std::span<const std::uint8_t> sid, std::string_view lo
   if (sid.empty() || name.empty()) {
     return;
   }
-  m_names.try_emplace(std::vector<std::uint8_t>(sid.begin(), sid.end()), name);
+  m_names.try_emplace(std::string(sid.begin(), sid.end()), name);
 }
 
 std::optional<std::string> LogAccountNames::Find(std::span<const std::uint8_t> sid) const {
   if (m_names.empty()) {
     return std::nullopt;
   }
-  const auto found = m_names.find(std::vector<std::uint8_t>(sid.begin(), sid.end()));
+  const auto found = m_names.find(std::string(sid.begin(), sid.end()));
   if (found == m_names.end()) {
     return std::nullopt;
   }

@@ -6,7 +6,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orvanta::history {
 
@@ -21,7 +20,7 @@ class LogAccountNames {
   bool Empty() const { return m_names.empty(); }
 
  private:
-  std::map<std::vector<std::uint8_t>, std::string, std::less<>> m_names;
+  std::map<std::string, std::string, std::less<>> m_names;  // by the SID's bytes
 };
 
 }  // namespace orvanta::history

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdlib>
 #include <iterator>
 #include <utility>
@@ -98,12 +99,13 @@ void FindEnds(const PowerEvents& input, const std::vector<HistoryEvent>& reports
     }
     // The report is written at the next boot, in the run after this one.
     const std::optional<std::int64_t> nextBoot = input.Runs[i - 1].Boot;
-    const std::optional<std::int64_t> afterNext = i >= 2 ? input.Runs[i - 2].Boot : std::nullopt;
+    const std::int64_t afterNext =
+        i >= 2 && input.Runs[i - 2].Boot ? *input.Runs[i - 2].Boot : INT64_MAX;
     if (nextBoot) {
       const auto report =
           std::find_if(reports.begin(), reports.end(), [&](const HistoryEvent& event) {
-            return event.Seconds >= *nextBoot && (!afterNext || event.Seconds < *afterNext) &&
-                   event.OtherSeconds && *event.OtherSeconds <= event.Seconds &&
+            return event.Seconds >= *nextBoot && event.Seconds < afterNext && event.OtherSeconds &&
+                   *event.OtherSeconds <= event.Seconds &&
                    (!bounds.Boot || *event.OtherSeconds >= *bounds.Boot);
           });
       if (report != reports.end()) {
@@ -113,8 +115,8 @@ void FindEnds(const PowerEvents& input, const std::vector<HistoryEvent>& reports
       }
     }
     if (bounds.LastSign || bounds.Boot) {
-      run.End =
-          std::max(bounds.LastSign.value_or(*bounds.Boot), bounds.Boot.value_or(*bounds.LastSign));
+      const std::int64_t last = bounds.LastSign ? *bounds.LastSign : *bounds.Boot;
+      run.End = bounds.Boot ? std::max(last, *bounds.Boot) : last;
       run.EndFoundBy = RunEnd::LastSign;
     }
   }

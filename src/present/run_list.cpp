@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 #include "present/duration_text.h"
@@ -97,23 +98,26 @@ void CompleteRuns(history::RunList& runs, std::int64_t& totalRunSeconds,
   }
 }
 
+RunRowTexts RowTextsOf(const history::RunRecord& run, const MainWindowTexts& texts) {
+  return {
+      .Boot = FormatIfSet(run.BootTime),
+      .Shutdown = FormatIfSet(run.ShutdownTime),
+      .Length = run.RunSeconds > 0 ? FormatDuration(run.RunSeconds, texts) : std::string(),
+      .User = run.UserName,
+      .Status = run.InfoText,
+  };
+}
+
 void AppendRunRowLine(std::string& out, const history::RunRecord& run,
                       const MainWindowTexts& texts) {
-  if (history::IsTimeSet(run.BootTime)) {
-    history::AppendDateTime(out, run.BootTime);
+  const RunRowTexts row = RowTextsOf(run, texts);
+  for (const std::string* text : {&row.Boot, &row.Shutdown, &row.Length}) {
+    out += *text;
+    out += '\t';
   }
+  AppendEscapedControls(out, row.User);
   out += '\t';
-  if (history::IsTimeSet(run.ShutdownTime)) {
-    history::AppendDateTime(out, run.ShutdownTime);
-  }
-  out += '\t';
-  if (run.RunSeconds > 0) {
-    out += FormatDuration(run.RunSeconds, texts);
-  }
-  out += '\t';
-  AppendEscapedControls(out, run.UserName);
-  out += '\t';
-  out += run.InfoText;
+  out += row.Status;
 }
 
 void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& totalRunSeconds,
@@ -131,14 +135,12 @@ void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& 
     const history::RunRecord& run = runs[i];
     ui::ListItem& row = list.AddItem();
     row.StateIndex = kStateLooks[static_cast<std::size_t>(StateOfRun(run, i))].StateIndex;
-    const std::string boot = FormatIfSet(run.BootTime);
-    const std::string shutdown = FormatIfSet(run.ShutdownTime);
-    const std::string length =
-        run.RunSeconds > 0 ? FormatDuration(run.RunSeconds, texts) : std::string();
+    const RunRowTexts rowTexts = RowTextsOf(run, texts);
     if (noUserSeen && !run.UserName.empty()) {
       noUserSeen = false;
     }
-    row.SetSubItems({boot, shutdown, length, run.UserName, run.InfoText});
+    row.SetSubItems(
+        {rowTexts.Boot, rowTexts.Shutdown, rowTexts.Length, rowTexts.User, rowTexts.Status});
   }
   if (noUserSeen) {
     list.SetColumnWidth(kUserColumn, 0);

@@ -30,6 +30,19 @@ void SetUpRunListColumns(ui::ListViewModel& list);
 void CompleteRuns(history::RunList& runs, std::int64_t& totalRunSeconds,
                   const MainWindowTexts& texts = kMainWindowTexts);
 
+// The texts of a completed run's list row, columns 1 to 5: the list, the text report and the
+// exports all take them from here. Times and length are empty where the run has none; the user
+// name is as read.
+struct RunRowTexts {
+  std::string Boot;
+  std::string Shutdown;
+  std::string Length;
+  std::string User;
+  std::string Status;
+};
+RunRowTexts RowTextsOf(const history::RunRecord& run,
+                       const MainWindowTexts& texts = kMainWindowTexts);
+
 // Appends the five texts of a completed run's list row (boot, shutdown, run length, user,
 // status), separated by tabs, without ending the line; the user's control characters escaped.
 void AppendRunRowLine(std::string& out, const history::RunRecord& run,

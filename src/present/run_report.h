@@ -19,6 +19,9 @@ std::string FormatRunReport(const RunRefresh& refresh);
 // The forms a report can take: the text above, or one of the exports.
 enum class ReportFormat { Text, Csv, Json };
 
+// What a report's rows are: the runs, or the local calendar days (WriteDayReport).
+enum class ReportBy { Run, Day };
+
 // The report in the given form; source names the log read and biasMinutes is the offset the
 // local times were shifted by (both for the exports).
 void WriteReport(ReportFormat format, const RunRefresh& refresh, std::string_view source,

@@ -94,12 +94,34 @@ TEST(CommandLine, ReadsEveryOptionAndReportsEveryFault) {
   }
   using sources::HistorySource;
   EXPECT_EQ(ParseCommandLine(std::vector<std::string>{}, CommandSet::Linux).Source, std::nullopt);
-  for (const auto& [name, source] : {std::pair{"wtmpdb", HistorySource::Wtmpdb},
-                                     std::pair{"wtmp", HistorySource::Wtmp},
-                                     std::pair{"journal", HistorySource::Journal}}) {
+  for (const auto& [name, source] :
+       {std::pair{"wtmpdb", HistorySource::Wtmpdb}, std::pair{"wtmp", HistorySource::Wtmp},
+        std::pair{"journal", HistorySource::Journal}}) {
     const std::vector<std::string> args{"--source", name};
     EXPECT_EQ(ParseCommandLine(args, CommandSet::Linux).Source, source) << name;
   }
+}
+
+TEST(CommandLine, ReportsByRunOrByDay) {
+  struct ByCase {
+    std::vector<std::string> Args;
+    present::ReportBy By;
+    std::string Error;
+  };
+  const ByCase cases[] = {
+      {{"--report"}, present::ReportBy::Run, ""},
+      {{"--report", "--by", "day", "--format=csv"}, present::ReportBy::Day, ""},
+      {{"--by=run", "--report"}, present::ReportBy::Run, ""},
+      {{"--by", "day"}, present::ReportBy::Run, "option '--by' needs '--report'"},
+      {{"--report", "--by=week"}, present::ReportBy::Run, "unknown rows 'week' (run or day)"},
+  };
+  for (const ByCase& c : cases) {
+    const CommandLine line = ParseCommandLine(c.Args, CommandSet::Linux);
+    EXPECT_EQ(line.Error, c.Error) << c.Args[0];
+    EXPECT_EQ(line.By, c.By) << c.Args[0];
+  }
+  const std::vector<std::string> windows = {"--by", "day"};
+  EXPECT_EQ(ParseCommandLine(windows, CommandSet::Windows).Action, CommandAction::UsageError);
 }
 
 TEST(CommandLine, HelpNamesWhatEachProgramTakes) {

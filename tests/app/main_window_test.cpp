@@ -244,10 +244,66 @@ TEST_F(MainWindowTest, TabsSwitchPagesByMouseAndKeyboard) {
   EXPECT_TRUE(form.Chart1->Showing());
 
   ASSERT_TRUE(pages.SetFocus());
+  Ui.Host.Key(Window(), ui::kVkRight);  // on to the timeline, the last tab
+  Ui.App.ProcessMessages();
   Ui.Host.Key(Window(), ui::kVkRight);  // wraps from the last tab to the first
   Ui.App.ProcessMessages();
   EXPECT_EQ(pages.TabIndex(), 0);
   EXPECT_TRUE(form.UiLWMsg->Showing());
+}
+
+TEST_F(MainWindowTest, TheTimelineAndTheListLeadToEachOthersRun) {
+  TFormOrvanta& form = CreateAndShow();
+  controls::TUiPageControl& pages = *form.UiPageControl1;
+  controls::TUiTimeline& timeline = *form.Timeline1;
+  const history::TimelineRows& rows = timeline.Rows();
+  ASSERT_GE(form.Runs().size(), 2u);
+  const std::ptrdiff_t day = rows.RowOfRun(1);
+  ASSERT_GE(day, 0);
+
+  // Run 1's block: resting over it shows its tip after the program's hint pause, a click on
+  // it selects run 1 on the log page.
+  pages.SetTabIndex(2);
+  timeline.ScrollToRow(static_cast<std::size_t>(day));
+  Ui.App.ProcessMessages();
+  std::size_t piece = rows.Days[static_cast<std::size_t>(day)].FirstPiece;
+  while (rows.Pieces.at(piece).Run != 1) {
+    ++piece;
+  }
+  const gfx::Rect block =
+      controls::TimelineBlockRect(timeline.Geometry(), static_cast<std::size_t>(day),
+                                  rows.Pieces[piece])
+          .Offset(timeline.BoundsInForm().Left, timeline.BoundsInForm().Top);
+  Ui.Host.MouseMove(Window(), {block.Left, block.Top});
+  Ui.App.ProcessMessages();
+  Ui.Host.Advance(Ui.App.HintPause());
+  Ui.App.ProcessMessages();
+  ASSERT_TRUE(Ui.App.Hints().Showing());
+  EXPECT_EQ(Ui.App.Hints().ShownText().rfind("开机\n开始: ", 0), 0u) << Ui.App.Hints().ShownText();
+  Ui.Host.Click(Window(), {block.Left, block.Top});
+  Ui.App.ProcessMessages();
+  EXPECT_EQ(pages.TabIndex(), 0);
+  EXPECT_EQ(form.UiLWMsg->Selected(), 1);
+
+  // Two clicks on the list's row 1: too slow, then quick enough for a double click, which
+  // shows the timeline at the run's first day.
+  timeline.ScrollToRow(rows.Days.size());
+  const gfx::Rect row = form.UiLWMsg->Layout().RowRect(1, 0, 0).Offset(
+      form.UiLWMsg->BoundsInForm().Left, form.UiLWMsg->BoundsInForm().Top);
+  const gfx::Point at{row.Left + 20, (row.Top + row.Bottom) / 2};
+  for (auto [pause, tab] :
+       {std::pair{controls::TUiListView::kDoubleClickMs + 1, 0}, std::pair{std::int64_t{100}, 2}}) {
+    Ui.Host.Click(Window(), at);
+    Ui.App.ProcessMessages();
+    Ui.Host.Advance(pause);
+    Ui.Host.Click(Window(), at);
+    Ui.App.ProcessMessages();
+    Ui.Host.Advance(1000);
+    EXPECT_EQ(pages.TabIndex(), tab) << pause;
+  }
+  const auto first = static_cast<std::size_t>(day);
+  EXPECT_LE(timeline.TopRow(), first);
+  EXPECT_LT(first, timeline.TopRow() + timeline.VisibleRows());
 }
 
 }  // namespace

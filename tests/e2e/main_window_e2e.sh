@@ -88,7 +88,10 @@ shot
 [ "$(pixel 355 300)" = "0 128 0" ] || fail "no green bar on the chart page: $(pixel 355 300)"
 is_white 200 300 || fail "the chart is not white between the bars"
 
-# The click on the tab left the keyboard with the tabs: the arrow key goes back to the log page.
+# The click on the tab left the keyboard with the tabs: the arrow key goes on to the timeline,
+# the last tab, and from there wraps back to the log page.
+xdotool key --window "$wid" Right
+sleep 0.3
 xdotool key --window "$wid" Right
 sleep 0.7
 shot

@@ -8,6 +8,7 @@
 #include "history/sid.h"
 #include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
+#include "platform/posix/zone_local_day.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
@@ -86,6 +87,35 @@ TEST(PosixClock, ShiftsByTheOffsetOfNowWhateverTheDate) {
               (history::SystemTime{2000, 1, 1, 4, 30, 0, 5}));
     EXPECT_EQ(clock.UtcToLocal({2023, 2, 29, 0, 0, 0, 0}), std::nullopt);
     EXPECT_EQ(clock.UtcToLocal({2023, 1, 1, 0, 0, 0, 1000}), std::nullopt);
+  });
+}
+
+TEST(ZoneLocalDay, DaysOfAClockChangeLastTheirRealLength) {
+  // Noon UTC of each day in Berlin; local midnights are at 23:00 or 22:00 UTC the day before.
+  struct DayCase {
+    std::int64_t Noon;
+    std::int64_t Start;
+    std::int64_t Hours;
+    history::CivilDate Date;
+    std::int32_t Offset;
+  };
+  constexpr std::int64_t k20240331 = 1'711'843'200;  // 2024-03-31 00:00 UTC
+  constexpr std::int64_t k20241027 = 1'729'987'200;  // 2024-10-27 00:00 UTC
+  const std::array<DayCase, 3> cases = {{
+      {k20240331 - 86400 + 43200, k20240331 - 86400 - 3600, 24, {2024, 3, 30}, 3600},
+      {k20240331 + 43200, k20240331 - 3600, 23, {2024, 3, 31}, 7200},
+      {k20241027 + 43200, k20241027 - 7200, 25, {2024, 10, 27}, 3600},
+  }};
+  WithZone("Europe/Berlin", [&cases] {
+    for (const DayCase& c : cases) {
+      const std::optional<history::LocalDay> day = ZoneLocalDay(c.Noon);
+      ASSERT_TRUE(day.has_value());
+      EXPECT_EQ(day->Start, c.Start);
+      EXPECT_EQ(day->End - day->Start, c.Hours * 3600);
+      EXPECT_EQ(day->Date, c.Date);
+      EXPECT_EQ(day->OffsetSeconds, c.Offset);
+    }
+    EXPECT_EQ(ZoneLocalDay(std::int64_t{1} << 60), std::nullopt);
   });
 }
 

@@ -199,7 +199,9 @@ TEST_F(ReportBinaryTest, AnswersHelpVersionAndUsageErrorsWithoutADisplay) {
       {"--report --format 'c\nsv'", 2, "",
        "orvanta: unknown format 'c'$'\\n''sv' (text, csv or json)\nTry 'orvanta --help'.\n"},
       {"--report --format=csv -- '" + path + "'", 0,
-       "boot,shutdown,run_seconds,run_length,user,state,status\r\n", ""},
+       "boot,shutdown,run_seconds,run_length,user,state,status,awake_seconds,asleep_seconds,"
+       "boot_type,end,end_time\r\n",
+       ""},
   };
   for (const Case& c : cases) {
     const Outcome outcome = RunProgram(c.Arguments);

@@ -13,6 +13,10 @@ import sys
 import unittest
 
 HEADER = ["boot", "shutdown", "run_seconds", "run_length", "user", "state", "status"]
+# The power history's columns after them.
+POWER = ["awake_seconds", "asleep_seconds", "boot_type", "end", "end_time"]
+DAY_HEADER = ["date", "awake_hours", "asleep_hours", "first_on", "last_off", "boots", "wakes",
+              "attended_wakes"]
 STATES = ["running", "clean", "abnormal", "no-boot"]
 STATUS = ["正常,运行中...", "正常关机", "非正常关机", "无开机记录"]
 ARGS = {}
@@ -23,25 +27,25 @@ def run(command, env=None):
     return done.stdout
 
 
-def parse_csv(data):
+def parse_csv(data, header=HEADER + POWER):
     # Strict UTF-8, and newline="" so that line ends inside quoted fields stay as written.
     rows = list(csv.reader(io.StringIO(data.decode("utf-8"), newline="")))
-    return rows[0], [dict(zip(HEADER, row, strict=True)) for row in rows[1:]]
+    return rows[0], [dict(zip(header, row, strict=True)) for row in rows[1:]]
 
 
-def json_row(row):
+def json_row(row, keys=HEADER):
     # A run of the JSON export with the CSV's texts: empty for null, numbers as digits.
-    return {k: "" if row[k] is None else str(row[k]) for k in HEADER}
+    return {k: "" if row[k] is None else str(row[k]) for k in keys}
 
 
 class Exports(unittest.TestCase):
     def check_consistent(self, csv_data, json_data, offset):
         self.assertTrue(csv_data.endswith(b"\r\n"))
         header, rows = parse_csv(csv_data)
-        self.assertEqual(header, HEADER)
+        self.assertEqual(header, HEADER + POWER)
         doc = json.loads(json_data.decode("utf-8"))
         self.assertEqual(sorted(doc), ["runs", "source", "summary"])
-        self.assertEqual([json_row(r) for r in doc["runs"]], rows)
+        self.assertEqual([json_row(r, HEADER + POWER) for r in doc["runs"]], rows)
         self.assertEqual([r["state"] for r in rows], STATES)
         self.assertEqual([r["status"] for r in rows], STATUS)
         for row in rows:
@@ -49,10 +53,9 @@ class Exports(unittest.TestCase):
                 self.assertTrue(row[key] == "" or row[key].endswith(offset), row[key])
         self.assertEqual(doc["runs"][3]["boot"], None)
         total = sum(r["run_seconds"] for r in doc["runs"])
-        self.assertEqual(
-            doc["summary"],
-            {"count": 4, "days": 3, "total_hours": 3, "average_hours": 0, "total_seconds": total},
-        )
+        summary = {"count": 4, "days": 3, "total_hours": 3, "average_hours": 0,
+                   "total_seconds": total}
+        self.assertEqual({k: doc["summary"][k] for k in summary}, summary)
         return rows, doc
 
     def test_sample(self):
@@ -80,6 +83,19 @@ class Exports(unittest.TestCase):
         self.assertEqual(rows[1]["run_seconds"], "12600")
         self.assertEqual([r["user"] for r in rows[:3]],
                          [pwd.getpwuid(0).pw_name, pwd.getpwuid(1).pw_name, pwd.getpwuid(0).pw_name])
+        self.assertEqual(rows[1]["end"], "clean")
+        self.assertEqual(rows[1]["end_time"], rows[1]["shutdown"])
+        # By day: both forms hold the same days, and the awake hours add up to the runs' time.
+        by_day = lambda fmt: run([program, "--report", "--by=day", "--format=" + fmt, log], env)
+        header, days = parse_csv(by_day("csv"), DAY_HEADER)
+        self.assertEqual(header, DAY_HEADER)
+        day_doc = json.loads(by_day("json").decode("utf-8"))
+        # JSON writes the hours as numbers, 0.00 reading back as 0.0.
+        hours = lambda d: {k: "%.2f" % float(v) if k.endswith("hours") and v else v
+                           for k, v in d.items()}
+        self.assertEqual([hours(json_row(d, DAY_HEADER)) for d in day_doc["days"]], days)
+        awake = sum(float(d["awake_hours"]) for d in days) * 3600
+        self.assertAlmostEqual(awake, sum(r["awake_seconds"] for r in doc["runs"]), delta=60)
 
 
 if __name__ == "__main__":

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     platform::ReserveHeapForLog(request.File.value_or(platform::kDefaultLogPath));
   }
   if (line.Action == app::CommandAction::Report) {
-    return platform::RunReport(request, line.Format, stdout, stderr);
+    return platform::RunReport(request, line.Format, line.By, stdout, stderr);
   }
   return platform::RunWindow(request, stderr);
 }

@@ -3,6 +3,8 @@
 #include "history/local_time.h"
 #include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
+#include "platform/posix/zone_local_day.h"
+#include "present/day_report.h"
 #include "present/escaped_text.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
@@ -17,8 +19,8 @@ void PrintProblem(std::FILE* err, std::string_view name, std::string_view reason
   std::fflush(err);
 }
 
-int RunReport(const HistoryRequest& request, present::ReportFormat format, std::FILE* out,
-              std::FILE* err) {
+int RunReport(const HistoryRequest& request, present::ReportFormat format, present::ReportBy by,
+              std::FILE* out, std::FILE* err) {
   PosixClock clock;
   history::SetLocalBiasMinutes(history::ComputeLocalBias(clock));
 
@@ -38,16 +40,18 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, std::
   const std::unique_ptr<history::AccountApi> accounts =
       sources::LogAccounts(loggedUsers, machineUsers);
   present::RunRefresh refresh;
-  // The text report writes its rows straight from the runs; the exports read the list's.
-  const present::ListFill list =
-      format == present::ReportFormat::Text ? present::ListFill::Skip : present::ListFill::Fill;
-  refresh.Refresh(*opened.Log, *accounts, present::ChartFill::Skip, list);
+  // Every report writes its rows straight from the runs and the power history.
+  refresh.Refresh(*opened.Log, *accounts, present::ChartFill::Skip, present::ListFill::Skip);
   bool written = false;
   {
     present::TextOut text([out](std::string_view part) {
       return std::fwrite(part.data(), 1, part.size(), out) == part.size();
     });
-    present::WriteReport(format, refresh, opened.Name, history::LocalBiasMinutes(), text);
+    if (by == present::ReportBy::Day) {
+      present::WriteDayReport(format, refresh, opened.Name, ZoneLocalDay, text);
+    } else {
+      present::WriteReport(format, refresh, opened.Name, history::LocalBiasMinutes(), text);
+    }
     written = text.Flush();
   }
   if (!written || std::fflush(out) != 0) {

@@ -13,15 +13,16 @@ namespace orvanta::platform {
 // This machine's login records, read when no file is named.
 inline constexpr const char* kDefaultLogPath = "/var/log/wtmp";
 
-// Prints the runs of the history asked for to out in the given form and returns 0: as text,
-// what the window would show; as CSV or JSON, the exports. A history that cannot be read prints
-// "orvanta: NAME: reason" to err and returns 1; one read only in part is reported as far as it
-// goes, with a line on err saying why.
 // Prints "orvanta: NAME: reason" as one line, the name and the reason quoted where they hold
 // control characters.
 void PrintProblem(std::FILE* err, std::string_view name, std::string_view reason);
 
-int RunReport(const HistoryRequest& request, present::ReportFormat format, std::FILE* out,
-              std::FILE* err);
+// Prints the runs of the history asked for to out in the given form and returns 0: as text,
+// what the window would show; as CSV or JSON, the exports. By day, one row per day of this
+// machine's local time zone instead. A history that cannot be read prints "orvanta: NAME:
+// reason" to err and returns 1; one read only in part is reported as far as it goes, with a
+// line on err saying why.
+int RunReport(const HistoryRequest& request, present::ReportFormat format, present::ReportBy by,
+              std::FILE* out, std::FILE* err);
 
 }  // namespace orvanta::platform
