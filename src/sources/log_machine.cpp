@@ -8,6 +8,8 @@
 #include "history/event_log_api.h"
 #include "history/event_record.h"
 #include "sources/evt_file_log.h"
+#include "sources/evtx_file.h"
+#include "sources/evtx_log.h"
 
 namespace orvanta::sources {
 namespace {
@@ -109,6 +111,16 @@ std::string RecordComputerName(std::span<const std::uint8_t> record) {
 std::string MachineOfLogFile(BlockReader bytes) {
   if (EvtFileLog::HasSignature(bytes.Head(8)) && !EvtFileLog::Check(bytes)) {
     return NewestEvtComputerName(std::move(bytes));
+  }
+  if (HasEvtxSignature(bytes.Head(8))) {
+    // The newest event names the machine; the rest of the file is left unread.
+    EvtxLog log = EvtxLog::Open(std::move(bytes));
+    if (!log.Readable()) {
+      return {};
+    }
+    log.Rewind();
+    log.Next();
+    return log.Computer();
   }
   return {};
 }

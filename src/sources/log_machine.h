@@ -13,7 +13,7 @@ namespace orvanta::sources {
 // whole; an unpaired surrogate becomes U+FFFD.
 std::string RecordComputerName(std::span<const std::uint8_t> record);
 
-// The machine a log file names: for a legacy event log file (.evt), the computer name of its
+// The machine a log file names: for an event log file (.evtx or .evt), the computer name of its
 // newest record. Empty for logs that name none (wtmp) and for files that cannot be read.
 std::string MachineOfLogFile(BlockReader bytes);
 

@@ -134,6 +134,7 @@ class Exports(unittest.TestCase):
         samples = [d for d in samples if os.path.isdir(d)]
         known = [(os.path.join(samples[0], name), host) for name, host in
                  (("server2003-System.evt", "WIN2003S-CF42A4"),
+                  ("win10-System-2022.evtx", "DESKTOP-EIS938N"),
                   ("rhel91-online-zstd.journal", "drano"),
                   ("ubuntu22-x86_64.wtmp", ""))] if samples else []
         files = [logs[0], missing, logs[1]] + [path for path, _ in known]
