@@ -87,12 +87,12 @@ double StartToFirstFrameMs(const char* logFile) {
       .Palette = gfx::SystemPalette::Classic(),
       .Clock = clock,
       .Shell = shell,
-      .OpenSystemLog = [&]() -> std::unique_ptr<history::EventLogApi> {
+      .OpenSystemLog = [&]() -> std::unique_ptr<history::EventHistory> {
         if (logFile != nullptr) {
-          return platform::OpenLogFile(logFile, users).Log;
+          return platform::OpenLogFile(logFile).Value;
         }
         // An empty login record file: an empty history.
-        return sources::LogFromBytes(sources::ByteBuffer(), users, sources::ExpectedLog::Wtmp).Log;
+        return sources::LogFromBytes(sources::ByteBuffer(), sources::ExpectedLog::Wtmp).Value;
       },
       .OpenAccounts = [&]() -> std::unique_ptr<history::AccountApi> {
         return std::make_unique<sources::UnixAccountApi>(users);

@@ -38,7 +38,6 @@
 #include <string>
 #include <vector>
 
-#include "history/event_log_reader.h"
 #include "platform/posix/file_load.h"
 #include "platform/posix/heap_reserve.h"
 #include "platform/posix/passwd_directory.h"
@@ -87,23 +86,22 @@ RefreshResult TimedRefresh(const std::string& path, present::RunRefresh& refresh
   const Clock::time_point start = Clock::now();
   const std::clock_t cpuStart = std::clock();
   platform::PasswdDirectory users;
-  sources::OpenedLog opened = platform::OpenLogFile(path, users);
-  if (!opened.Log) {
+  sources::OpenedLog opened = platform::OpenLogFile(path);
+  if (!opened.Value) {
     std::fprintf(stderr, "orvanta_bench: %s: %s\n", path.c_str(), opened.Error.c_str());
     std::exit(1);
   }
   sources::UnixAccountApi accounts(users);
-  refresh.Refresh(*opened.Log, accounts);
+  refresh.Refresh(*opened.Value, accounts);
   return {Seconds(Clock::now() - start),
           static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC, refresh.Runs.size()};
 }
 
 std::size_t CountRecords(const std::string& path) {
-  platform::PasswdDirectory users;
-  sources::OpenedLog opened = platform::OpenLogFile(path, users);
+  sources::OpenedLog opened = platform::OpenLogFile(path);
   std::size_t count = 0;
-  if (opened.Log) {
-    history::ReadSystemLog(*opened.Log, [&count](std::span<const std::uint8_t>) { ++count; });
+  if (opened.Value) {
+    opened.Value->Read([&count](const history::HistoryEvent&) { ++count; });
   }
   return count;
 }
@@ -143,13 +141,13 @@ double MedianCpu(const std::vector<RefreshResult>& results) {
 void PrintSteps(const std::string& path, present::RunRefresh& refresh) {
   Clock::time_point t0 = Clock::now();
   platform::PasswdDirectory users;
-  sources::OpenedLog opened = platform::OpenLogFile(path, users);
-  if (!opened.Log) {
+  sources::OpenedLog opened = platform::OpenLogFile(path);
+  if (!opened.Value) {
     return;
   }
   sources::UnixAccountApi accounts(users);
   Clock::time_point t1 = Clock::now();
-  history::RebuildRuns(refresh.Runs, *opened.Log, accounts);
+  history::RebuildRuns(refresh.Runs, *opened.Value, accounts, refresh.NewestRecordTime);
   Clock::time_point t2 = Clock::now();
   present::FillRunList(refresh.Runs, refresh.UiLWMsg, refresh.TotalRunSeconds);
   Clock::time_point t3 = Clock::now();

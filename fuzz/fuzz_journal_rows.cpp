@@ -1,18 +1,18 @@
-// The journal rules: rows of boots and sessions as many files give them (ids from a small set,
-// so rows merge; any times), through the merge, the events list and the whole refresh; and the
-// names and header lengths by which journal files are found and filled out.
+// The journal rules: rows of boots, sessions, sleeps and clock changes as many files give them (ids
+// from a small set, so rows merge; any times), through the merge, the events list and the whole
+// refresh; and the names and header lengths by which journal files are found and filled out.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <set>
 
 #include "pipeline_check.h"
-#include "sources/event_list_log.h"
+#include "sources/event_list_history.h"
 #include "sources/journal_rows.h"
-#include "sources/logged_user_directory.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ void Require(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvanta;
-  using sources::HistoryEventKind;
+  using history::EventKind;
   const std::span<const std::uint8_t> bytes(data, size);
   if (const auto length = sources::JournalLengthInHeader(bytes)) {
     Require(*length <= sources::kLongestJournalFile);
@@ -38,8 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   sources::JournalRows rows;
   std::vector<sources::FileNote> unread;
-  while (input.remaining_bytes() > 0 && rows.Boots.size() + rows.Logins.size() < 2048) {
-    switch (input.ConsumeIntegralInRange<int>(0, 2)) {
+  constexpr std::array<std::string_view, 4> kMessages{
+      sources::kSleepEnteredMessage, sources::kSleepLeftMessage, sources::kClockChangedMessage,
+      "98268866d1d54a499c4e98921d93bc40"};
+  while (input.remaining_bytes() > 0 &&
+         rows.Boots.size() + rows.Logins.size() + rows.Power.size() < 2048) {
+    switch (input.ConsumeIntegralInRange<int>(0, 3)) {
       case 0:
         rows.Boots.push_back(
             {std::string(1, static_cast<char>('a' + input.ConsumeIntegralInRange<int>(0, 7))),
@@ -50,32 +54,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rows.Logins.push_back({input.ConsumeIntegral<std::uint64_t>(),
                                input.ConsumeBool() ? "" : input.ConsumeRandomLengthString(12)});
         break;
+      case 2:
+        rows.Power.push_back(
+            {input.ConsumeIntegral<std::uint64_t>(),
+             std::string(kMessages[input.ConsumeIntegralInRange<std::size_t>(0, 3)]),
+             input.ConsumeRandomLengthString(24), input.ConsumeRandomLengthString(3)});
+        break;
       default:
         unread.push_back(
             {input.ConsumeRandomLengthString(16), input.ConsumeRandomLengthString(16)});
         break;
     }
   }
-  const std::vector<sources::HistoryEvent> events = sources::JournalEvents(rows);
+  const std::vector<history::HistoryEvent> events = sources::JournalEvents(rows);
   std::set<std::string> ids;
   for (const auto& row : rows.Boots) {
     ids.insert(row.BootId);
   }
-  const auto count = [&](HistoryEventKind kind) {
+  const auto count = [&](EventKind kind) {
     return static_cast<std::size_t>(
         std::count_if(events.begin(), events.end(), [&](const auto& e) { return e.Kind == kind; }));
   };
-  Require(count(HistoryEventKind::Boot) == ids.size());
-  Require(count(HistoryEventKind::CleanShutdown) <= ids.size());
-  Require(count(HistoryEventKind::Login) <= rows.Logins.size());
+  Require(count(EventKind::Boot) == ids.size());
+  Require(count(EventKind::CleanShutdown) <= ids.size());
+  Require(count(EventKind::Logon) <= rows.Logins.size());
+  Require(count(EventKind::SleepStart) + count(EventKind::SleepEnd) +
+              count(EventKind::ClockChange) <=
+          rows.Power.size());
   Require(std::is_sorted(events.begin(), events.end(),
                          [](const auto& a, const auto& b) { return a.Seconds < b.Seconds; }));
   const std::vector<sources::FileNote> notes = sources::UnreadFileNotes("dir", unread);
   Require(notes.size() <= sources::kUnreadFilesNamedEach);
   Require(unread.empty() == notes.empty());
 
-  sources::LoggedUserDirectory users;
-  sources::EventListLog log(events, users);
+  sources::EventListHistory log(events, sources::SleepRecords::Known);
   fuzz::RefreshAndCheck(log);
   return 0;
 }

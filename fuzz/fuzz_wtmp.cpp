@@ -9,13 +9,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvanta;
   const std::span<const std::uint8_t> bytes(data, size);
-  fuzz::FixedUsers users;
   {
-    sources::WtmpLog log(sources::ByteBuffer::CopyOf(bytes), users);
+    sources::WtmpLog log(sources::ByteBuffer::CopyOf(bytes));
     fuzz::RefreshAndCheck(log);
   }
   for (const sources::WtmpLayout& layout : sources::kWtmpLayouts) {
-    sources::WtmpLog log(sources::ByteBuffer::CopyOf(bytes), users, layout);
+    sources::WtmpLog log(sources::ByteBuffer::CopyOf(bytes), layout);
     fuzz::RefreshAndCheck(log);
   }
   return 0;

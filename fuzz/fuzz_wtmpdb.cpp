@@ -13,7 +13,7 @@
 
 #include "pipeline_check.h"
 #include "platform/posix/wtmpdb_history.h"
-#include "sources/event_list_log.h"
+#include "sources/event_list_history.h"
 #include "support/wtmpdb_writer.h"
 
 namespace {
@@ -75,15 +75,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   scratch.RemoveSideFiles();
   const platform::WtmpdbBounds bounds{std::chrono::milliseconds(0), {}};
-  platform::GatheredHistory history = platform::ReadWtmpdb(path, bounds);
+  sources::GatheredEvents history = platform::ReadWtmpdb(path, bounds);
   platform::WtmpdbReach(path, bounds);
   for (const char* suffix : kSideSuffixes) {
     if (fs::exists(path + suffix)) {
       std::abort();  // reading wrote beside the file
     }
   }
-  fuzz::FixedUsers users;
-  sources::EventListLog log(std::move(history.Events), users);
+  sources::EventListHistory log(std::move(history.Value), sources::SleepRecords::Unknown);
   fuzz::RefreshAndCheck(log);
   return 0;
 }

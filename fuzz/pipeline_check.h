@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "history/event_history.h"
 #include "history/event_log_api.h"
 #include "platform/posix/passwd_directory.h"
 #include "present/day_report.h"
@@ -43,8 +44,10 @@ inline std::int32_t UtcOffset(std::int64_t) {
   return 0;
 }
 
-// Runs the whole refresh on the log and checks what must hold whatever the bytes were.
-inline void RefreshAndCheck(history::EventLogApi& log) {
+// Runs the whole refresh on the log (a log of records or a history of events) and checks what
+// must hold whatever the bytes were.
+template <typename Log>
+void RefreshAndCheck(Log& log) {
   FixedUsers users;
   sources::UnixAccountApi accounts(users);
   present::RunRefresh refresh;

@@ -41,7 +41,7 @@ void TFormOrvanta::FormCreate() {
 }
 
 void TFormOrvanta::TBRefreshClick() {
-  std::unique_ptr<history::EventLogApi> log;
+  std::unique_ptr<history::EventHistory> log;
   if (m_services.OpenSystemLog) {
     log = m_services.OpenSystemLog();
   }

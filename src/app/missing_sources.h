@@ -1,23 +1,16 @@
 #pragma once
 
 #include "history/account_api.h"
-#include "history/event_log_api.h"
+#include "history/event_history.h"
 
 namespace orvanta::app {
 
 // Stand-ins when the platform offers no log or no account database for a refresh: a log that
 // cannot be opened (an empty history) and accounts that are never found.
-class UnavailableLog final : public history::EventLogApi {
+class UnavailableLog final : public history::EventHistory {
  public:
-  bool Open() override { return false; }
-  bool Read(std::uint32_t, std::uint32_t, std::span<std::uint8_t>, std::uint32_t& bytesRead,
-            std::uint32_t& bytesNeeded) override {
-    bytesRead = 0;
-    bytesNeeded = 0;
-    return false;
-  }
-  std::uint32_t LastError() const override { return history::kErrorHandleEof; }
-  void Close() override {}
+  void Read(const history::EventSink&) override {}
+  bool SleepKnown() const override { return false; }
 };
 
 class NoAccounts final : public history::AccountApi {

@@ -12,7 +12,7 @@
 #include "gfx/glyph_source.h"
 #include "history/account_api.h"
 #include "history/clock.h"
-#include "history/event_log_api.h"
+#include "history/event_history.h"
 #include "ui/window_host.h"
 
 namespace orvanta::app {
@@ -25,8 +25,8 @@ struct PlatformServices {
   gfx::SystemPalette Palette;
   history::Clock& Clock;
   controls::Shell& Shell;
-  // The System log for one refresh: opened and closed by the reader each time.
-  std::function<std::unique_ptr<history::EventLogApi>()> OpenSystemLog;
+  // The history for one refresh, opened afresh each time.
+  std::function<std::unique_ptr<history::EventHistory>()> OpenSystemLog;
   // The account database for one refresh.
   std::function<std::unique_ptr<history::AccountApi>()> OpenAccounts;
   // The user's date and time formats for the clock pane; null takes the fallback patterns.

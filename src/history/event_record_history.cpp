@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "history/event_log_reader.h"
+#include "history/event_record_content.h"
 #include "history/runs.h"
 
 namespace orvanta::history {
@@ -20,6 +21,26 @@ constexpr std::array<RecordKind, 3> kRecordKinds{{
     {kEventServiceControl, EventKind::Logon},
 }};
 
+constexpr std::uint16_t kEventUnexpectedShutdown = 6008;
+constexpr std::uint16_t kEventShutdownRequest = 1074;
+constexpr std::size_t kShutdownRequestStrings = 7;
+// 6008 carries the end as two SYSTEMTIMEs, local and then UTC; the strings are localised.
+constexpr std::size_t kReportedUtcOffset = 16;
+
+// The shutdown request's insertion strings: process, computer, reason, reason code, kind,
+// comment, user ("DOMAIN\name"; older systems leave it out).
+ShutdownDetails ShutdownRequestDetails(const EventRecordView& record) {
+  std::vector<std::string> strings = RecordStrings(record, kShutdownRequestStrings);
+  strings.resize(kShutdownRequestStrings);
+  ShutdownDetails details;
+  details.Initiator = std::move(strings[0]);
+  details.Reason = std::move(strings[2]);
+  details.ReasonCode = std::move(strings[3]);
+  details.Kind = std::move(strings[4]);
+  details.User = std::move(strings[6]);
+  return details;
+}
+
 }  // namespace
 
 HistoryEvent EventFromRecord(const EventRecordView& record) {
@@ -31,7 +52,14 @@ HistoryEvent EventFromRecord(const EventRecordView& record) {
       event.Kind = kind.Kind;
     }
   }
-  if (event.Kind == EventKind::Logon) {
+  if (record.EventCode() == kEventUnexpectedShutdown && record.SourceIs("EventLog")) {
+    event.Kind = EventKind::UnexpectedShutdownReport;
+    event.OtherSeconds = SystemTimeSeconds(ByteReader(RecordData(record)), kReportedUtcOffset);
+  } else if (record.EventCode() == kEventShutdownRequest && record.SourceIs("User32")) {
+    event.Kind = EventKind::ShutdownRequest;
+    event.Shutdown = ShutdownRequestDetails(record);
+  }
+  if (event.Kind == EventKind::Logon || event.Kind == EventKind::ShutdownRequest) {
     const std::span<const std::uint8_t> sid = record.UserSid();
     event.Sid.assign(sid.begin(), sid.end());
   }

@@ -20,19 +20,19 @@ ByteBuffer ByteBuffer::Borrowed(std::span<const std::uint8_t> bytes,
   return buffer;
 }
 
-FileLoad ReadWhole(std::size_t size, const ChunkReader& read) {
+Opened<ByteBuffer> ReadWhole(std::size_t size, const ChunkReader& read) {
   ByteBuffer bytes;
   try {
     bytes = ByteBuffer(size);
   } catch (const std::bad_alloc&) {
-    return {ByteBuffer(), nullptr, "file too large to read"};
+    return Failed<ByteBuffer>("file too large to read");
   }
   std::size_t done = 0;
   while (done < size) {
     std::string error;
     const std::optional<std::size_t> got = read({bytes.Data() + done, size - done}, error);
     if (!got) {
-      return {ByteBuffer(), nullptr, std::move(error)};
+      return Failed<ByteBuffer>(std::move(error));
     }
     if (*got == 0) {
       break;  // the file shrank since it was measured
@@ -40,7 +40,9 @@ FileLoad ReadWhole(std::size_t size, const ChunkReader& read) {
     done += std::min(*got, size - done);
   }
   bytes.Shrink(done);
-  return {std::move(bytes), nullptr, {}};
+  Opened<ByteBuffer> loaded;
+  loaded.Value = std::move(bytes);
+  return loaded;
 }
 
 }  // namespace orvanta::sources

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "sources/byte_source.h"
+#include "sources/opened.h"
 
 namespace orvanta::sources {
 
@@ -59,19 +60,11 @@ class ByteBuffer {
   std::size_t m_size = 0;
 };
 
-// A file read into memory or mapped, or opened to be read in blocks (Source, when set), or why
-// it could not be (Error is empty on success). Each platform's LoadFile gives one.
-struct FileLoad {
-  ByteBuffer Bytes;
-  std::unique_ptr<ByteSource> Source;
-  std::string Error;
-};
-
 // Reads a file of a measured size into memory in chunks. read fills the front of the span it is
 // given and returns how many bytes it put there, 0 at the end of the file, or nothing after
 // setting the error's text. A file that shrank since it was measured keeps what was read.
 using ChunkReader =
     std::function<std::optional<std::size_t>(std::span<std::uint8_t> into, std::string& error)>;
-FileLoad ReadWhole(std::size_t size, const ChunkReader& read);
+Opened<ByteBuffer> ReadWhole(std::size_t size, const ChunkReader& read);
 
 }  // namespace orvanta::sources

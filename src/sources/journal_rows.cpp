@@ -1,6 +1,8 @@
 #include "sources/journal_rows.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <map>
 #include <tuple>
 
@@ -21,9 +23,65 @@ struct MergedBoot {
   bool ShutdownAnnounced = false;
 };
 
+struct SleepName {
+  std::string_view Name;
+  history::SleepKind Kind;
+};
+
+constexpr std::array<SleepName, 4> kSleepNames{{
+    {"suspend", history::SleepKind::Sleep},
+    {"hibernate", history::SleepKind::Hibernate},
+    {"hybrid-sleep", history::SleepKind::HybridSleep},
+    {"suspend-then-hibernate", history::SleepKind::SuspendThenHibernate},
+}};
+
+// Syslog levels from error (3) down to emergency (0).
+constexpr int kLeastErrorPriority = 3;
+
+history::SleepKind SleepKindOf(std::string_view name) {
+  for (const SleepName& sleep : kSleepNames) {
+    if (sleep.Name == name) {
+      return sleep.Kind;
+    }
+  }
+  return history::SleepKind::Unknown;
+}
+
+bool IsErrorPriority(std::string_view priority) {
+  int level = 0;
+  const auto [end, error] =
+      std::from_chars(priority.data(), priority.data() + priority.size(), level);
+  return error == std::errc() && end == priority.data() + priority.size() &&
+         level <= kLeastErrorPriority;
+}
+
+history::HistoryEvent Event(history::EventKind kind, std::int64_t seconds) {
+  history::HistoryEvent event;
+  event.Kind = kind;
+  event.Seconds = seconds;
+  return event;
+}
+
+// The event of a power row, nothing for a message it does not know.
+std::optional<history::HistoryEvent> PowerEvent(const JournalPowerRow& row) {
+  const std::int64_t seconds = Seconds(row.Realtime);
+  if (row.MessageId == kClockChangedMessage) {
+    return Event(history::EventKind::ClockChange, seconds);
+  }
+  const bool entered = row.MessageId == kSleepEnteredMessage;
+  if (!entered && row.MessageId != kSleepLeftMessage) {
+    return std::nullopt;
+  }
+  history::HistoryEvent event =
+      Event(entered ? history::EventKind::SleepStart : history::EventKind::SleepEnd, seconds);
+  event.Sleep = SleepKindOf(row.Sleep);
+  event.Failed = !entered && IsErrorPriority(row.Priority);
+  return event;
+}
+
 }  // namespace
 
-std::vector<HistoryEvent> JournalEvents(const JournalRows& rows) {
+std::vector<history::HistoryEvent> JournalEvents(const JournalRows& rows) {
   std::map<std::string_view, MergedBoot> boots;
   for (const JournalBootRow& row : rows.Boots) {
     auto [at, added] = boots.try_emplace(
@@ -40,13 +98,13 @@ std::vector<HistoryEvent> JournalEvents(const JournalRows& rows) {
     boot.LastRealtime = std::max(boot.LastRealtime, row.LastRealtime);
     boot.ShutdownAnnounced = boot.ShutdownAnnounced || row.ShutdownAnnounced;
   }
-  std::vector<HistoryEvent> events;
+  std::vector<history::HistoryEvent> events;
   for (const auto& [id, boot] : boots) {
     const std::uint64_t start =
         boot.FirstRealtime >= boot.FirstMonotonic ? boot.FirstRealtime - boot.FirstMonotonic : 0;
-    events.push_back({HistoryEventKind::Boot, Seconds(start), {}});
+    events.push_back(Event(history::EventKind::Boot, Seconds(start)));
     if (boot.ShutdownAnnounced) {
-      events.push_back({HistoryEventKind::CleanShutdown, Seconds(boot.LastRealtime), {}});
+      events.push_back(Event(history::EventKind::CleanShutdown, Seconds(boot.LastRealtime)));
     }
   }
   std::vector<const JournalLoginRow*> logins;
@@ -62,11 +120,30 @@ std::vector<HistoryEvent> JournalEvents(const JournalRows& rows) {
                            [&](const auto* a, const auto* b) { return key(a) == key(b); }),
                logins.end());
   for (const JournalLoginRow* login : logins) {
-    events.push_back({HistoryEventKind::Login, Seconds(login->Realtime), login->User});
+    events.push_back(Event(history::EventKind::Logon, Seconds(login->Realtime)));
+    events.back().User = login->User;
   }
-  std::stable_sort(events.begin(), events.end(), [](const HistoryEvent& a, const HistoryEvent& b) {
-    return a.Seconds < b.Seconds;
-  });
+  std::vector<const JournalPowerRow*> power;
+  for (const JournalPowerRow& row : rows.Power) {
+    power.push_back(&row);
+  }
+  const auto powerKey = [](const JournalPowerRow* r) {
+    return std::tie(r->Realtime, r->MessageId, r->Sleep, r->Priority);
+  };
+  std::sort(power.begin(), power.end(),
+            [&](const auto* a, const auto* b) { return powerKey(a) < powerKey(b); });
+  power.erase(std::unique(power.begin(), power.end(),
+                          [&](const auto* a, const auto* b) { return powerKey(a) == powerKey(b); }),
+              power.end());
+  for (const JournalPowerRow* row : power) {
+    if (std::optional<history::HistoryEvent> event = PowerEvent(*row)) {
+      events.push_back(std::move(*event));
+    }
+  }
+  std::stable_sort(events.begin(), events.end(),
+                   [](const history::HistoryEvent& a, const history::HistoryEvent& b) {
+                     return a.Seconds < b.Seconds;
+                   });
   return events;
 }
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "history/history_event.h"
 #include "sources/file_note.h"
-#include "sources/history_event.h"
 
 namespace orvanta::sources {
 
@@ -29,16 +29,32 @@ struct JournalLoginRow {
   std::string User;
 };
 
+// The MESSAGE_IDs of the entries that tell of sleep and of the clock.
+inline constexpr std::string_view kSleepEnteredMessage = "6bbd95ee977941e497c48be27c254128";
+inline constexpr std::string_view kSleepLeftMessage = "8811e6df2a8e40f58a94cea26f8ebf14";
+inline constexpr std::string_view kClockChangedMessage = "c7a787079b354eaaa9e77b371893cd27";
+
+// An entry of one of those messages, its fields as the journal gives them (empty when absent).
+struct JournalPowerRow {
+  std::uint64_t Realtime = 0;
+  std::string MessageId;
+  std::string Sleep;     // SLEEP=: "suspend", "hibernate", "hybrid-sleep", ...
+  std::string Priority;  // PRIORITY=: syslog level, "0" to "7"
+};
+
 struct JournalRows {
   std::vector<JournalBootRow> Boots;
   std::vector<JournalLoginRow> Logins;
+  std::vector<JournalPowerRow> Power;
 };
 
 // The events of rows read from one or many files, oldest first. The rows of one boot merge: it
 // starts at its earliest entry's realtime less that entry's monotonic time, and, when any row
 // announced a shutdown, ends cleanly at its latest entry. A login without a user is none, and
-// the same login read from two files counts once.
-std::vector<HistoryEvent> JournalEvents(const JournalRows& rows);
+// the same login read from two files counts once. Sleep entered and left become a sleep's start
+// and end (left at error priority or worse: going to sleep failed), a clock change a clock
+// change; the same entry read from two files counts once.
+std::vector<history::HistoryEvent> JournalEvents(const JournalRows& rows);
 
 // Up to this many unread files are named one line each; past it, one line counts them all and
 // names the first few.

@@ -1,67 +1,85 @@
 #include "sources/log_file.h"
 
+#include "history/event_record_history.h"
 #include "history/event_source_filter.h"
 #include "sources/evt_file_log.h"
-#include "sources/evtx_file.h"
 #include "sources/evtx_log.h"
+#include "sources/log_format.h"
 #include "sources/wtmp_log.h"
 
 namespace orvanta::sources {
+namespace {
 
-OpenedLog LogFromBytes(ByteBuffer bytes, UserDirectory& users, ExpectedLog expected) {
-  return LogFromReader(BlockReader(std::move(bytes)), users, expected);
+OpenedLog Log(std::unique_ptr<history::EventHistory> log, std::string note = {}) {
+  OpenedLog opened;
+  opened.Value = std::move(log);
+  opened.Note = std::move(note);
+  return opened;
 }
 
-OpenedLog LogFromReader(BlockReader bytes, UserDirectory& users, ExpectedLog expected) {
+OpenedLog EvtLog(BlockReader bytes) {
+  if (std::optional<std::string> reason = EvtFileLog::Check(bytes)) {
+    return Failed<std::unique_ptr<history::EventHistory>>(std::move(*reason));
+  }
+  return Log(
+      std::make_unique<history::EventRecordHistory>(std::make_unique<history::EventSourceFilter>(
+          std::make_unique<EvtFileLog>(std::move(bytes)))));
+}
+
+OpenedLog EvtxHistory(BlockReader bytes) {
+  auto log = std::make_unique<EvtxLog>(EvtxLog::Read(std::move(bytes)));
+  if (!log->Readable()) {
+    return Failed<std::unique_ptr<history::EventHistory>>("damaged event log");
+  }
+  const std::size_t damaged = log->DamagedChunks();
+  std::string note;
+  if (damaged > 0) {
+    note = std::to_string(damaged) + (damaged == 1 ? " damaged chunk" : " damaged chunks") +
+           " skipped";
+  }
+  return Log(std::make_unique<history::EventRecordHistory>(std::move(log)), std::move(note));
+}
+
+}  // namespace
+
+OpenedLog LogFromBytes(ByteBuffer bytes, ExpectedLog expected) {
+  return LogFromReader(BlockReader(std::move(bytes)), expected);
+}
+
+OpenedLog LogFromReader(BlockReader bytes, ExpectedLog expected) {
   if (bytes.Size() == 0) {
     if (expected == ExpectedLog::Wtmp) {
-      return {std::make_unique<WtmpLog>(std::move(bytes), users), {}, {}};
+      return Log(std::make_unique<WtmpLog>(std::move(bytes)));
     }
-    return {nullptr, "empty file", {}};
+    return Failed<std::unique_ptr<history::EventHistory>>("empty file");
   }
-  if (EvtFileLog::HasSignature(bytes.Head(8))) {
-    if (std::optional<std::string> reason = EvtFileLog::Check(bytes)) {
-      return {nullptr, std::move(*reason), {}};
-    }
-    return {std::make_unique<history::EventSourceFilter>(
-                std::make_unique<EvtFileLog>(std::move(bytes))),
-            {},
-            {}};
-  }
-  if (HasEvtxSignature(bytes.Head(8))) {
-    auto log = std::make_unique<EvtxLog>(EvtxLog::Read(std::move(bytes)));
-    if (!log->Readable()) {
-      return {nullptr, "damaged event log", {}};
-    }
-    const std::size_t damaged = log->DamagedChunks();
-    std::string warning;
-    if (damaged > 0) {
-      warning = std::to_string(damaged) + (damaged == 1 ? " damaged chunk" : " damaged chunks") +
-                " skipped";
-    }
-    return {std::move(log), {}, std::move(warning)};
+  switch (RecognizeLogFormat(bytes.Head(kLogFormatHeadBytes))) {
+    case LogFormat::Evt:
+      return EvtLog(std::move(bytes));
+    case LogFormat::Evtx:
+      return EvtxHistory(std::move(bytes));
+    case LogFormat::Journal:
+    case LogFormat::Sqlite:
+    case LogFormat::Other:
+      break;
   }
   if (std::optional<WtmpLayoutChoice> choice = ChooseWtmpLayout(bytes)) {
     // A close call is said, so that a misread file can be recognised as one.
-    std::string warning;
+    std::string note;
     if (choice->Rival) {
-      warning = "read as " + std::string(choice->Layout.Name) + " records (" +
-                std::string(choice->Rival->Name) + " records fit a smaller part)";
+      note = "read as " + std::string(choice->Layout.Name) + " records (" +
+             std::string(choice->Rival->Name) + " records fit a smaller part)";
     }
-    return {
-        std::make_unique<WtmpLog>(std::move(bytes), users, choice->Layout), {}, std::move(warning)};
+    return Log(std::make_unique<WtmpLog>(std::move(bytes), choice->Layout), std::move(note));
   }
-  return {nullptr, "not an event log or wtmp file", {}};
+  return Failed<std::unique_ptr<history::EventHistory>>("not an event log or wtmp file");
 }
 
-OpenedLog LogFromFile(FileLoad load, UserDirectory& users, ExpectedLog expected) {
-  if (!load.Error.empty()) {
-    return {nullptr, std::move(load.Error), {}};
+OpenedLog LogFromFile(Opened<BlockReader> load, ExpectedLog expected) {
+  if (!load.Ok()) {
+    return Failed<std::unique_ptr<history::EventHistory>>(std::move(load.Error));
   }
-  if (load.Source) {
-    return LogFromReader(BlockReader(std::move(load.Source)), users, expected);
-  }
-  return LogFromBytes(std::move(load.Bytes), users, expected);
+  return LogFromReader(std::move(load.Value), expected);
 }
 
 }  // namespace orvanta::sources

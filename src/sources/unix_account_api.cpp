@@ -3,8 +3,6 @@
 #include <array>
 #include <string_view>
 
-#include "sources/account_chain.h"
-
 namespace orvanta::sources {
 namespace {
 
@@ -47,11 +45,6 @@ std::optional<std::string> UnixAccountApi::LookupAccountSid(std::span<const std:
     return m_users.NameOf(sid->SubAuthorities[1]);
   }
   return std::nullopt;
-}
-
-std::unique_ptr<history::AccountApi> LogAccounts(UserDirectory& recorded, UserDirectory& machine) {
-  return std::make_unique<AccountChain>(std::make_unique<UnixAccountApi>(recorded),
-                                        std::make_unique<UnixAccountApi>(machine));
 }
 
 }  // namespace orvanta::sources

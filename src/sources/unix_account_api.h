@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include "history/account_api.h"
 #include "history/sid.h"
 #include "sources/user_directory.h"
@@ -22,11 +20,5 @@ class UnixAccountApi final : public history::AccountApi {
 
 // The SID of a Unix user: S-1-22-1-<uid>.
 history::Sid UnixUserSid(std::uint32_t uid);
-
-// The accounts of a log read on a Unix machine. A wtmp file, a wtmpdb database and the journal
-// record their users by name, and those names are shown as recorded, numbered by `recorded`
-// while the log is read. An event log file records SIDs instead: where `recorded` numbered no
-// name, S-1-22-1-<uid> is a user of `machine`.
-std::unique_ptr<history::AccountApi> LogAccounts(UserDirectory& recorded, UserDirectory& machine);
 
 }  // namespace orvanta::sources

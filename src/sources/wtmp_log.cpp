@@ -2,23 +2,15 @@
 
 #include <algorithm>
 #include <optional>
-#include <string_view>
-
-#include "history/byte_reader.h"
-#include "history/event_record.h"
-#include "history/runs.h"
-#include "sources/event_record_builder.h"
 
 namespace orvanta::sources {
 
-WtmpLog::WtmpLog(BlockReader bytes, UserDirectory& users, const WtmpLayout& layout)
+WtmpLog::WtmpLog(BlockReader bytes, const WtmpLayout& layout)
     : m_bytes(std::move(bytes)),
-      m_sids(users),
       m_layout(layout),
       m_entryCount(static_cast<std::size_t>(m_bytes.Size() / layout.RecordSize)) {}
 
-WtmpLog::WtmpLog(BlockReader bytes, UserDirectory& users)
-    : WtmpLog(std::move(bytes), users, kWtmpLayouts[0]) {
+WtmpLog::WtmpLog(BlockReader bytes) : WtmpLog(std::move(bytes), kWtmpLayouts[0]) {
   if (std::optional<WtmpLayout> layout = DetectWtmpLayout(m_bytes)) {
     m_layout = *layout;
     m_entryCount = static_cast<std::size_t>(m_bytes.Size() / m_layout.RecordSize);
@@ -53,33 +45,33 @@ std::optional<std::int64_t> WtmpLog::OldestSeconds() const {
   return std::nullopt;
 }
 
-bool WtmpLog::TranslateNext(std::vector<std::uint8_t>& record) {
-  while (m_entry > 0) {
+void WtmpLog::Read(const history::EventSink& sink) {
+  const std::uint64_t size = m_layout.RecordSize;
+  std::size_t entry = m_entryCount;  // entries not yet looked at lie below this index
+  while (entry > 0) {
     // Entries in a hole of a sparse file are zeros: the walk goes on where data ends before.
-    const std::uint64_t size = m_layout.RecordSize;
-    m_entry = std::min(m_entry, static_cast<std::size_t>(
-                                    (m_bytes.DataEndBefore(m_entry * size) + size - 1) / size));
-    if (m_entry == 0) {
+    entry = std::min(
+        entry, static_cast<std::size_t>((m_bytes.DataEndBefore(entry * size) + size - 1) / size));
+    if (entry == 0) {
       break;
     }
-    --m_entry;
-    const std::optional<WtmpRecord> entry = HistoryEntry(m_entry);
-    if (!entry) {
+    --entry;
+    const std::optional<WtmpRecord> record = HistoryEntry(entry);
+    if (!record) {
       continue;
     }
-    std::uint16_t eventId = history::kEventBoot;
-    std::span<const std::uint8_t> sid;
-    if (entry->Type == WtmpType::RunLevel) {
-      eventId = history::kEventCleanShutdown;
-    } else if (entry->Type == WtmpType::UserProcess) {
-      eventId = history::kEventServiceControl;
-      sid = m_sids.SidOf(entry->User);
+    history::HistoryEvent event;
+    event.Kind = history::EventKind::Boot;
+    event.Seconds = record->Seconds;
+    event.RecordId = entry + 1;
+    if (record->Type == WtmpType::RunLevel) {
+      event.Kind = history::EventKind::CleanShutdown;
+    } else if (record->Type == WtmpType::UserProcess) {
+      event.Kind = history::EventKind::Logon;
+      event.User = std::string(record->User);
     }
-    BuildEventRecord(record, static_cast<std::uint32_t>(m_entry + 1), entry->Seconds,
-                     StoredEventId(eventId), sid);
-    return true;
+    sink(event);
   }
-  return false;
 }
 
 }  // namespace orvanta::sources

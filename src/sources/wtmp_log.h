@@ -6,28 +6,26 @@
 #include <span>
 #include <vector>
 
+#include "history/event_history.h"
 #include "sources/block_reader.h"
 #include "sources/byte_buffer.h"
-#include "sources/sid_cache.h"
-#include "sources/translating_log.h"
-#include "sources/user_directory.h"
 #include "sources/wtmp_layout.h"
 
 namespace orvanta::sources {
 
-// A wtmp file in any of the utmp layouts served as the System log: its entries newest first,
-// translated into event records. A boot entry becomes event 6005, the shutdown run-level entry
-// 6006, and a user login 7035 carrying the SID S-1-22-1-<uid> of that user (no SID when the
-// name has no account). Other entries, and records that are no utmp entry in the file's
-// layout, are passed over; a partial record at the end of the file is ignored.
-class WtmpLog final : public TranslatingLog {
+// A wtmp file in any of the utmp layouts read as a history: its entries newest first. A boot
+// entry is a boot, the shutdown run-level entry a clean shutdown, and a user login a logon
+// carrying the name the file records. Other entries, and records that are no utmp entry in the
+// file's layout, are passed over (they say nothing the runs need); a partial record at the end
+// of the file is ignored. wtmp records no sleep.
+class WtmpLog final : public history::EventHistory {
  public:
-  WtmpLog(BlockReader bytes, UserDirectory& users, const WtmpLayout& layout);
+  WtmpLog(BlockReader bytes, const WtmpLayout& layout);
   // Reads the bytes in the layout they fit; serves nothing when they fit none.
-  WtmpLog(BlockReader bytes, UserDirectory& users);
-  WtmpLog(ByteBuffer bytes, UserDirectory& users, const WtmpLayout& layout)
-      : WtmpLog(BlockReader(std::move(bytes)), users, layout) {}
-  WtmpLog(ByteBuffer bytes, UserDirectory& users) : WtmpLog(BlockReader(std::move(bytes)), users) {}
+  explicit WtmpLog(BlockReader bytes);
+  WtmpLog(ByteBuffer bytes, const WtmpLayout& layout)
+      : WtmpLog(BlockReader(std::move(bytes)), layout) {}
+  explicit WtmpLog(ByteBuffer bytes) : WtmpLog(BlockReader(std::move(bytes))) {}
 
   // The layout the bytes are written in, decided by their content; nothing when they are not
   // a wtmp file, or not one whose layout can be told.
@@ -38,25 +36,20 @@ class WtmpLog final : public TranslatingLog {
     return DetectWtmpLayout(bytes);
   }
 
-  // The time of the oldest boot, shutdown or login, nothing when there is none: how far back
-  // the file reaches, found without translating every entry.
-  std::optional<std::int64_t> OldestSeconds() const;
+  void Read(const history::EventSink& sink) override;
+  bool SleepKnown() const override { return false; }
 
- protected:
-  void Rewind() override { m_entry = m_entryCount; }
-  // Builds the record of the newest untranslated entry before m_entry.
-  bool TranslateNext(std::vector<std::uint8_t>& record) override;
+  // The time of the oldest boot, shutdown or login, nothing when there is none: how far back
+  // the file reaches, found without reading every entry.
+  std::optional<std::int64_t> OldestSeconds() const;
 
  private:
   // The entry at index when it is a boot, shutdown or login readable in the file's layout.
   std::optional<WtmpRecord> HistoryEntry(std::size_t index) const;
 
   BlockReader m_bytes;
-  SidCache m_sids;
   WtmpLayout m_layout;
   std::size_t m_entryCount = 0;
-
-  std::size_t m_entry = 0;  // entries not yet looked at lie below this index
 };
 
 }  // namespace orvanta::sources

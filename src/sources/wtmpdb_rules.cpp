@@ -8,6 +8,9 @@
 namespace orvanta::sources {
 namespace {
 
+constexpr int kBootRow = 1;
+constexpr int kUserRow = 3;
+
 constexpr const char* kNotLoginDatabase = "not a login database";
 constexpr const char* kLogNotRead = "changes still in its write-ahead log were not read";
 constexpr const char* kChangeNotUndone =
@@ -87,6 +90,30 @@ std::int64_t WtmpdbStepBudget(std::uint64_t bytes, const WtmpdbSteps& steps) {
     return kMost;
   }
   return base + static_cast<std::int64_t>(bytes * perByte);
+}
+
+std::int64_t WtmpdbSeconds(std::int64_t microseconds) {
+  return microseconds >= 0 ? microseconds / 1'000'000 : (microseconds + 1) / 1'000'000 - 1;
+}
+
+void AppendWtmpdbEvents(const WtmpdbRow& row, std::vector<history::HistoryEvent>& events) {
+  if (!row.Login) {
+    return;
+  }
+  const auto add = [&](history::EventKind kind, std::int64_t microseconds) {
+    events.emplace_back();
+    events.back().Kind = kind;
+    events.back().Seconds = WtmpdbSeconds(microseconds);
+    return &events.back();
+  };
+  if (row.Type == kBootRow) {
+    add(history::EventKind::Boot, *row.Login);
+    if (row.Logout) {
+      add(history::EventKind::CleanShutdown, *row.Logout);
+    }
+  } else if (row.Type == kUserRow && row.User) {
+    add(history::EventKind::Logon, *row.Login)->User = *row.User;
+  }
 }
 
 }  // namespace orvanta::sources

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "history/history_event.h"
 
 namespace orvanta::sources {
 
@@ -50,5 +54,21 @@ struct WtmpdbSteps {
 
 // The steps a database of this many bytes may take to read, saturating.
 std::int64_t WtmpdbStepBudget(std::uint64_t bytes, const WtmpdbSteps& steps);
+
+// One row of the login table as read: times in microseconds since 1970 UTC, nothing for NULL.
+struct WtmpdbRow {
+  int Type = 0;
+  std::optional<std::string> User;
+  std::optional<std::int64_t> Login;
+  std::optional<std::int64_t> Logout;
+};
+
+// Appends the events of a row: a boot row is a boot at its login time and, when it has a
+// logout time, a clean shutdown then; a user row is a logon of its user. Rows without a login
+// time and rows of other types say nothing.
+void AppendWtmpdbEvents(const WtmpdbRow& row, std::vector<history::HistoryEvent>& events);
+
+// Whole seconds of a time in microseconds, rounded down (towards the past before 1970 too).
+std::int64_t WtmpdbSeconds(std::int64_t microseconds);
 
 }  // namespace orvanta::sources

@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "controls/shell.h"
 #include "history/clock.h"
+#include "history/event_record_history.h"
 #include "history/sid.h"
 #include "support/evt_writer.h"
 #include "support/fakes.h"
@@ -79,9 +80,10 @@ struct MainWindowServices {
                  .Palette = gfx::SystemPalette::Classic(),
                  .Clock = Clock,
                  .Shell = Shell,
-                 .OpenSystemLog = [this]() -> std::unique_ptr<history::EventLogApi> {
+                 .OpenSystemLog = [this]() -> std::unique_ptr<history::EventHistory> {
                    ++LogOpenings;
-                   return std::make_unique<testsupport::FakeEventLog>(Records);
+                   return std::make_unique<history::EventRecordHistory>(
+                       std::make_unique<testsupport::FakeEventLog>(Records));
                  },
                  .OpenAccounts = [this]() -> std::unique_ptr<history::AccountApi> {
                    return std::make_unique<testsupport::FakeAccounts>(Accounts);

@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "platform/posix/file_load.h"
-#include "sources/logged_user_directory.h"
 
 namespace orvanta::platform {
 namespace {
@@ -46,9 +45,8 @@ TEST(FileLoad, RefusesWhatIsNoRegularFileAtOnce) {
       {"directory", dir.string(), "Is a directory"},
   };
   for (const KindCase& c : cases) {
-    sources::LoggedUserDirectory users;
-    const sources::OpenedLog opened = OpenLogFile(c.Path, users);
-    EXPECT_FALSE(opened.Log) << c.Name;
+    const sources::OpenedLog opened = OpenLogFile(c.Path);
+    EXPECT_FALSE(opened.Value) << c.Name;
     EXPECT_EQ(opened.Error, c.Reason) << c.Name;
   }
   ::close(listening);

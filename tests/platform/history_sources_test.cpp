@@ -9,12 +9,12 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/posix/history_open.h"
 #include "platform/posix/journal_history.h"
 #include "platform/posix/wtmpdb_history.h"
-#include "sources/logged_user_directory.h"
 #include "support/record_reading.h"
 #include "support/sample_files.h"
 
@@ -22,7 +22,7 @@ namespace orvanta::platform {
 namespace {
 
 namespace fs = std::filesystem;
-using Kind = sources::HistoryEventKind;
+using Kind = history::EventKind;
 using testsupport::SamplePath;
 
 constexpr const char* kJournalRemote = "/lib/systemd/systemd-journal-remote";
@@ -73,10 +73,25 @@ std::string ThreeBoots() {
          Entry(3030, 30, 'c', "MESSAGE_ID=39f53479d3a045ac8e11786248231fbf\nUNIT=cron.service\n");
 }
 
-std::vector<sources::HistoryEvent> Sorted(std::vector<sources::HistoryEvent> events) {
+// What the tests compare of an event.
+struct Brief {
+  Kind EventKind;
+  std::int64_t Seconds;
+  std::string User;
+  friend bool operator==(const Brief&, const Brief&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const Brief& b) {
+    return out << static_cast<int>(b.EventKind) << "@" << b.Seconds << " " << b.User;
+  }
+};
+
+std::vector<Brief> Sorted(std::vector<history::HistoryEvent> events) {
   std::stable_sort(events.begin(), events.end(),
                    [](const auto& a, const auto& b) { return a.Seconds < b.Seconds; });
-  return events;
+  std::vector<Brief> briefs;
+  for (const history::HistoryEvent& event : events) {
+    briefs.push_back({event.Kind, event.Seconds, event.User});
+  }
+  return briefs;
 }
 
 TEST(JournalHistory, BootsEndCleanlyByEitherRuleAndSessionsNameTheirUsers) {
@@ -85,21 +100,48 @@ TEST(JournalHistory, BootsEndCleanlyByEitherRuleAndSessionsNameTheirUsers) {
   if (!WriteJournal(file, ThreeBoots())) {
     GTEST_SKIP() << kJournalRemote << " is not installed";
   }
-  const std::vector<sources::HistoryEvent> expected{{Kind::Boot, 990, {}},
-                                                    {Kind::Login, 1100, "root"},
-                                                    {Kind::CleanShutdown, 1200, {}},
-                                                    {Kind::Boot, 2000, {}},
-                                                    {Kind::Login, 2005, "no-such-user-here"},
-                                                    {Kind::CleanShutdown, 2100, {}},
-                                                    {Kind::Boot, 3000, {}}};
+  const std::vector<Brief> expected{{Kind::Boot, 990, {}},
+                                    {Kind::Logon, 1100, "root"},
+                                    {Kind::CleanShutdown, 1200, {}},
+                                    {Kind::Boot, 2000, {}},
+                                    {Kind::Logon, 2005, "no-such-user-here"},
+                                    {Kind::CleanShutdown, 2100, {}},
+                                    {Kind::Boot, 3000, {}}};
   for (const JournalPlace& place : {JournalPlace{JournalScope::File, file.string()},
                                     JournalPlace{JournalScope::Directory, scratch.Dir.string()}}) {
-    GatheredHistory history = ReadJournal(place);
-    EXPECT_TRUE(history.Opened);
-    EXPECT_EQ(history.Problem, "");
-    EXPECT_EQ(Sorted(history.Events), expected);
+    sources::GatheredEvents history = ReadJournal(place);
+    EXPECT_TRUE(history.Ok());
+    EXPECT_EQ(history.Note, "");
+    EXPECT_EQ(Sorted(history.Value), expected);
     EXPECT_EQ(JournalReach(place), 1000);
   }
+}
+
+// Sleeps entered and left, a failed one among them, and a clock change, by their message ids.
+TEST(JournalHistory, SleepsAndClockChangesAreRead) {
+  Scratch scratch;
+  const fs::path file = scratch.Dir / "sleeps.journal";
+  const std::string entered = "MESSAGE_ID=6bbd95ee977941e497c48be27c254128\nSLEEP=";
+  const std::string left = "MESSAGE_ID=8811e6df2a8e40f58a94cea26f8ebf14\nSLEEP=";
+  if (!WriteJournal(file,
+                    Entry(1000, 10, 'a') + Entry(1100, 110, 'a', entered + "suspend\n") +
+                        Entry(1500, 120, 'a', left + "suspend\nPRIORITY=6\n") +
+                        Entry(1600, 130, 'a', entered + "hibernate\n") +
+                        Entry(1601, 131, 'a', left + "hibernate\nPRIORITY=3\n") +
+                        Entry(1700, 140, 'a', "MESSAGE_ID=c7a787079b354eaaa9e77b371893cd27\n"))) {
+    GTEST_SKIP() << kJournalRemote << " is not installed";
+  }
+  const sources::GatheredEvents history = ReadJournal({JournalScope::File, file.string()});
+  std::vector<std::tuple<Kind, std::int64_t, history::SleepKind, bool>> got;
+  for (const history::HistoryEvent& event : history.Value) {
+    got.emplace_back(event.Kind, event.Seconds, event.Sleep, event.Failed);
+  }
+  using S = history::SleepKind;
+  const std::vector<std::tuple<Kind, std::int64_t, history::SleepKind, bool>> expected{
+      {Kind::Boot, 990, S::Unknown, false},       {Kind::SleepStart, 1100, S::Sleep, false},
+      {Kind::SleepEnd, 1500, S::Sleep, false},    {Kind::SleepStart, 1600, S::Hibernate, false},
+      {Kind::SleepEnd, 1601, S::Hibernate, true}, {Kind::ClockChange, 1700, S::Unknown, false}};
+  EXPECT_EQ(got, expected);
 }
 
 // Cut anywhere, a journal gives what the library still reads, never more, and no crash.
@@ -109,7 +151,7 @@ TEST(JournalHistory, ATruncatedJournalIsReadAsFarAsItGoes) {
   if (!WriteJournal(file, ThreeBoots())) {
     GTEST_SKIP() << kJournalRemote << " is not installed";
   }
-  const std::size_t whole = ReadJournal({JournalScope::File, file.string()}).Events.size();
+  const std::size_t whole = ReadJournal({JournalScope::File, file.string()}).Value.size();
   std::vector<char> bytes(fs::file_size(file));
   std::ifstream(file, std::ios::binary)
       .read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -117,9 +159,9 @@ TEST(JournalHistory, ATruncatedJournalIsReadAsFarAsItGoes) {
        {std::size_t{16}, std::size_t{300}, std::size_t{4096}, std::size_t{12000}}) {
     const fs::path cut = scratch.Dir / ("cut" + std::to_string(size) + ".journal");
     std::ofstream(cut, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
-    GatheredHistory history = ReadJournal({JournalScope::File, cut.string()});
-    EXPECT_LE(history.Events.size(), whole) << size;
-    EXPECT_TRUE(history.Opened || !history.Problem.empty()) << size;
+    sources::GatheredEvents history = ReadJournal({JournalScope::File, cut.string()});
+    EXPECT_LE(history.Value.size(), whole) << size;
+    EXPECT_TRUE(history.Ok() || !history.Error.empty()) << size;
   }
 }
 
@@ -147,15 +189,15 @@ TEST(WtmpdbHistory, BootRowsGiveBootsAndShutdownsUserRowsLogins) {
                      " (2, 'runlevel', 1600000000, NULL), (3, 'bob', NULL, NULL),"
                      " (1, 'reboot', 6000000000, NULL), (3, 'cy', -1, NULL);")
                         .c_str());
-  GatheredHistory history = ReadWtmpdb(db.string());
-  EXPECT_TRUE(history.Opened);
-  EXPECT_EQ(history.Problem, "");
-  const std::vector<sources::HistoryEvent> expected{{Kind::Login, -1, "cy"},
-                                                    {Kind::Boot, 1000, {}},
-                                                    {Kind::Login, 1500, "ann"},
-                                                    {Kind::CleanShutdown, 5000, {}},
-                                                    {Kind::Boot, 6000, {}}};
-  EXPECT_EQ(Sorted(history.Events), expected);
+  sources::GatheredEvents history = ReadWtmpdb(db.string());
+  EXPECT_TRUE(history.Ok());
+  EXPECT_EQ(history.Note, "");
+  const std::vector<Brief> expected{{Kind::Logon, -1, "cy"},
+                                    {Kind::Boot, 1000, {}},
+                                    {Kind::Logon, 1500, "ann"},
+                                    {Kind::CleanShutdown, 5000, {}},
+                                    {Kind::Boot, 6000, {}}};
+  EXPECT_EQ(Sorted(history.Value), expected);
   EXPECT_EQ(WtmpdbReach(db.string()), -1);
 }
 
@@ -187,15 +229,13 @@ TEST(OpenHistory, FilesAreRecognisedByWhatTheyHold) {
     if (!haveJournal && c.Path.string().find("journal") != std::string::npos) {
       continue;
     }
-    sources::LoggedUserDirectory users;
-    OpenedHistory opened = OpenHistory({c.Path.string(), {}}, users);
+    sources::OpenedLog opened = OpenHistory({c.Path.string(), {}});
     EXPECT_EQ(opened.Error, c.Error) << c.Path;
-    EXPECT_EQ(opened.Log != nullptr, *c.Error == '\0') << c.Path;
+    EXPECT_EQ(opened.Value != nullptr, *c.Error == '\0') << c.Path;
     EXPECT_EQ(opened.Name, c.Path.string());
   }
-  sources::LoggedUserDirectory users;
-  OpenedHistory broken = OpenHistory({(scratch.Dir / "broken.db").string(), {}}, users);
-  EXPECT_FALSE(broken.Log);
+  sources::OpenedLog broken = OpenHistory({(scratch.Dir / "broken.db").string(), {}});
+  EXPECT_FALSE(broken.Value);
   EXPECT_NE(broken.Error, "");
   if (!haveJournal) {
     GTEST_SKIP() << kJournalRemote << " is not installed";
@@ -222,11 +262,15 @@ TEST(HistorySamples, RealJournalsAndDatabaseRead) {
       GTEST_SKIP() << sample.File << " is not there";
     }
     const bool database = path.ends_with(".db");
-    GatheredHistory history = database ? ReadWtmpdb(path) : ReadJournal({JournalScope::File, path});
-    EXPECT_TRUE(history.Opened) << sample.File << ": " << history.Problem;
+    sources::GatheredEvents history =
+        database ? ReadWtmpdb(path) : ReadJournal({JournalScope::File, path});
+    EXPECT_TRUE(history.Ok()) << sample.File << ": " << history.Error;
     std::array<std::size_t, 3> counts{};
-    for (const auto& event : history.Events) {
-      ++counts[static_cast<std::size_t>(event.Kind)];
+    constexpr std::array<Kind, 3> kCounted{Kind::Boot, Kind::CleanShutdown, Kind::Logon};
+    for (const auto& event : history.Value) {
+      for (std::size_t i = 0; i < kCounted.size(); ++i) {
+        counts[i] += event.Kind == kCounted[i] ? 1 : 0;
+      }
     }
     EXPECT_EQ(counts, (std::array{sample.Boots, sample.Shutdowns, sample.Logins})) << sample.File;
   }

@@ -24,6 +24,16 @@ using testsupport::JournalBoots;
 using testsupport::WriteFileBytes;
 using testsupport::WriteJournalFile;
 
+// Why the reading stopped: why nothing was read, or what ended it early.
+std::string Problem(const sources::GatheredEvents& history) {
+  constexpr std::string_view kPartial = "read as far as it goes: ";
+  if (!history.Ok()) {
+    return history.Error;
+  }
+  const std::size_t at = history.Note.find(kPartial);
+  return at == std::string::npos ? "" : history.Note.substr(at + kPartial.size());
+}
+
 struct Scratch {
   Scratch() : Dir(fs::temp_directory_path() / ("orvanta-journal-" + std::to_string(getpid()))) {
     fs::remove_all(Dir);
@@ -33,10 +43,10 @@ struct Scratch {
   fs::path Dir;
 };
 
-std::size_t Boots(const GatheredHistory& history) {
+std::size_t Boots(const sources::GatheredEvents& history) {
   return static_cast<std::size_t>(
-      std::count_if(history.Events.begin(), history.Events.end(),
-                    [](const auto& e) { return e.Kind == sources::HistoryEventKind::Boot; }));
+      std::count_if(history.Value.begin(), history.Value.end(),
+                    [](const auto& e) { return e.Kind == history::EventKind::Boot; }));
 }
 
 // One boot per seed, in a file of its own.
@@ -81,14 +91,14 @@ TEST(JournalDamage, ADirectoryNamesWhatItCouldNotRead) {
     if (c.Dangling) {
       fs::create_symlink(scratch.Dir / "nowhere", scratch.Dir / "link.journal");
     }
-    const GatheredHistory history = ReadJournal({JournalScope::Directory, scratch.Dir});
-    EXPECT_EQ(history.Opened, c.Opened) << c.Name;
-    EXPECT_EQ(history.Problem, c.Problem) << c.Name;
+    const sources::GatheredEvents history = ReadJournal({JournalScope::Directory, scratch.Dir});
+    EXPECT_EQ(history.Ok(), c.Opened) << c.Name;
+    EXPECT_EQ(Problem(history), c.Problem) << c.Name;
     EXPECT_EQ(Boots(history), c.Good) << c.Name;
-    ASSERT_EQ(history.Notes.size(), c.NoteLines) << c.Name;
+    ASSERT_EQ(history.FileNotes.size(), c.NoteLines) << c.Name;
     if (c.Damaged > 0 && c.NoteLines > 0) {
-      EXPECT_NE(history.Notes.front().Text.find("damaged journal file"), std::string::npos)
-          << c.Name << ": " << history.Notes.front().Text;
+      EXPECT_NE(history.FileNotes.front().Text.find("damaged journal file"), std::string::npos)
+          << c.Name << ": " << history.FileNotes.front().Text;
     }
   }
 }
@@ -100,16 +110,16 @@ TEST(JournalDamage, AJournalCutShortIsReadAsFarAsItGoes) {
   const fs::path file = scratch.Dir / "cut.journal";
   for (std::size_t lost : {std::size_t{1}, std::size_t{4096}}) {
     ASSERT_TRUE(WriteFileBytes(file, Cut(whole, lost)));
-    const GatheredHistory history = ReadJournal({JournalScope::File, file});
-    EXPECT_TRUE(history.Opened) << lost << ": " << history.Problem;
-    EXPECT_EQ(history.Problem, "the file is cut short") << lost;
+    const sources::GatheredEvents history = ReadJournal({JournalScope::File, file});
+    EXPECT_TRUE(history.Ok()) << lost << ": " << Problem(history);
+    EXPECT_EQ(Problem(history), "the file is cut short") << lost;
     EXPECT_EQ(Boots(history), 3u) << lost;
-    EXPECT_EQ(history.Events.size(), 9u) << lost;
+    EXPECT_EQ(history.Value.size(), 9u) << lost;
   }
-  const GatheredHistory inDirectory = ReadJournal({JournalScope::Directory, scratch.Dir});
+  const sources::GatheredEvents inDirectory = ReadJournal({JournalScope::Directory, scratch.Dir});
   EXPECT_EQ(Boots(inDirectory), 3u);
-  ASSERT_EQ(inDirectory.Notes.size(), 1u);
-  EXPECT_EQ(inDirectory.Notes[0].Text, "read as far as it goes: the file is cut short");
+  ASSERT_EQ(inDirectory.FileNotes.size(), 1u);
+  EXPECT_EQ(inDirectory.FileNotes[0].Text, "read as far as it goes: the file is cut short");
 }
 
 // Cut shorter while the journal library has it mapped: pages it lost read as zeros, not SIGBUS.
@@ -119,14 +129,14 @@ TEST(JournalDamage, AJournalThatShrinksWhileReadEndsWithWhatWasRead) {
   ASSERT_TRUE(WriteFileBytes(file, WriteJournalFile(JournalBoots(400, 1000, 3))));
   ASSERT_GT(fs::file_size(file), 64u * 1024);
   bool cut = false;
-  const GatheredHistory history = ReadJournal({JournalScope::File, file}, [&] {
+  const sources::GatheredEvents history = ReadJournal({JournalScope::File, file}, [&] {
     if (!cut) {
       cut = ::truncate(file.c_str(), 4096) == 0;
     }
   });
   EXPECT_TRUE(cut);
-  EXPECT_TRUE(history.Opened);
-  EXPECT_EQ(history.Problem, "the file shrank");
+  EXPECT_TRUE(history.Ok());
+  EXPECT_EQ(Problem(history), "the file shrank");
   EXPECT_GE(Boots(history), 1u);
   EXPECT_LT(Boots(history), 400u);
 }
@@ -144,14 +154,14 @@ TEST(JournalDamage, ADirectoryOfMoreFilesThanTheOpenLimitIsReadWhole) {
   rlimit low = saved;
   low.rlim_cur = 24;
   ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
-  const GatheredHistory history = ReadJournal({JournalScope::Directory, scratch.Dir});
+  const sources::GatheredEvents history = ReadJournal({JournalScope::Directory, scratch.Dir});
   EXPECT_TRUE(RaiseOpenFileLimit());
   rlimit raised{};
   ::getrlimit(RLIMIT_NOFILE, &raised);
   EXPECT_EQ(raised.rlim_cur, std::min<rlim_t>(saved.rlim_max, rlim_t{1} << 19));
   ::setrlimit(RLIMIT_NOFILE, &saved);
   EXPECT_EQ(Boots(history), kFiles);
-  EXPECT_TRUE(history.Notes.empty());
+  EXPECT_TRUE(history.FileNotes.empty());
 }
 
 }  // namespace

@@ -6,9 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "history/event_log_reader.h"
 #include "platform/posix/file_load.h"
-#include "sources/logged_user_directory.h"
 #include "support/byte_writer.h"
 #include "support/event_mix.h"
 #include "support/evt_writer.h"
@@ -17,7 +15,7 @@
 namespace orvanta::platform {
 namespace {
 
-using Records = std::vector<std::vector<std::uint8_t>>;
+using Records = std::vector<history::HistoryEvent>;
 
 enum class Kind { Evt, Wtmp };
 enum class When { BeforeRead, MidRead };
@@ -32,10 +30,9 @@ struct ShrinkCase {
 // Reads the file, cutting it to keep bytes before the read or after a third of the records.
 Records ReadCut(const std::string& path, std::optional<std::size_t> keep, When when,
                 std::size_t expected) {
-  sources::LoggedUserDirectory users;
-  sources::OpenedLog opened = OpenLogFile(path, users);
-  EXPECT_TRUE(opened.Log) << opened.Error;
-  if (!opened.Log) {
+  sources::OpenedLog opened = OpenLogFile(path);
+  EXPECT_TRUE(opened.Value) << opened.Error;
+  if (!opened.Value) {
     return {};
   }
   const auto cut = [&] { EXPECT_EQ(::truncate(path.c_str(), static_cast<off_t>(*keep)), 0); };
@@ -43,9 +40,8 @@ Records ReadCut(const std::string& path, std::optional<std::size_t> keep, When w
     cut();
   }
   Records records;
-  history::ReadSystemLog(*opened.Log, [&](std::span<const std::uint8_t> record) {
-    const std::uint32_t length = record[0] | record[1] << 8 | record[2] << 16 | record[3] << 24;
-    records.emplace_back(record.begin(), record.begin() + length);
+  opened.Value->Read([&](const history::HistoryEvent& record) {
+    records.push_back(record);
     if (keep && when == When::MidRead && records.size() == expected / 3) {
       cut();
     }

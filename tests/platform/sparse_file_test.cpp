@@ -8,7 +8,6 @@
 #include <string>
 
 #include "platform/posix/file_load.h"
-#include "sources/logged_user_directory.h"
 #include "support/byte_writer.h"
 #include "support/evtx_writer.h"
 #include "support/record_reading.h"
@@ -82,10 +81,9 @@ TEST(SparseFile, HolesAreNotRead) {
   for (const SparseCase& c : cases) {
     ASSERT_TRUE(testsupport::WriteSparseFile(path, kFileSize, c.Pieces)) << c.Name;
     const std::uint64_t before = BytesRead();
-    sources::LoggedUserDirectory users;
-    sources::OpenedLog opened = OpenLogFile(path, users);
-    ASSERT_TRUE(opened.Log) << c.Name << ": " << opened.Error;
-    EXPECT_EQ(testsupport::ReadRecords(*opened.Log).size(), c.Records) << c.Name;
+    sources::OpenedLog opened = OpenLogFile(path);
+    ASSERT_TRUE(opened.Value) << c.Name << ": " << opened.Error;
+    EXPECT_EQ(testsupport::ReadEvents(*opened.Value).size(), c.Records) << c.Name;
     EXPECT_LT(BytesRead() - before, kMostBytesRead) << c.Name;
   }
   std::filesystem::remove(path);

@@ -14,7 +14,6 @@
 #include <thread>
 
 #include "platform/posix/history_open.h"
-#include "sources/logged_user_directory.h"
 #include "support/wtmpdb_writer.h"
 
 namespace orvanta::platform {
@@ -29,6 +28,16 @@ constexpr const char* kTwoRows =
 constexpr const char* kManyRows =
     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)"
     " INSERT INTO wtmp(Type, User, Login) SELECT 3, 'u' || i, 2000000000 + i FROM n;";
+
+// Why the reading stopped: why nothing was read, or what ended it early.
+std::string Problem(const sources::GatheredEvents& history) {
+  constexpr std::string_view kPartial = "read as far as it goes: ";
+  if (!history.Ok()) {
+    return history.Error;
+  }
+  const std::size_t at = history.Note.find(kPartial);
+  return at == std::string::npos ? "" : history.Note.substr(at + kPartial.size());
+}
 
 struct Scratch {
   Scratch() : Dir(fs::temp_directory_path() / ("orvanta-wtmpdb-" + std::to_string(getpid()))) {
@@ -80,10 +89,10 @@ TEST(WtmpdbHostile, OnlyAPlainTableIsReadAndLongValuesStopTheReading) {
   const std::string path = (scratch.Dir / "wtmp ?#%25\xC3\xA9.db").string();
   for (const Case& c : cases) {
     ASSERT_EQ(testsupport::WriteWtmpdb(path, c.Sql), "") << c.Name;
-    GatheredHistory history = ReadWtmpdb(path);
-    EXPECT_EQ(history.Problem, c.Problem) << c.Name;
-    EXPECT_EQ(history.Opened, c.Events > 0) << c.Name;
-    EXPECT_EQ(history.Events.size(), c.Events) << c.Name;
+    sources::GatheredEvents history = ReadWtmpdb(path);
+    EXPECT_EQ(Problem(history), c.Problem) << c.Name;
+    EXPECT_EQ(history.Ok(), c.Events > 0) << c.Name;
+    EXPECT_EQ(history.Value.size(), c.Events) << c.Name;
     EXPECT_EQ(WtmpdbReach(path).has_value(), c.Events > 0) << c.Name;
   }
 }
@@ -92,10 +101,10 @@ TEST(WtmpdbHostile, WorkBeyondTheBudgetGivesUpWithAReason) {
   Scratch scratch;
   const std::string path = (scratch.Dir / "wtmp.db").string();
   ASSERT_EQ(testsupport::WriteWtmpdb(path, std::string(kWtmpdbTable) + kManyRows), "");
-  EXPECT_EQ(ReadWtmpdb(path).Events.size(), 3000U);
-  GatheredHistory history = ReadWtmpdb(path, {std::chrono::milliseconds(0), {0, 0}});
-  EXPECT_EQ(history.Problem, "gave up: reading it took more work than its size needs");
-  EXPECT_LT(history.Events.size(), 3000U);
+  EXPECT_EQ(ReadWtmpdb(path).Value.size(), 3000U);
+  sources::GatheredEvents history = ReadWtmpdb(path, {std::chrono::milliseconds(0), {0, 0}});
+  EXPECT_EQ(Problem(history), "gave up: reading it took more work than its size needs");
+  EXPECT_LT(history.Value.size(), 3000U);
   EXPECT_FALSE(WtmpdbReach(path, {std::chrono::milliseconds(0), {0, 0}}));
 }
 
@@ -121,12 +130,11 @@ TEST(WtmpdbSideFiles, ReadWithoutWritingAndSayWhatWasLeftUnread) {
     const Case& c = cases[i];
     ASSERT_EQ(c.Written, "") << c.Name;
     const std::set<std::string> before = scratch.Names();
-    sources::LoggedUserDirectory users;
-    OpenedHistory opened = OpenHistory({path + std::to_string(i + 1), {}}, users);
+    sources::OpenedLog opened = OpenHistory({path + std::to_string(i + 1), {}});
     EXPECT_EQ(opened.Error, "") << c.Name;
     EXPECT_EQ(opened.Note, c.Note) << c.Name;
-    GatheredHistory history = ReadWtmpdb(path + std::to_string(i + 1));
-    EXPECT_EQ(history.Events.size(), c.Events) << c.Name;
+    sources::GatheredEvents history = ReadWtmpdb(path + std::to_string(i + 1));
+    EXPECT_EQ(history.Value.size(), c.Events) << c.Name;
     EXPECT_EQ(scratch.Names(), before) << c.Name;
   }
 }
@@ -147,10 +155,10 @@ TEST(WtmpdbSideFiles, ARunningWritersLogIsRead) {
   writer.Run("PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;");
   writer.Run(kManyRows);
   const std::set<std::string> before = scratch.Names();
-  GatheredHistory history = ReadWtmpdb(path);
-  EXPECT_EQ(history.Problem, "");
+  sources::GatheredEvents history = ReadWtmpdb(path);
+  EXPECT_EQ(Problem(history), "");
   EXPECT_EQ(history.Note, "");
-  EXPECT_EQ(history.Events.size(), 3002U);
+  EXPECT_EQ(history.Value.size(), 3002U);
   EXPECT_EQ(scratch.Names(), before);
 }
 
@@ -162,18 +170,18 @@ TEST(WtmpdbSideFiles, ALockIsWaitedForThenNamed) {
   EXPECT_EQ(WtmpdbBounds{}.LockWait, std::chrono::seconds(2));
   Writer writer(path);
   writer.Run("BEGIN EXCLUSIVE;");
-  GatheredHistory locked = ReadWtmpdb(path, {std::chrono::milliseconds(100), {}});
-  EXPECT_FALSE(locked.Opened);
-  EXPECT_EQ(locked.Problem, "locked by another program writing to it (waited 100 ms)");
+  sources::GatheredEvents locked = ReadWtmpdb(path, {std::chrono::milliseconds(100), {}});
+  EXPECT_FALSE(locked.Ok());
+  EXPECT_EQ(Problem(locked), "locked by another program writing to it (waited 100 ms)");
 
   std::thread release([&writer] {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     writer.Run("COMMIT;");
   });
-  GatheredHistory waited = ReadWtmpdb(path);
+  sources::GatheredEvents waited = ReadWtmpdb(path);
   release.join();
-  EXPECT_EQ(waited.Problem, "");
-  EXPECT_EQ(waited.Events.size(), 2U);
+  EXPECT_EQ(Problem(waited), "");
+  EXPECT_EQ(waited.Value.size(), 2U);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "platform/win32/win32_file_load.h"
-#include "sources/logged_user_directory.h"
 #include "support/record_reading.h"
 
 namespace orvanta::platform {
@@ -32,12 +31,13 @@ TEST(Win32FileLoad, LoadsFilesWholeAndNamesWhatFails) {
       {"device", "NUL", false, 0},
   };
   for (const LoadCase& c : cases) {
-    const sources::FileLoad load = LoadFile(c.Path);
+    const sources::Opened<sources::BlockReader> load = LoadFile(c.Path);
     EXPECT_EQ(load.Error.empty(), c.Loads) << c.Name << ": " << load.Error;
-    EXPECT_EQ(load.Bytes.Size(), c.Size) << c.Name;
+    EXPECT_EQ(load.Value.Size(), c.Size) << c.Name;
   }
-  const sources::FileLoad abc = LoadFile(kScratch + "/abc.bin");
-  EXPECT_EQ(std::string(abc.Bytes.Span().begin(), abc.Bytes.Span().end()), "abc");
+  const sources::Opened<sources::BlockReader> abc = LoadFile(kScratch + "/abc.bin");
+  const std::span<const std::uint8_t> head = abc.Value.Head(3);
+  EXPECT_EQ(std::string(head.begin(), head.end()), "abc");
 }
 
 // The shared samples lie beside the clone; a worktree keeps its clone one level deeper.
@@ -52,10 +52,9 @@ TEST(Win32FileLoad, OpensASavedSystemLog) {
   if (path.empty()) {
     GTEST_SKIP() << "the samples are not there";
   }
-  sources::LoggedUserDirectory users;
-  sources::OpenedLog opened = OpenLogFile(path, users);
-  ASSERT_TRUE(opened.Log) << opened.Error;
-  EXPECT_EQ(testsupport::ReadRecords(*opened.Log).size(), 6063u);
+  sources::OpenedLog opened = OpenLogFile(path);
+  ASSERT_TRUE(opened.Value) << opened.Error;
+  EXPECT_EQ(testsupport::ReadRecords(testsupport::RecordLog(*opened.Value)).size(), 6063u);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST(ReadWhole, ReadsInChunksKeepsAShrunkFileAndPassesOnErrors) {
   };
   for (const ReadCase& c : cases) {
     std::size_t at = 0;
-    FileLoad load = ReadWhole(
+    Opened<ByteBuffer> load = ReadWhole(
         c.Measured,
         [&](std::span<std::uint8_t> into, std::string& error) -> std::optional<std::size_t> {
           if (c.FailAt6 && at == 6) {
@@ -40,7 +40,7 @@ TEST(ReadWhole, ReadsInChunksKeepsAShrunkFileAndPassesOnErrors) {
           return n;
         });
     const std::string got = load.Error.empty()
-                                ? std::string(load.Bytes.Span().begin(), load.Bytes.Span().end())
+                                ? std::string(load.Value.Span().begin(), load.Value.Span().end())
                                 : load.Error;
     EXPECT_EQ(got, c.Expected) << c.Name;
   }

@@ -5,7 +5,6 @@
 #include <random>
 
 #include "sources/log_file.h"
-#include "sources/logged_user_directory.h"
 #include "support/byte_writer.h"
 #include "support/evt_writer.h"
 #include "support/record_reading.h"
@@ -87,11 +86,10 @@ TEST(EvtFileLog, AClearedLogIsAnEmptyHistoryInEverySize) {
   for (const std::size_t size : {std::size_t{88}, std::size_t{65536}}) {
     const std::vector<std::uint8_t> file = testsupport::WriteClearedEvtFile(size == 88 ? 0 : size);
     ASSERT_EQ(file.size(), size);
-    LoggedUserDirectory users;
-    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(file), users);
-    ASSERT_TRUE(opened.Log) << size << ": " << opened.Error;
-    EXPECT_TRUE(opened.Log->Open()) << size;
-    EXPECT_TRUE(ReadRecords(*opened.Log).empty()) << size;
+    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(file));
+    ASSERT_TRUE(opened.Value) << size << ": " << opened.Error;
+    EXPECT_TRUE(testsupport::RecordLog(*opened.Value).Open()) << size;
+    EXPECT_TRUE(ReadRecords(testsupport::RecordLog(*opened.Value)).empty()) << size;
   }
 }
 
@@ -243,10 +241,11 @@ TEST(EvtFileLog, ServesTheLiveEndAndOnlyTheEventLogsOwnBootsAndShutdowns) {
        {5, 3, 2}},
   };
   for (const MisreadCase& c : cases) {
-    LoggedUserDirectory users;
-    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.File), users);
-    ASSERT_TRUE(opened.Log) << c.Name << ": " << opened.Error;
-    EXPECT_EQ(testsupport::RecordNumbers(ReadRecords(*opened.Log)), c.Numbers) << c.Name;
+    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.File));
+    ASSERT_TRUE(opened.Value) << c.Name << ": " << opened.Error;
+    EXPECT_EQ(testsupport::RecordNumbers(ReadRecords(testsupport::RecordLog(*opened.Value))),
+              c.Numbers)
+        << c.Name;
   }
 }
 
@@ -274,19 +273,17 @@ TEST(EvtFileLog, BadHeadersAreNamed) {
       {"empty", {}, "empty file"},
   };
   for (const HeaderCase& c : cases) {
-    LoggedUserDirectory users;
-    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.Bytes), users);
-    EXPECT_FALSE(opened.Log) << c.Name;
+    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.Bytes));
+    EXPECT_FALSE(opened.Value) << c.Name;
     EXPECT_EQ(opened.Error, c.Error) << c.Name;
   }
 }
 
 TEST(LogFile, AnEmptyFileIsAnEmptyHistoryOnlyWhereLoginRecordsAreExpected) {
-  LoggedUserDirectory users;
-  OpenedLog expected = LogFromBytes(ByteBuffer::CopyOf({}), users, ExpectedLog::Wtmp);
-  ASSERT_TRUE(expected.Log);
+  OpenedLog expected = LogFromBytes(ByteBuffer::CopyOf({}), ExpectedLog::Wtmp);
+  ASSERT_TRUE(expected.Value);
   EXPECT_TRUE(expected.Error.empty());
-  EXPECT_TRUE(ReadRecords(*expected.Log).empty());
+  EXPECT_TRUE(testsupport::ReadEvents(*expected.Value).empty());
 }
 
 // Random damage anywhere: no crash, and whatever is served is a run of whole records.

@@ -4,7 +4,6 @@
 
 #include "history/event_record.h"
 #include "sources/log_file.h"
-#include "sources/logged_user_directory.h"
 #include "support/record_reading.h"
 #include "support/sample_files.h"
 
@@ -34,10 +33,9 @@ TEST(EvtSamples, EveryRecordIsServedNewestFirst) {
     if (path.empty()) {
       GTEST_SKIP() << c.File << " is not there";
     }
-    LoggedUserDirectory users;
-    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(ReadFileBytes(path)), users);
-    ASSERT_TRUE(opened.Log) << opened.Error;
-    const auto records = ReadRecords(*opened.Log);
+    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(ReadFileBytes(path)));
+    ASSERT_TRUE(opened.Value) << opened.Error;
+    const auto records = ReadRecords(testsupport::RecordLog(*opened.Value));
     EXPECT_EQ(records.size(), c.Records) << c.File;
 
     std::map<std::uint16_t, std::size_t> codes;

@@ -4,7 +4,6 @@
 
 #include "history/event_record.h"
 #include "sources/log_file.h"
-#include "sources/logged_user_directory.h"
 #include "support/evtx_writer.h"
 #include "support/record_reading.h"
 
@@ -80,14 +79,13 @@ TEST(EvtxLog, TranslatesBootsLogonsAndShutdownsNewestFirst) {
   w.Add({"Microsoft-Windows-Kernel-General", 6005, t + 3, {}, {}}, 4);  // not the event log's
   w.Add({"EventLog", 6008, t + 4, {}, {}}, 5);                          // not a run's end
   w.Add({"eventlog", 6006, t + 5, {}, {}}, 6);
-  LoggedUserDirectory users;
-  OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(WriteEvtxFile({w.Finish()}, 1)), users);
-  ASSERT_TRUE(opened.Log) << opened.Error;
-  EXPECT_EQ(opened.Warning, "");
+  OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(WriteEvtxFile({w.Finish()}, 1)));
+  ASSERT_TRUE(opened.Value) << opened.Error;
+  EXPECT_EQ(opened.Note, "");
   const auto u = static_cast<std::uint32_t>(t);
   const std::vector<Served> expected = {
       {6, 6006, u + 5, {}}, {3, 7035, u + 2, kUser}, {2, 7035, u + 1, kUser}, {1, 6005, u, {}}};
-  EXPECT_EQ(Serve(*opened.Log), expected);
+  EXPECT_EQ(Serve(testsupport::RecordLog(*opened.Value)), expected);
 }
 
 struct DamageCase {
@@ -197,12 +195,11 @@ TEST(EvtxLog, DamagedFilesServeWhatStillReads) {
       {"header only", [] { return WriteEvtxFile({}, 0); }, {}, "damaged event log", ""},
   };
   for (const DamageCase& c : cases) {
-    LoggedUserDirectory users;
-    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.File()), users);
+    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.File()));
     EXPECT_EQ(opened.Error, c.Error) << c.Name;
-    EXPECT_EQ(opened.Warning, c.Warning) << c.Name;
-    if (opened.Log) {
-      EXPECT_EQ(Numbers(Serve(*opened.Log)), c.Numbers) << c.Name;
+    EXPECT_EQ(opened.Note, c.Warning) << c.Name;
+    if (opened.Value) {
+      EXPECT_EQ(Numbers(Serve(testsupport::RecordLog(*opened.Value))), c.Numbers) << c.Name;
     }
   }
 }

@@ -7,7 +7,6 @@
 
 #include "history/event_record.h"
 #include "sources/log_file.h"
-#include "sources/logged_user_directory.h"
 #include "support/record_reading.h"
 #include "support/sample_files.h"
 
@@ -31,17 +30,16 @@ constexpr std::array<SampleCase, 3> kSamples{{
 
 // Counts of served event codes, and whether record numbers only go down.
 std::map<std::uint16_t, std::size_t> ServedCodes(const std::string& path, bool& newestFirst) {
-  LoggedUserDirectory users;
-  OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(ReadFileBytes(path)), users);
-  EXPECT_TRUE(opened.Log) << opened.Error;
-  EXPECT_EQ(opened.Warning, "") << path;
+  OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(ReadFileBytes(path)));
+  EXPECT_TRUE(opened.Value) << opened.Error;
+  EXPECT_EQ(opened.Note, "") << path;
   std::map<std::uint16_t, std::size_t> codes;
   newestFirst = true;
   std::uint32_t previous = UINT32_MAX;
-  if (!opened.Log) {
+  if (!opened.Value) {
     return codes;
   }
-  for (const auto& bytes : testsupport::ReadRecords(*opened.Log)) {
+  for (const auto& bytes : testsupport::ReadRecords(testsupport::RecordLog(*opened.Value))) {
     const auto record = history::EventRecordView::Parse(bytes);
     ++codes[record->EventCode()];
     newestFirst = newestFirst && record->RecordNumber() < previous;

@@ -10,41 +10,94 @@
 namespace orvanta::sources {
 namespace {
 
-using Kind = HistoryEventKind;
+using Kind = history::EventKind;
 constexpr std::uint64_t kSecond = 1'000'000;
+
+history::HistoryEvent Event(Kind kind, std::int64_t seconds, std::string user = {}) {
+  history::HistoryEvent event;
+  event.Kind = kind;
+  event.Seconds = seconds;
+  event.User = std::move(user);
+  return event;
+}
 
 struct MergeCase {
   const char* Name;
   JournalRows Rows;
-  std::vector<HistoryEvent> Expected;
+  std::vector<history::HistoryEvent> Expected;
 };
 
 TEST(JournalRows, RowsOfOneBootFromManyFilesMergeIntoOneRun) {
   const MergeCase cases[] = {
       {"one file, no shutdown announced",
-       {{{"a", 100 * kSecond, 10 * kSecond, 500 * kSecond, false}}, {}},
-       {{Kind::Boot, 90, {}}}},
+       {{{"a", 100 * kSecond, 10 * kSecond, 500 * kSecond, false}}, {}, {}},
+       {Event(Kind::Boot, 90)}},
       {"earliest entry starts the boot, latest ends it, any file announces",
        {{{"a", 300 * kSecond, 210 * kSecond, 900 * kSecond, true},
          {"a", 100 * kSecond, 10 * kSecond, 500 * kSecond, false}},
+        {},
         {}},
-       {{Kind::Boot, 90, {}}, {Kind::CleanShutdown, 900, {}}}},
+       {Event(Kind::Boot, 90), Event(Kind::CleanShutdown, 900)}},
       {"monotonic beyond realtime starts at the epoch",
-       {{{"a", 5 * kSecond, 9 * kSecond, 6 * kSecond, false}}, {}},
-       {{Kind::Boot, 0, {}}}},
+       {{{"a", 5 * kSecond, 9 * kSecond, 6 * kSecond, false}}, {}, {}},
+       {Event(Kind::Boot, 0)}},
       {"the same login in two files counts once; one without a user is none",
        {{},
-        {{20 * kSecond, "ann"}, {20 * kSecond, "ann"}, {30 * kSecond, ""}, {20 * kSecond, "bo"}}},
-       {{Kind::Login, 20, "ann"}, {Kind::Login, 20, "bo"}}},
+        {{20 * kSecond, "ann"}, {20 * kSecond, "ann"}, {30 * kSecond, ""}, {20 * kSecond, "bo"}},
+        {}},
+       {Event(Kind::Logon, 20, "ann"), Event(Kind::Logon, 20, "bo")}},
       {"boots of different ids stay apart, oldest first",
        {{{"b", 2000 * kSecond, 0, 2000 * kSecond, false},
          {"a", 1000 * kSecond, 0, 1000 * kSecond, false}},
+        {},
         {}},
-       {{Kind::Boot, 1000, {}}, {Kind::Boot, 2000, {}}}},
+       {Event(Kind::Boot, 1000), Event(Kind::Boot, 2000)}},
   };
   for (const MergeCase& c : cases) {
     EXPECT_EQ(JournalEvents(c.Rows), c.Expected) << c.Name;
   }
+}
+
+history::HistoryEvent Sleep(Kind kind, std::int64_t seconds, history::SleepKind sleep,
+                            bool failed = false) {
+  history::HistoryEvent event = Event(kind, seconds);
+  event.Sleep = sleep;
+  event.Failed = failed;
+  return event;
+}
+
+// Sleep entered and left by their message ids, the kind by SLEEP=, a failure by an error
+// priority; the clock's change; an unknown message nothing; one entry from two files once.
+TEST(JournalRows, SleepAndClockEntriesBecomeTheirEvents) {
+  using S = history::SleepKind;
+  const std::string entered(kSleepEnteredMessage);
+  const std::string left(kSleepLeftMessage);
+  JournalRows rows;
+  rows.Power = {
+      {10 * kSecond, entered, "suspend", "6"},
+      {10 * kSecond, entered, "suspend", "6"},
+      {20 * kSecond, left, "suspend", "6"},
+      {30 * kSecond, entered, "hibernate", "6"},
+      {31 * kSecond, left, "hibernate", "3"},
+      {40 * kSecond, entered, "hybrid-sleep", "6"},
+      {50 * kSecond, left, "suspend-then-hibernate", "4"},
+      {60 * kSecond, entered, "deep", "6"},
+      {61 * kSecond, left, "", "x"},
+      {70 * kSecond, std::string(kClockChangedMessage), "", "6"},
+      {80 * kSecond, "98268866d1d54a499c4e98921d93bc40", "", "6"},
+  };
+  const std::vector<history::HistoryEvent> expected = {
+      Sleep(Kind::SleepStart, 10, S::Sleep),
+      Sleep(Kind::SleepEnd, 20, S::Sleep),
+      Sleep(Kind::SleepStart, 30, S::Hibernate),
+      Sleep(Kind::SleepEnd, 31, S::Hibernate, true),
+      Sleep(Kind::SleepStart, 40, S::HybridSleep),
+      Sleep(Kind::SleepEnd, 50, S::SuspendThenHibernate),
+      Sleep(Kind::SleepStart, 60, S::Unknown),
+      Sleep(Kind::SleepEnd, 61, S::Unknown),
+      Event(Kind::ClockChange, 70),
+  };
+  EXPECT_EQ(JournalEvents(rows), expected);
 }
 
 TEST(JournalRows, PastTenUnreadFilesOneLineCountsThemAndNamesTheFirst) {

@@ -4,12 +4,8 @@
 
 #include <map>
 
-#include "history/event_record.h"
-#include "history/sid.h"
-#include "sources/account_chain.h"
 #include "sources/log_file.h"
-#include "sources/logged_user_directory.h"
-#include "sources/unix_account_api.h"
+#include "sources/log_format.h"
 #include "support/byte_writer.h"
 #include "support/event_mix.h"
 #include "support/record_reading.h"
@@ -21,103 +17,72 @@ namespace {
 
 using namespace testsupport;
 
-class TableDirectory : public UserDirectory {
- public:
-  std::map<std::string, std::uint32_t, std::less<>> Uids;
-  std::optional<std::uint32_t> UidOf(std::string_view name) override {
-    auto found = Uids.find(name);
-    return found == Uids.end() ? std::nullopt : std::optional(found->second);
-  }
-  std::optional<std::string> NameOf(std::uint32_t uid) override {
-    for (const auto& [name, id] : Uids) {
-      if (id == uid) {
-        return name;
-      }
-    }
-    return std::nullopt;
-  }
-};
+using Kind = history::EventKind;
 
 struct Translated {
-  std::uint32_t EventId;
-  std::uint32_t Time;
-  std::string Sid;  // "S-1-..." or empty
+  Kind EventKind;
+  std::int64_t Time;
+  std::string User;  // as the file records it, empty but for logins
   friend bool operator==(const Translated&, const Translated&) = default;
   friend std::ostream& operator<<(std::ostream& out, const Translated& t) {
-    return out << t.EventId << "@" << t.Time << " " << t.Sid;
+    return out << static_cast<int>(t.EventKind) << "@" << t.Time << " " << t.User;
   }
 };
 
-std::vector<Translated> Translate(const std::vector<std::uint8_t>& file, UserDirectory& users) {
-  WtmpLog log(ByteBuffer::CopyOf(file), users);
+std::vector<Translated> Events(WtmpLog& log) {
   std::vector<Translated> out;
-  for (const auto& bytes : ReadRecords(log)) {
-    auto record = history::EventRecordView::Parse(bytes);
-    EXPECT_TRUE(record);
-    auto sid = history::ParseSid(record->UserSid());
-    out.push_back({record->EventId(), record->TimeGenerated(),
-                   sid ? history::FormatSid(*sid) : std::string()});
+  for (const history::HistoryEvent& event : ReadEvents(log)) {
+    out.push_back({event.Kind, event.Seconds, event.User});
   }
   return out;
 }
 
+std::vector<Translated> Translate(const std::vector<std::uint8_t>& file) {
+  WtmpLog log(ByteBuffer::CopyOf(file));
+  EXPECT_FALSE(log.SleepKnown());
+  return Events(log);
+}
+
 TEST(WtmpLog, TranslatesBootsShutdownsAndLoginsNewestFirst) {
-  TableDirectory users;
-  users.Uids = {{"alice", 1000}, {"root", 0}};
   const std::vector<WtmpEntry> entries = {
       ShutdownEntry(100),
       BootEntry(200),
       {UtType::RunLevel, "runlevel", 201, "~~", 0, ""},
       {UtType::LoginProcess, "LOGIN", 202, "tty1", 5, ""},
       LoginEntry(300, "alice"),
-      LoginEntry(301, "mallory"),  // no account: no SID
+      LoginEntry(301, "mallory"),
       {UtType::DeadProcess, "", 302, "pts/0", 5, ""},
       LoginEntry(400, std::string(32, 'r')),  // a name filling its field without a null
       LoginEntry(500, "root"),
       ShutdownEntry(600),
   };
   const std::vector<Translated> expected = {
-      {0x80001776, 600, ""}, {0x40001B7B, 500, "S-1-22-1-0"},    {0x40001B7B, 400, ""},
-      {0x40001B7B, 301, ""}, {0x40001B7B, 300, "S-1-22-1-1000"}, {0x80001775, 200, ""},
-      {0x80001776, 100, ""},
+      {Kind::CleanShutdown, 600, ""},
+      {Kind::Logon, 500, "root"},
+      {Kind::Logon, 400, std::string(32, 'r')},
+      {Kind::Logon, 301, "mallory"},
+      {Kind::Logon, 300, "alice"},
+      {Kind::Boot, 200, ""},
+      {Kind::CleanShutdown, 100, ""},
   };
-  EXPECT_EQ(Translate(WriteWtmpFile(entries), users), expected);
+  EXPECT_EQ(Translate(WriteWtmpFile(entries)), expected);
 }
 
-// A saved file from another machine names its users itself: each gets a number of its own,
-// and the account names come back from the file, through every account source in turn.
+// A saved file from another machine names its users itself: the names come from the file.
 TEST(WtmpLog, LoggedUsersAreNamedFromTheFile) {
-  LoggedUserDirectory users;
-  const std::vector<Translated> translated = Translate(
-      WriteWtmpFile({LoginEntry(1, "alice"), LoginEntry(2, "bob"), LoginEntry(3, "alice")}), users);
   const std::vector<Translated> expected = {
-      {0x40001B7B, 3, "S-1-22-1-0"}, {0x40001B7B, 2, "S-1-22-1-1"}, {0x40001B7B, 1, "S-1-22-1-0"}};
-  EXPECT_EQ(translated, expected);
-
-  class NoAccounts final : public history::AccountApi {
-    std::optional<std::string> LookupAccountSid(std::span<const std::uint8_t>) override {
-      return std::nullopt;
-    }
-  };
-  AccountChain accounts(std::make_unique<NoAccounts>(), std::make_unique<UnixAccountApi>(users));
-  const std::array<std::pair<history::Sid, std::optional<std::string>>, 4> names = {{
-      {UnixUserSid(0), "alice"},
-      {UnixUserSid(1), "bob"},
-      {UnixUserSid(2), std::nullopt},
-      {history::MakeSid(5, {18}), "SYSTEM"},
-  }};
-  for (const auto& [sid, name] : names) {
-    EXPECT_EQ(accounts.LookupAccountSid(history::EncodeSid(sid)), name) << history::FormatSid(sid);
-  }
+      {Kind::Logon, 3, "alice"}, {Kind::Logon, 2, "bob"}, {Kind::Logon, 1, "alice"}};
+  EXPECT_EQ(Translate(WriteWtmpFile(
+                {LoginEntry(1, "alice"), LoginEntry(2, "bob"), LoginEntry(3, "alice")})),
+            expected);
 }
 
 TEST(WtmpLog, IgnoresAPartialRecordAtTheEnd) {
-  TableDirectory users;
   std::vector<std::uint8_t> file = WriteWtmpFile({BootEntry(10), ShutdownEntry(20)});
   const std::vector<std::uint8_t> partial = BuildWtmpRecord(BootEntry(30));
   file.insert(file.end(), partial.begin(), partial.begin() + 200);
-  EXPECT_EQ(Translate(file, users),
-            (std::vector<Translated>{{0x80001776, 20, ""}, {0x80001775, 10, ""}}));
+  EXPECT_EQ(Translate(file),
+            (std::vector<Translated>{{Kind::CleanShutdown, 20, ""}, {Kind::Boot, 10, ""}}));
 }
 
 TEST(WtmpLog, RecognisesWtmpByRecordSizeAndContent) {
@@ -133,9 +98,26 @@ TEST(WtmpLog, RecognisesWtmpByRecordSizeAndContent) {
   std::vector<std::uint8_t> text(400, 'a');
   EXPECT_FALSE(WtmpLog::Recognize(text));
 
-  TableDirectory users;
-  EXPECT_TRUE(LogFromBytes(ByteBuffer::CopyOf(good), users).Log);
-  EXPECT_EQ(LogFromBytes(ByteBuffer::CopyOf(text), users).Error, "not an event log or wtmp file");
+  EXPECT_TRUE(LogFromBytes(ByteBuffer::CopyOf(good)).Value);
+  EXPECT_EQ(LogFromBytes(ByteBuffer::CopyOf(text)).Error, "not an event log or wtmp file");
+}
+
+TEST(LogFormat, FirstBytesTellTheFormat) {
+  const std::vector<std::pair<std::vector<std::uint8_t>, LogFormat>> cases = {
+      {{0x30, 0, 0, 0, 'L', 'f', 'L', 'e'}, LogFormat::Evt},
+      {{'E', 'l', 'f', 'F', 'i', 'l', 'e', 0}, LogFormat::Evtx},
+      {{'L', 'P', 'K', 'S', 'H', 'H', 'R', 'H', 0}, LogFormat::Journal},
+      {{'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', 0},
+       LogFormat::Sqlite},
+      {{'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3'},
+       LogFormat::Other},
+      {{'L', 'P', 'K', 'S'}, LogFormat::Other},
+      {{}, LogFormat::Other},
+      {WriteWtmpFile({BootEntry(10)}), LogFormat::Other},
+  };
+  for (const auto& [head, format] : cases) {
+    EXPECT_EQ(RecognizeLogFormat(head), format) << head.size();
+  }
 }
 
 // The machines' layouts are told by content alone, and every one translates alike.
@@ -146,10 +128,8 @@ TEST(WtmpLog, ReadsEveryLayoutAlike) {
       {WtmpFormat::Little400, "400-byte little-endian"},
       {WtmpFormat::Big400, "400-byte big-endian"},
   };
-  TableDirectory users;
-  users.Uids = {{"root", 0}, {"daemon", 1}};
   const std::vector<WtmpEntry> entries = MakeWtmpMix(80, 5);
-  const std::vector<Translated> expected = Translate(WriteWtmpFile(entries), users);
+  const std::vector<Translated> expected = Translate(WriteWtmpFile(entries));
   ASSERT_GT(expected.size(), 40u);
   for (const auto& [format, name] : layouts) {
     std::vector<std::uint8_t> file = WriteWtmpFile(entries, format);
@@ -157,8 +137,8 @@ TEST(WtmpLog, ReadsEveryLayoutAlike) {
     file.insert(file.end(), partial.begin(), partial.begin() + 100);
     const std::optional<WtmpLayout> layout = WtmpLog::Recognize(file);
     EXPECT_EQ(layout ? layout->Name : "none", name);
-    EXPECT_EQ(Translate(file, users), expected) << name;
-    EXPECT_TRUE(LogFromBytes(ByteBuffer::CopyOf(file), users).Log) << name;
+    EXPECT_EQ(Translate(file), expected) << name;
+    EXPECT_TRUE(LogFromBytes(ByteBuffer::CopyOf(file)).Value) << name;
   }
 }
 
@@ -170,9 +150,8 @@ TEST(WtmpLog, ShortFilesAreReadInTheirOwnLayout) {
       for (std::size_t i = 0; i < kWtmpLayouts.size(); ++i) {
         const std::vector<std::uint8_t> file =
             WriteWtmpFile(MakeWtmpMix(count, seed), kWtmpFormats[i]);
-        TableDirectory users;
-        WtmpLog own(ByteBuffer::CopyOf(file), users, kWtmpLayouts[i]);
-        if (ReadRecords(own).empty()) {
+        WtmpLog own(ByteBuffer::CopyOf(file), kWtmpLayouts[i]);
+        if (ReadEvents(own).empty()) {
           continue;  // nothing to show: any layout that fits will do
         }
         const std::optional<WtmpLayoutChoice> choice = ChooseWtmpLayout(file);
@@ -229,17 +208,16 @@ TEST(WtmpSamples, RealFilesOfEveryLayoutAreRead) {
     const std::optional<WtmpLayout> layout = WtmpLog::Recognize(file);
     ASSERT_TRUE(layout) << c.File;
     EXPECT_EQ(layout->Name, c.Layout) << c.File;
-    std::map<std::uint32_t, std::size_t> counts;
-    std::uint32_t oldest = UINT32_MAX;
-    LoggedUserDirectory users;
-    for (const Translated& t : Translate(file, users)) {
-      ++counts[t.EventId];
+    std::map<Kind, std::size_t> counts;
+    std::int64_t oldest = INT64_MAX;
+    for (const Translated& t : Translate(file)) {
+      ++counts[t.EventKind];
       oldest = std::min(oldest, t.Time);
     }
-    EXPECT_EQ(counts[0x80001775], c.Boots) << c.File;
-    EXPECT_EQ(counts[0x80001776], c.Shutdowns) << c.File;
-    EXPECT_EQ(counts[0x40001B7B], c.Logins) << c.File;
-    EXPECT_GT(oldest, 1'600'000'000u) << c.File;  // no 1970 dates from a misread
+    EXPECT_EQ(counts[Kind::Boot], c.Boots) << c.File;
+    EXPECT_EQ(counts[Kind::CleanShutdown], c.Shutdowns) << c.File;
+    EXPECT_EQ(counts[Kind::Logon], c.Logins) << c.File;
+    EXPECT_GT(oldest, 1'600'000'000) << c.File;  // no 1970 dates from a misread
   }
 }
 
@@ -306,15 +284,14 @@ TEST(WtmpLog, ReadsNoFileInAGuessedLayout) {
   for (const FitCase& c : cases) {
     const std::optional<WtmpLayout> layout = WtmpLog::Recognize(c.Bytes);
     EXPECT_EQ(layout ? layout->Name : "none", c.Layout) << c.Name;
-    TableDirectory users;
-    EXPECT_EQ(Translate(c.Bytes, users).size(), c.Served) << c.Name;
-    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.Bytes), users);
+    EXPECT_EQ(Translate(c.Bytes).size(), c.Served) << c.Name;
+    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.Bytes));
     EXPECT_EQ(opened.Error, layout ? "" : "not an event log or wtmp file") << c.Name;
     const std::string warning = c.Rival.empty()
                                     ? ""
                                     : "read as " + std::string(c.Layout) + " records (" +
                                           std::string(c.Rival) + " records fit a smaller part)";
-    EXPECT_EQ(opened.Warning, warning) << c.Name;
+    EXPECT_EQ(opened.Note, warning) << c.Name;
   }
 }
 

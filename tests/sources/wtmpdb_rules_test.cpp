@@ -5,6 +5,7 @@
 
 #include <array>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 namespace orvanta::sources {
@@ -74,6 +75,34 @@ TEST(WtmpdbRules, TheStepBudgetGrowsWithTheSizeAndSaturates) {
   EXPECT_EQ(WtmpdbStepBudget(std::numeric_limits<std::uint64_t>::max(), {1000, 64}),
             std::numeric_limits<std::int64_t>::max());
   EXPECT_EQ(WtmpdbStepBudget(4096, {-5, -1}), 0);
+}
+
+// A boot row is a boot and, with a logout, a clean shutdown; a user row a logon; times are
+// floored to seconds, before 1970 too; rows without a login time or user, and other types, none.
+TEST(WtmpdbRules, RowsBecomeTheirEvents) {
+  using Kind = history::EventKind;
+  const std::vector<WtmpdbRow> rows = {
+      {1, std::nullopt, 5'000'000, std::nullopt},
+      {1, "reboot", 7'900'000, 9'000'000},
+      {3, "ann", -1, std::nullopt},
+      {3, std::nullopt, 12'000'000, std::nullopt},
+      {1, std::nullopt, std::nullopt, 13'000'000},
+      {2, "bo", 14'000'000, 15'000'000},
+  };
+  std::vector<history::HistoryEvent> events;
+  for (const WtmpdbRow& row : rows) {
+    AppendWtmpdbEvents(row, events);
+  }
+  const std::vector<std::tuple<Kind, std::int64_t, std::string>> expected = {
+      {Kind::Boot, 5, ""},
+      {Kind::Boot, 7, ""},
+      {Kind::CleanShutdown, 9, ""},
+      {Kind::Logon, -1, "ann"}};
+  std::vector<std::tuple<Kind, std::int64_t, std::string>> got;
+  for (const history::HistoryEvent& event : events) {
+    got.emplace_back(event.Kind, event.Seconds, event.User);
+  }
+  EXPECT_EQ(got, expected);
 }
 
 }  // namespace

@@ -68,15 +68,15 @@ std::vector<std::uint8_t> BuildEventRecord(const EventSpec& event, std::uint32_t
   w.U32(event.TimeGenerated);
   w.U32(event.TimeGenerated);  // TimeWritten
   w.U32(event.EventId);
-  w.U16(4);  // information
-  w.U16(0);  // NumStrings
-  w.U16(0);  // EventCategory
-  w.U16(0);  // ReservedFlags
-  w.U32(0);  // ClosingRecordNumber
-  w.U32(0);  // StringOffset, patched
+  w.U16(4);                                                 // information
+  w.U16(static_cast<std::uint16_t>(event.Strings.size()));  // NumStrings
+  w.U16(0);                                                 // EventCategory
+  w.U16(0);                                                 // ReservedFlags
+  w.U32(0);                                                 // ClosingRecordNumber
+  w.U32(0);                                                 // StringOffset, patched
   w.U32(static_cast<std::uint32_t>(event.UserSid.size()));
   w.U32(0);  // UserSidOffset, patched
-  w.U32(static_cast<std::uint32_t>(event.DataLength));
+  w.U32(static_cast<std::uint32_t>(event.DataLength + event.Data.size()));
   w.U32(0);  // DataOffset, patched
   if (!event.Source.empty()) {
     w.Utf16z(event.Source);
@@ -89,10 +89,14 @@ std::vector<std::uint8_t> BuildEventRecord(const EventSpec& event, std::uint32_t
   w.Append(event.UserSid);
   w.AlignTo4();
   w.PatchU32(36, static_cast<std::uint32_t>(w.Size()));
+  for (const std::string& text : event.Strings) {
+    w.Utf16z(text);
+  }
   w.PatchU32(52, static_cast<std::uint32_t>(w.Size()));
   for (std::size_t i = 0; i < event.DataLength; ++i) {
     w.U8(static_cast<std::uint8_t>(i * 7 + 1));
   }
+  w.Append(event.Data);
   w.AlignTo4();
   const auto length = static_cast<std::uint32_t>(w.Size() + 4);
   w.U32(length);

@@ -14,6 +14,8 @@ struct EventSpec {
   std::vector<std::uint8_t> UserSid;
   std::size_t DataLength = 0;  // bytes of event data, to vary the record sizes
   std::string Source = {};     // empty: the name the system's own source of the id logs under
+  std::vector<std::string> Strings = {};  // insertion strings, written as UTF-16LE
+  std::vector<std::uint8_t> Data = {};    // event data, written after DataLength filler bytes
 };
 
 // An EVENTLOGRECORD: fixed part, source and computer names, SID, data, closing length.

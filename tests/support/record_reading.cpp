@@ -2,6 +2,7 @@
 
 #include "history/event_log_reader.h"
 #include "history/event_record.h"
+#include "history/event_record_history.h"
 
 namespace orvanta::testsupport {
 
@@ -16,6 +17,16 @@ std::vector<std::vector<std::uint8_t>> ReadRecords(history::EventLogApi& log) {
     }
   });
   return records;
+}
+
+history::EventLogApi& RecordLog(history::EventHistory& history) {
+  return dynamic_cast<history::EventRecordHistory&>(history).Log();
+}
+
+std::vector<history::HistoryEvent> ReadEvents(history::EventHistory& history) {
+  std::vector<history::HistoryEvent> events;
+  history.Read([&events](const history::HistoryEvent& event) { events.push_back(event); });
+  return events;
 }
 
 std::vector<std::uint32_t> RecordNumbers(const std::vector<std::vector<std::uint8_t>>& records) {

@@ -12,17 +12,24 @@
 #include <vector>
 
 #include "platform/posix/file_descriptor.h"
+
 namespace orvanta::platform {
 namespace {
 
-using sources::ByteBuffer;
-using sources::FileLoad;
+using sources::BlockReader;
+using FileLoad = sources::Opened<BlockReader>;
 
 constexpr std::uint64_t kSmallestSkippedHole = std::uint64_t{1} << 20;
 constexpr std::size_t kMostDataRanges = std::size_t{1} << 16;
 
 FileLoad Failure(std::string reason) {
-  return {ByteBuffer(), nullptr, std::move(reason)};
+  return sources::Failed<BlockReader>(std::move(reason));
+}
+
+FileLoad Loaded(BlockReader reader) {
+  FileLoad load;
+  load.Value = std::move(reader);
+  return load;
 }
 
 // An open file read where it is asked, with pread: nothing of the file stays in this process's
@@ -102,7 +109,7 @@ std::optional<std::string> RefusalOf(mode_t mode) {
 
 }  // namespace
 
-sources::FileLoad LoadFile(const std::string& path) {
+sources::Opened<sources::BlockReader> LoadFile(const std::string& path) {
   // Devices are refused before they are opened, since opening some has effects of its own.
   struct stat info {};
   if (::stat(path.c_str(), &info) == 0) {
@@ -123,10 +130,10 @@ sources::FileLoad LoadFile(const std::string& path) {
     return Failure(std::move(*refusal));
   }
   if (info.st_size == 0) {
-    return {ByteBuffer{}, nullptr, {}};  // whether that is a log is for the reader to say
+    return Loaded(BlockReader());  // whether that is a log is for the reader to say
   }
   const auto size = static_cast<std::uint64_t>(info.st_size);
-  return {ByteBuffer{}, std::make_unique<PreadSource>(fd.Release(), size), {}};
+  return Loaded(BlockReader(std::make_unique<PreadSource>(fd.Release(), size)));
 }
 
 }  // namespace orvanta::platform

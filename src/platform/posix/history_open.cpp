@@ -5,21 +5,20 @@
 #include <unistd.h>
 
 #include <array>
-#include <cstring>
-#include <string_view>
+#include <cstdint>
+#include <span>
 
 #include "platform/posix/file_load.h"
 #include "platform/posix/journal_history.h"
 #include "platform/posix/report_mode.h"
 #include "platform/posix/wtmpdb_history.h"
-#include "sources/event_list_log.h"
+#include "sources/event_list_history.h"
+#include "sources/log_format.h"
 #include "sources/wtmp_log.h"
 
 namespace orvanta::platform {
 namespace {
 
-constexpr std::string_view kJournalSignature = "LPKSHHRH";
-constexpr std::string_view kSqliteSignature{"SQLite format 3\0", 16};
 constexpr const char* kSystemJournalName = "journal";
 
 enum class FileKind { Directory, Journal, Database, Other };
@@ -41,103 +40,91 @@ FileKind KindOf(const std::string& path) {
   if (fd < 0) {
     return FileKind::Other;
   }
-  std::array<char, 16> head{};
+  std::array<std::uint8_t, sources::kLogFormatHeadBytes> head{};
   const ssize_t got = pread(fd, head.data(), head.size(), 0);
   close(fd);
-  const std::string_view bytes(head.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
-  if (bytes.starts_with(kJournalSignature)) {
-    return FileKind::Journal;
+  switch (sources::RecognizeLogFormat(
+      std::span(head).first(got > 0 ? static_cast<std::size_t>(got) : 0))) {
+    case sources::LogFormat::Journal:
+      return FileKind::Journal;
+    case sources::LogFormat::Sqlite:
+      return FileKind::Database;
+    default:
+      return FileKind::Other;
   }
-  return bytes == kSqliteSignature ? FileKind::Database : FileKind::Other;
 }
 
-OpenedHistory FromGathered(GatheredHistory gathered, std::string name,
-                           sources::UserDirectory& users) {
-  OpenedHistory opened;
+sources::OpenedLog FromGathered(sources::GatheredEvents gathered, std::string name,
+                                sources::SleepRecords sleep) {
+  std::unique_ptr<history::EventHistory> history;
+  if (gathered.Ok()) {
+    history = std::make_unique<sources::EventListHistory>(std::move(gathered.Value), sleep);
+  }
+  sources::OpenedLog opened = std::move(gathered).With(std::move(history));
   opened.Name = std::move(name);
-  opened.FileNotes = std::move(gathered.Notes);
-  if (!gathered.Opened) {
-    opened.Error = std::move(gathered.Problem);
-    return opened;
-  }
-  opened.Note = std::move(gathered.Note);
-  if (!gathered.Problem.empty()) {
-    opened.Note += opened.Note.empty() ? "" : "; ";
-    opened.Note += "read as far as it goes: " + gathered.Problem;
-  }
-  opened.Log = std::make_unique<sources::EventListLog>(std::move(gathered.Events), users);
   return opened;
 }
 
-OpenedHistory FromLogFile(const std::string& path, sources::UserDirectory& users,
-                          sources::ExpectedLog expected) {
-  sources::OpenedLog log = OpenLogFile(path, users, expected);
-  OpenedHistory opened;
+sources::OpenedLog FromLogFile(const std::string& path, sources::ExpectedLog expected) {
+  sources::OpenedLog opened = OpenLogFile(path, expected);
   opened.Name = path;
-  opened.Log = std::move(log.Log);
-  opened.Error = std::move(log.Error);
-  opened.Note = std::move(log.Warning);
   return opened;
 }
 
-OpenedHistory OpenSystemJournal(sources::UserDirectory& users) {
-  OpenedHistory opened =
-      FromGathered(ReadJournal({JournalScope::System, {}}), kSystemJournalName, users);
-  if (opened.Log && opened.Note.empty() && !MayReadWholeSystemJournal()) {
+sources::OpenedLog ReadJournalAt(const JournalPlace& place, std::string name) {
+  return FromGathered(ReadJournal(place), std::move(name), sources::SleepRecords::Known);
+}
+
+sources::OpenedLog OpenSystemJournal() {
+  sources::OpenedLog opened = ReadJournalAt({JournalScope::System, {}}, kSystemJournalName);
+  if (opened.Value && opened.Note.empty() && !MayReadWholeSystemJournal()) {
     opened.Note = "only the entries this user may read (not in the adm or systemd-journal group)";
   }
   return opened;
 }
 
-OpenedHistory OpenSource(sources::HistorySource source, sources::UserDirectory& users) {
+sources::OpenedLog OpenWtmpdb(const std::string& path) {
+  return FromGathered(ReadWtmpdb(path), path, sources::SleepRecords::Unknown);
+}
+
+sources::OpenedLog OpenSource(sources::HistorySource source) {
   switch (source) {
     case sources::HistorySource::Wtmpdb:
-      return FromGathered(ReadWtmpdb(kDefaultWtmpdbPath), kDefaultWtmpdbPath, users);
+      return OpenWtmpdb(kDefaultWtmpdbPath);
     case sources::HistorySource::Journal:
-      return OpenSystemJournal(users);
+      return OpenSystemJournal();
     case sources::HistorySource::Wtmp:
       break;
   }
-  return FromLogFile(kDefaultLogPath, users, sources::ExpectedLog::Wtmp);
+  return FromLogFile(kDefaultLogPath, sources::ExpectedLog::Wtmp);
 }
 
-// Asks no account database: only the times of the records matter.
-class NoUsers final : public sources::UserDirectory {
- public:
-  std::optional<std::uint32_t> UidOf(std::string_view) override { return std::nullopt; }
-  std::optional<std::string> NameOf(std::uint32_t) override { return std::nullopt; }
-};
-
 std::optional<std::int64_t> WtmpReach() {
-  NoUsers none;
-  sources::FileLoad load = LoadFile(kDefaultLogPath);
-  if (!load.Error.empty()) {
+  sources::Opened<sources::BlockReader> load = LoadFile(kDefaultLogPath);
+  if (!load.Ok()) {
     return std::nullopt;
   }
-  return sources::WtmpLog(load.Source ? sources::BlockReader(std::move(load.Source))
-                                      : sources::BlockReader(std::move(load.Bytes)),
-                          none)
-      .OldestSeconds();
+  return sources::WtmpLog(std::move(load.Value)).OldestSeconds();
 }
 
 }  // namespace
 
-OpenedHistory OpenHistory(const HistoryRequest& request, sources::UserDirectory& users) {
+sources::OpenedLog OpenHistory(const HistoryRequest& request) {
   if (!request.File) {
-    return OpenSource(request.Source.value_or(DefaultHistorySource()), users);
+    return OpenSource(request.Source.value_or(DefaultHistorySource()));
   }
   const std::string& path = *request.File;
   switch (KindOf(path)) {
     case FileKind::Directory:
-      return FromGathered(ReadJournal({JournalScope::Directory, path}), path, users);
+      return ReadJournalAt({JournalScope::Directory, path}, path);
     case FileKind::Journal:
-      return FromGathered(ReadJournal({JournalScope::File, path}), path, users);
+      return ReadJournalAt({JournalScope::File, path}, path);
     case FileKind::Database:
-      return FromGathered(ReadWtmpdb(path), path, users);
+      return OpenWtmpdb(path);
     case FileKind::Other:
       break;
   }
-  return FromLogFile(path, users, sources::ExpectedLog::Any);
+  return FromLogFile(path, sources::ExpectedLog::Any);
 }
 
 sources::HistorySource DefaultHistorySource() {

@@ -71,29 +71,43 @@ FileRead ReadFile(const std::string& path, const SigbusGuard& guard, sources::Jo
                     std::make_move_iterator(read.Boots.end()));
   rows.Logins.insert(rows.Logins.end(), std::make_move_iterator(read.Logins.begin()),
                      std::make_move_iterator(read.Logins.end()));
+  rows.Power.insert(rows.Power.end(), std::make_move_iterator(read.Power.begin()),
+                    std::make_move_iterator(read.Power.end()));
   return {true, std::move(problem)};
 }
 
-GatheredHistory ReadOneFile(const std::string& path, const SigbusGuard& guard,
-                            const std::function<void()>& afterEachBoot) {
-  sources::JournalRows rows;
-  const FileRead read = ReadFile(path, guard, rows, afterEachBoot);
-  return {read.Opened, sources::JournalEvents(rows), read.Problem, {}, {}};
+// What was read, and why the reading stopped short, if it did.
+sources::GatheredEvents Gathered(const sources::JournalRows& rows, const std::string& problem) {
+  sources::GatheredEvents gathered;
+  gathered.Value = sources::JournalEvents(rows);
+  if (!problem.empty()) {
+    gathered.AddNote(kReadInPart + problem);
+  }
+  return gathered;
 }
 
-GatheredHistory ReadDirectory(const std::string& directory, const SigbusGuard& guard,
-                              const std::function<void()>& afterEachBoot) {
+sources::GatheredEvents ReadOneFile(const std::string& path, const SigbusGuard& guard,
+                                    const std::function<void()>& afterEachBoot) {
+  sources::JournalRows rows;
+  const FileRead read = ReadFile(path, guard, rows, afterEachBoot);
+  if (!read.Opened) {
+    return sources::Failed<std::vector<history::HistoryEvent>>(read.Problem);
+  }
+  return Gathered(rows, read.Problem);
+}
+
+sources::GatheredEvents ReadDirectory(const std::string& directory, const SigbusGuard& guard,
+                                      const std::function<void()>& afterEachBoot) {
   JournalFileList list = ListJournalFiles(directory);
   if (!list.Error.empty()) {
-    return {false, {}, std::move(list.Error), {}, {}};
+    return sources::Failed<std::vector<history::HistoryEvent>>(std::move(list.Error));
   }
   std::vector<sources::FileNote> unread = std::move(list.Unlisted);
   if (list.Paths.empty()) {
-    return {false,
-            {},
-            unread.empty() ? kNoJournalFiles : kNoReadableFile,
-            sources::UnreadFileNotes(directory, unread),
-            {}};
+    auto none = sources::Failed<std::vector<history::HistoryEvent>>(
+        unread.empty() ? kNoJournalFiles : kNoReadableFile);
+    none.FileNotes = sources::UnreadFileNotes(directory, unread);
+    return none;
   }
   sources::JournalRows rows;
   bool anyOpened = false;
@@ -106,32 +120,31 @@ GatheredHistory ReadDirectory(const std::string& directory, const SigbusGuard& g
       unread.push_back({path, kReadInPart + read.Problem});
     }
   }
-  return {anyOpened,
-          sources::JournalEvents(rows),
-          anyOpened ? "" : kNoReadableFile,
-          sources::UnreadFileNotes(directory, unread),
-          {}};
+  sources::GatheredEvents gathered =
+      anyOpened ? Gathered(rows, {})
+                : sources::Failed<std::vector<history::HistoryEvent>>(kNoReadableFile);
+  gathered.FileNotes = sources::UnreadFileNotes(directory, unread);
+  return gathered;
 }
 
-GatheredHistory ReadSystem(const SigbusGuard& guard) {
+sources::GatheredEvents ReadSystem(const SigbusGuard& guard) {
   const std::uint64_t faultsBefore = guard.Faults();
-  GatheredHistory history;
   Journal journal;
   if (const int r = OpenJournal({JournalScope::System, {}}, journal); r < 0) {
-    history.Problem = JournalReason(r);
-    return history;
+    return sources::Failed<std::vector<history::HistoryEvent>>(JournalReason(r));
   }
-  history.Opened = true;
-  history.Events = sources::JournalEvents(QueryJournalRows(journal.get(), history.Problem, {}));
+  std::string problem;
+  const sources::JournalRows rows = QueryJournalRows(journal.get(), problem, {});
   if (guard.Faults() != faultsBefore) {
-    history.Problem = kShrank;
+    problem = kShrank;
   }
-  return history;
+  return Gathered(rows, problem);
 }
 
 }  // namespace
 
-GatheredHistory ReadJournal(const JournalPlace& place, const std::function<void()>& afterEachBoot) {
+sources::GatheredEvents ReadJournal(const JournalPlace& place,
+                                    const std::function<void()>& afterEachBoot) {
   // The journal library reads through mappings: a file cut shorter meanwhile must not kill us.
   const SigbusGuard guard;
   switch (place.Scope) {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/posix/gathered_history.h"
+#include "sources/event_list_history.h"
 
 namespace orvanta::platform {
 
@@ -19,13 +19,14 @@ struct JournalPlace {
 
 // Per boot: the kernel's start (the boot's first entry's realtime less its monotonic time),
 // a clean shutdown at the boot's last entry when logind announced a power-off or reboot or
-// the shutdown target started; and every logind session start with its user.
+// the shutdown target started; every logind session start with its user; and every sleep
+// entered or left and every change of the clock.
 // The files of a directory are read one at a time, so none is left out for want of file
 // descriptors and each costs the same however many there are; those that cannot be read whole
 // are named in Notes. A file that shrinks while it is read ends there ("the file shrank").
 // afterEachBoot, when set, runs after each boot of a file is read.
-GatheredHistory ReadJournal(const JournalPlace& place,
-                            const std::function<void()>& afterEachBoot = {});
+sources::GatheredEvents ReadJournal(const JournalPlace& place,
+                                    const std::function<void()>& afterEachBoot = {});
 
 // The oldest entry's time, nothing when the journal cannot be opened or holds nothing.
 std::optional<std::int64_t> JournalReach(const JournalPlace& place);

@@ -2,6 +2,7 @@
 
 #include <systemd/sd-journal.h>
 
+#include <array>
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -18,6 +19,11 @@ constexpr const char* kUnitStartedMessage = "MESSAGE_ID=39f53479d3a045ac8e117862
 constexpr const char* kShutdownTargetUnit = "UNIT=shutdown.target";
 constexpr const char* kSessionStartMessage = "MESSAGE_ID=8d45620c1a4348dbb17410da57c60c66";
 constexpr std::string_view kUserIdField = "USER_ID";
+constexpr std::string_view kMessageIdField = "MESSAGE_ID";
+constexpr std::string_view kSleepField = "SLEEP";
+constexpr std::string_view kPriorityField = "PRIORITY";
+constexpr std::array<std::string_view, 3> kPowerMessages{
+    sources::kSleepEnteredMessage, sources::kSleepLeftMessage, sources::kClockChangedMessage};
 
 // The value of a field of the current entry, empty when it has none.
 std::string FieldOf(sd_journal* journal, std::string_view field) {
@@ -74,7 +80,8 @@ std::vector<std::string> BootMatches(sd_journal* journal, Walk& walk) {
   return boots;
 }
 
-bool Matches(sd_journal* journal, std::initializer_list<std::string_view> matches) {
+template <typename Matches>
+bool SetMatches(sd_journal* journal, const Matches& matches) {
   sd_journal_flush_matches(journal);
   for (std::string_view match : matches) {
     if (sd_journal_add_match(journal, match.data(), match.size()) < 0) {
@@ -82,6 +89,10 @@ bool Matches(sd_journal* journal, std::initializer_list<std::string_view> matche
     }
   }
   return true;
+}
+
+bool Matches(sd_journal* journal, std::initializer_list<std::string_view> matches) {
+  return SetMatches(journal, matches);
 }
 
 std::optional<sources::JournalBootRow> ReadBoot(sd_journal* journal, Walk& walk,
@@ -118,6 +129,23 @@ void ReadLogins(sd_journal* journal, Walk& walk, std::vector<sources::JournalLog
   }
 }
 
+// Sleeps entered and left and clock changes: matches on one field, any of them.
+void ReadPower(sd_journal* journal, Walk& walk, std::vector<sources::JournalPowerRow>& power) {
+  std::vector<std::string> matches;
+  for (std::string_view id : kPowerMessages) {
+    matches.push_back(std::string(kMessageIdField) + "=" + std::string(id));
+  }
+  if (!SetMatches(journal, matches)) {
+    return;
+  }
+  for (bool more = walk.First(false); more; more = walk.Step()) {
+    if (std::optional<std::uint64_t> realtime = walk.Realtime()) {
+      power.push_back({*realtime, FieldOf(journal, kMessageIdField), FieldOf(journal, kSleepField),
+                       FieldOf(journal, kPriorityField)});
+    }
+  }
+}
+
 }  // namespace
 
 sources::JournalRows QueryJournalRows(sd_journal* journal, std::string& problem,
@@ -133,6 +161,7 @@ sources::JournalRows QueryJournalRows(sd_journal* journal, std::string& problem,
     }
   }
   ReadLogins(journal, walk, rows.Logins);
+  ReadPower(journal, walk, rows.Power);
   return rows;
 }
 

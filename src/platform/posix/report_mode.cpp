@@ -8,7 +8,6 @@
 #include "present/escaped_text.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
-#include "sources/logged_user_directory.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
@@ -24,24 +23,23 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, prese
   PosixClock clock;
   history::SetLocalBiasMinutes(history::ComputeLocalBias(clock));
 
-  sources::LoggedUserDirectory loggedUsers;
-  PasswdDirectory machineUsers;
-  OpenedHistory opened = OpenHistory(request, loggedUsers);
+  sources::OpenedLog opened = OpenHistory(request);
   for (const sources::FileNote& note : opened.FileNotes) {
     PrintProblem(err, note.Name, note.Text);
   }
-  if (!opened.Log) {
+  if (!opened.Value) {
     PrintProblem(err, opened.Name, opened.Error);
     return 1;
   }
   if (!opened.Note.empty()) {
     PrintProblem(err, opened.Name, opened.Note);
   }
-  const std::unique_ptr<history::AccountApi> accounts =
-      sources::LogAccounts(loggedUsers, machineUsers);
+  // The SIDs of an event log file are named as this machine names them.
+  PasswdDirectory machineUsers;
+  sources::UnixAccountApi accounts(machineUsers);
   present::RunRefresh refresh;
   // Every report writes its rows straight from the runs and the power history.
-  refresh.Refresh(*opened.Log, *accounts, present::ChartFill::Skip, present::ListFill::Skip);
+  refresh.Refresh(*opened.Value, accounts, present::ChartFill::Skip, present::ListFill::Skip);
   bool written = false;
   {
     present::TextOut text([out](std::string_view part) {

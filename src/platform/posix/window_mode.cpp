@@ -9,7 +9,6 @@
 #include "platform/posix/report_mode.h"
 #include "platform/posix/x11_host.h"
 #include "present/escaped_text.h"
-#include "sources/logged_user_directory.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
@@ -27,9 +26,7 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
   PosixClock clock;
   PosixShell shell;
   const controls::PatternClockLocale locale = PosixClockLocale();
-  // The users a log records by name, numbered for as long as the window is open, and this
-  // machine's own users for the SIDs of an event log file.
-  sources::LoggedUserDirectory loggedUsers;
+  // This machine's own users name the SIDs of an event log file.
   PasswdDirectory machineUsers;
   // Each refresh reads the file afresh; a failure is told once until the reason changes.
   std::string lastError;
@@ -40,9 +37,9 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
       .Palette = gfx::SystemPalette::Classic(),
       .Clock = clock,
       .Shell = shell,
-      .OpenSystemLog = [&]() -> std::unique_ptr<history::EventLogApi> {
+      .OpenSystemLog = [&]() -> std::unique_ptr<history::EventHistory> {
         machineUsers.Forget();  // each refresh sees the accounts as they are now
-        OpenedHistory opened = OpenHistory(request, loggedUsers);
+        sources::OpenedLog opened = OpenHistory(request);
         if (opened.FileNotes != lastFileNotes) {
           for (const sources::FileNote& note : opened.FileNotes) {
             PrintProblem(err, note.Name, note.Text);
@@ -50,17 +47,17 @@ int RunWindow(const HistoryRequest& request, std::FILE* err) {
           std::fflush(err);
           lastFileNotes = std::move(opened.FileNotes);
         }
-        const std::string& problem = opened.Log ? opened.Note : opened.Error;
+        const std::string& problem = opened.Value ? opened.Note : opened.Error;
         if (problem != lastError) {
           if (!problem.empty()) {
             PrintProblem(err, opened.Name, problem);
           }
           lastError = problem;
         }
-        return std::move(opened.Log);
+        return std::move(opened.Value);
       },
       .OpenAccounts = [&]() -> std::unique_ptr<history::AccountApi> {
-        return sources::LogAccounts(loggedUsers, machineUsers);
+        return std::make_unique<sources::UnixAccountApi>(machineUsers);
       },
       .Locale = &locale,
       .LogFile = request.File,

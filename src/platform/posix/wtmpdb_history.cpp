@@ -15,8 +15,6 @@
 namespace orvanta::platform {
 namespace {
 
-constexpr int kBootRow = 1;
-constexpr int kUserRow = 3;
 // No ORDER BY: sorting could spill into temporary files, and the events are sorted later.
 constexpr const char* kRowsQuery = "SELECT Type, User, Login, Logout FROM main.wtmp";
 constexpr const char* kReachQuery = "SELECT MIN(Login) FROM main.wtmp";
@@ -127,10 +125,11 @@ std::string DurationText(std::chrono::milliseconds wait) {
                                   : std::to_string(wait.count()) + " ms";
 }
 
-std::int64_t Seconds(sqlite3_stmt* statement, int column) {
-  const sqlite3_int64 microseconds = sqlite3_column_int64(statement, column);
-  // Floor, so that a time before 1970 does not round towards it.
-  return microseconds >= 0 ? microseconds / 1'000'000 : (microseconds + 1) / 1'000'000 - 1;
+std::optional<std::int64_t> Microseconds(sqlite3_stmt* statement, int column) {
+  if (sqlite3_column_type(statement, column) == SQLITE_NULL) {
+    return std::nullopt;
+  }
+  return sqlite3_column_int64(statement, column);
 }
 
 std::string Text(sqlite3_stmt* statement, int column) {
@@ -266,40 +265,29 @@ class WtmpdbReading {
 
 }  // namespace
 
-GatheredHistory ReadWtmpdb(const std::string& path, const WtmpdbBounds& bounds) {
-  GatheredHistory history;
+sources::GatheredEvents ReadWtmpdb(const std::string& path, const WtmpdbBounds& bounds) {
   WtmpdbReading reading(path, bounds);
   Statement rows = reading.Readable() ? reading.Prepare(kRowsQuery) : nullptr;
   if (!rows) {
-    history.Problem = reading.Problem();
-    return history;
+    return sources::Failed<std::vector<history::HistoryEvent>>(reading.Problem());
   }
-  history.Opened = true;
-  history.Note = reading.Note();
+  sources::GatheredEvents gathered;
+  gathered.Note = reading.Note();
   int r = SQLITE_ROW;
   while ((r = sqlite3_step(rows.get())) == SQLITE_ROW) {
-    if (sqlite3_column_type(rows.get(), 2) == SQLITE_NULL) {
-      continue;
+    sources::WtmpdbRow row;
+    row.Type = sqlite3_column_int(rows.get(), 0);
+    if (const auto* user = reinterpret_cast<const char*>(sqlite3_column_text(rows.get(), 1))) {
+      row.User = user;
     }
-    const int type = sqlite3_column_int(rows.get(), 0);
-    const std::int64_t login = Seconds(rows.get(), 2);
-    if (type == kBootRow) {
-      history.Events.push_back({sources::HistoryEventKind::Boot, login, {}});
-      if (sqlite3_column_type(rows.get(), 3) != SQLITE_NULL) {
-        history.Events.push_back(
-            {sources::HistoryEventKind::CleanShutdown, Seconds(rows.get(), 3), {}});
-      }
-    } else if (type == kUserRow) {
-      const auto* user = reinterpret_cast<const char*>(sqlite3_column_text(rows.get(), 1));
-      if (user != nullptr) {
-        history.Events.push_back({sources::HistoryEventKind::Login, login, user});
-      }
-    }
+    row.Login = Microseconds(rows.get(), 2);
+    row.Logout = Microseconds(rows.get(), 3);
+    sources::AppendWtmpdbEvents(row, gathered.Value);
   }
   if (r != SQLITE_DONE) {
-    history.Problem = reading.Reason(r);
+    gathered.AddNote("read as far as it goes: " + reading.Reason(r));
   }
-  return history;
+  return gathered;
 }
 
 std::optional<std::int64_t> WtmpdbReach(const std::string& path, const WtmpdbBounds& bounds) {
@@ -309,7 +297,7 @@ std::optional<std::int64_t> WtmpdbReach(const std::string& path, const WtmpdbBou
       sqlite3_column_type(reach.get(), 0) == SQLITE_NULL) {
     return std::nullopt;
   }
-  return Seconds(reach.get(), 0);
+  return sources::WtmpdbSeconds(sqlite3_column_int64(reach.get(), 0));
 }
 
 }  // namespace orvanta::platform

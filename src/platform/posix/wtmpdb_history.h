@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/posix/gathered_history.h"
+#include "sources/event_list_history.h"
 #include "sources/wtmpdb_rules.h"
 
 namespace orvanta::platform {
@@ -22,7 +22,7 @@ struct WtmpdbBounds {
 // Reads a login database without writing anything, anywhere: a boot row is a boot at its
 // login time and, when it has a logout time, a clean shutdown then; a user row is a login of
 // its user. Only a plain table named wtmp is read.
-GatheredHistory ReadWtmpdb(const std::string& path, const WtmpdbBounds& bounds = {});
+sources::GatheredEvents ReadWtmpdb(const std::string& path, const WtmpdbBounds& bounds = {});
 
 // The oldest login time, nothing when the database cannot be read or holds no row.
 std::optional<std::int64_t> WtmpdbReach(const std::string& path, const WtmpdbBounds& bounds = {});

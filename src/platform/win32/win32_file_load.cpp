@@ -12,11 +12,18 @@
 namespace orvanta::platform {
 namespace {
 
+using sources::BlockReader;
 using sources::ByteBuffer;
-using sources::FileLoad;
+using FileLoad = sources::Opened<BlockReader>;
 
 FileLoad Failure(std::string reason) {
-  return {ByteBuffer(), nullptr, std::move(reason)};
+  return sources::Failed<BlockReader>(std::move(reason));
+}
+
+FileLoad Loaded(ByteBuffer bytes) {
+  FileLoad load;
+  load.Value = BlockReader(std::move(bytes));
+  return load;
 }
 
 // The system's text for an error code, without its trailing line break.
@@ -87,8 +94,7 @@ FileLoad LoadFile(const std::string& path) {
     return Failure(ErrorText(GetLastError()));
   }
   if (fileSize.QuadPart == 0) {
-    return {
-        ByteBuffer{}, nullptr, {}};  // whether that is a log is for the reader of the bytes to say
+    return Loaded(ByteBuffer{});  // whether that is a log is for the reader of the bytes to say
   }
   if (static_cast<std::uint64_t>(fileSize.QuadPart) > std::numeric_limits<std::size_t>::max()) {
     return Failure("file too large to read");
@@ -97,10 +103,10 @@ FileLoad LoadFile(const std::string& path) {
   // Windows refuses to cut a file shorter while a view of it is mapped, so unlike on Linux the
   // mapping cannot lose pages under the reader.
   if (ByteBuffer mapped = MapFile(file.get(), size); mapped.Size() == size) {
-    return {std::move(mapped), nullptr, {}};
+    return Loaded(std::move(mapped));
   }
   HANDLE handle = file.get();
-  return sources::ReadWhole(
+  sources::Opened<ByteBuffer> read = sources::ReadWhole(
       size,
       [handle](std::span<std::uint8_t> into, std::string& error) -> std::optional<std::size_t> {
         constexpr std::size_t kChunk = std::size_t{1} << 30;
@@ -112,6 +118,10 @@ FileLoad LoadFile(const std::string& path) {
         }
         return std::size_t{got};
       });
+  if (!read.Ok()) {
+    return Failure(std::move(read.Error));
+  }
+  return Loaded(std::move(read.Value));
 }
 
 }  // namespace orvanta::platform

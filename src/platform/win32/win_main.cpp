@@ -11,6 +11,7 @@
 
 #include "app/command_line.h"
 #include "app/program.h"
+#include "history/event_record_history.h"
 #include "history/event_source_filter.h"
 #include "platform/win32/gdi_glyph_source.h"
 #include "platform/win32/handles.h"
@@ -24,9 +25,6 @@
 #include "platform/win32/win32_system_palette.h"
 #include "platform/win32/win32_window_host.h"
 #include "platform/win32/windows_api.h"
-#include "sources/account_chain.h"
-#include "sources/logged_user_directory.h"
-#include "sources/unix_account_api.h"
 // COM, which the lean windows.h leaves out.
 #include <objbase.h>
 
@@ -114,29 +112,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const platform::Win32ClockLocale locale;
   platform::MainWindowShell shell(*host);
   const std::optional<std::string>& logFile = line.File;
-  // A saved log names accounts of its own machine: those this machine knows, and the users a
-  // wtmp file records by name.
-  sources::LoggedUserDirectory loggedUsers;
   app::PlatformServices services{
       .Host = *host,
       .Glyphs = glyphs,
       .Palette = platform::Win32SystemPalette(),
       .Clock = clock,
       .Shell = shell,
-      .OpenSystemLog = [&]() -> std::unique_ptr<history::EventLogApi> {
+      .OpenSystemLog = [&]() -> std::unique_ptr<history::EventHistory> {
         if (logFile) {
           // Read afresh on each refresh; a file that cannot be read is an empty history.
-          return platform::OpenLogFile(*logFile, loggedUsers).Log;
+          return platform::OpenLogFile(*logFile).Value;
         }
-        return std::make_unique<history::EventSourceFilter>(
-            std::make_unique<platform::Win32EventLog>());
+        return std::make_unique<history::EventRecordHistory>(
+            std::make_unique<history::EventSourceFilter>(
+                std::make_unique<platform::Win32EventLog>()));
       },
-      .OpenAccounts = [&]() -> std::unique_ptr<history::AccountApi> {
-        if (logFile) {
-          return std::make_unique<sources::AccountChain>(
-              std::make_unique<platform::Win32AccountApi>(),
-              std::make_unique<sources::UnixAccountApi>(loggedUsers));
-        }
+      .OpenAccounts = []() -> std::unique_ptr<history::AccountApi> {
         return std::make_unique<platform::Win32AccountApi>();
       },
       .Locale = &locale,
