@@ -2,6 +2,7 @@
 // once with every chunk's checksums made to match, so that mutations reach the binary XML.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "pipeline_check.h"
@@ -14,10 +15,23 @@ void Check(std::span<const std::uint8_t> bytes) {
   using orvanta::sources::BlockReader;
   using orvanta::sources::ByteBuffer;
   orvanta::sources::EvtxLog log =
-      orvanta::sources::EvtxLog::Read(BlockReader(ByteBuffer::CopyOf(bytes)));
-  if (log.Readable()) {
-    orvanta::fuzz::RefreshAndCheck(log);
+      orvanta::sources::EvtxLog::Open(BlockReader(ByteBuffer::CopyOf(bytes)));
+  if (!log.Readable()) {
+    return;
   }
+  // Each reading delivers the whole history again, the same.
+  std::vector<orvanta::history::HistoryEvent> first;
+  log.Read([&first](const orvanta::history::HistoryEvent& event) { first.push_back(event); });
+  std::size_t again = 0;
+  log.Read([&](const orvanta::history::HistoryEvent& event) {
+    if (again >= first.size() || !(first[again++] == event)) {
+      std::abort();
+    }
+  });
+  if (again != first.size()) {
+    std::abort();
+  }
+  orvanta::fuzz::RefreshAndCheck(log);
 }
 
 }  // namespace

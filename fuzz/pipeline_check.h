@@ -44,8 +44,8 @@ inline std::int32_t UtcOffset(std::int64_t) {
   return 0;
 }
 
-// Runs the whole refresh on the log (a log of records or a history of events) and checks what
-// must hold whatever the bytes were.
+// Runs the whole refresh on the log (an event log or a history of neutral events) and checks
+// what must hold whatever the bytes were.
 template <typename Log>
 void RefreshAndCheck(Log& log) {
   FixedUsers users;

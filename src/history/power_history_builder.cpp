@@ -31,6 +31,37 @@ void NoteSleepStart(std::optional<HistoryEvent>& pending, const HistoryEvent& st
   pending = start;
 }
 
+enum class BothEnds : std::uint8_t { No, Yes };
+
+// Adds what a second record of the same sleep knows: its wake source, kind and attendance.
+void MergeDetails(SleepPeriod& into, const SleepPeriod& other) {
+  if (into.WakeSource.empty()) {
+    into.WakeSource = other.WakeSource;
+  }
+  if (into.Kind == SleepKind::Unknown) {
+    into.Kind = other.Kind;
+  }
+  into.Attended = into.Attended ? into.Attended : other.Attended;
+}
+
+// A sleep that begins before the last one ended is that sleep told again by another record:
+// one that carries both ends gives the times, otherwise the later end is kept.
+void AddSleep(std::vector<SleepPeriod>& sleeps, SleepPeriod sleep, BothEnds both) {
+  const bool bothEnds = both == BothEnds::Yes;
+  if (!sleeps.empty() && sleep.From < sleeps.back().To) {
+    SleepPeriod& last = sleeps.back();
+    if (bothEnds) {
+      last.From = sleep.From;
+      last.To = sleep.To;
+    } else {
+      last.To = std::max(last.To, sleep.To);
+    }
+    MergeDetails(last, sleep);
+    return;
+  }
+  sleeps.push_back(std::move(sleep));
+}
+
 // Sleeps from events sorted oldest first: a start and the wake after it, a wake that carries its
 // own start, or a resume from hibernation. A second report of the same wake adds what the first
 // lacked; a failed attempt to sleep, and a wake whose start is unknown, make none.
@@ -50,32 +81,22 @@ std::vector<SleepPeriod> PairSleeps(const std::vector<HistoryEvent>& events) {
       pending.reset();
       continue;
     }
-    if (!pending && !sleeps.empty() && !hibernation &&
-        std::abs(sleeps.back().To - event.Seconds) <= kSameWakeSeconds) {
-      SleepPeriod& same = sleeps.back();
-      if (event.OtherSeconds) {
-        same.From = *event.OtherSeconds;
-        same.To = event.Seconds;
-      }
-      if (same.WakeSource.empty()) {
-        same.WakeSource = event.WakeSource;
-      }
-      if (same.Kind == SleepKind::Unknown) {
-        same.Kind = event.Sleep;
-      }
-      same.Attended = same.Attended ? same.Attended : event.Attended;
-      continue;
-    }
-    const std::optional<std::int64_t> from =
-        event.OtherSeconds ? event.OtherSeconds
-                           : (pending ? std::optional(pending->Seconds) : std::nullopt);
     SleepKind kind = hibernation ? SleepKind::Hibernate : event.Sleep;
     if (kind == SleepKind::Unknown && pending) {
       kind = pending->Sleep;
     }
+    SleepPeriod sleep{0, event.Seconds, kind, event.WakeSource, event.Attended};
+    const std::optional<std::int64_t> from =
+        pending ? std::optional(pending->Seconds) : event.OtherSeconds;
+    const bool bothEnds = event.OtherSeconds.has_value() && !hibernation;
     pending.reset();
-    if (from && *from <= event.Seconds) {
-      sleeps.push_back({*from, event.Seconds, kind, event.WakeSource, event.Attended});
+    if (bothEnds || from) {
+      sleep.From = bothEnds ? *event.OtherSeconds : *from;
+      if (sleep.From <= sleep.To) {
+        AddSleep(sleeps, std::move(sleep), bothEnds ? BothEnds::Yes : BothEnds::No);
+      }
+    } else if (!sleeps.empty() && std::abs(sleeps.back().To - event.Seconds) <= kSameWakeSeconds) {
+      MergeDetails(sleeps.back(), sleep);
     }
   }
   return sleeps;
@@ -234,16 +255,21 @@ PowerHistory BuildPowerHistory(PowerEvents input) {
     }
   }
   for (const HistoryEvent& event : input.Events) {
-    const std::optional<std::size_t> index = runAt(event.Seconds);
-    if (!index) {
+    if (event.Kind == EventKind::BootTypeReport) {
+      // Written early in the boot, before the boot event that starts the run.
+      const auto near =
+          std::lower_bound(byStart.begin(), byStart.end(), std::pair(event.Seconds, size_t{0}));
+      if (near != byStart.end() && near->first - event.Seconds <= kBootReportSeconds &&
+          history.Runs[near->second].Boot == BootType::Unknown) {
+        history.Runs[near->second].Boot = event.Boot;
+      }
       continue;
     }
-    RunPower& run = history.Runs[*index];
-    if (event.Kind == EventKind::ShutdownRequest && run.EndFoundBy == RunEnd::Clean) {
-      run.Shutdown = event.Shutdown;  // the last request before the shutdown is the one obeyed
-    } else if (event.Kind == EventKind::BootTypeReport && run.Start &&
-               event.Seconds - *run.Start <= kBootReportSeconds && run.Boot == BootType::Unknown) {
-      run.Boot = event.Boot;
+    const std::optional<std::size_t> index = runAt(event.Seconds);
+    if (index && event.Kind == EventKind::ShutdownRequest &&
+        history.Runs[*index].EndFoundBy == RunEnd::Clean) {
+      // The last request before the shutdown is the one obeyed.
+      history.Runs[*index].Shutdown = event.Shutdown;
     }
   }
   for (std::size_t i = 0; i < history.Runs.size(); ++i) {

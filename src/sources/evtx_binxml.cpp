@@ -36,7 +36,12 @@ enum ValueType : std::uint8_t {
   kSid = 0x13,
   kHexInt32 = 0x14,
   kHexInt64 = 0x15,
+  kBool = 0x0D,
+  kBinary = 0x0E,
+  kSizeT = 0x10,
+  kSystemTime = 0x12,
   kBinXml = 0x21,
+  kUtf16Array = 0x81,  // strings each ended by a zero unit
 };
 
 // Elements whose content or attributes hold a wanted field.
@@ -47,20 +52,24 @@ enum class Element : std::uint8_t {
   TimeCreated,
   RecordId,
   Security,
-  Data
+  Computer,
+  Data,
+  Binary
 };
 
 struct NamedElement {
   std::string_view Name;
   Element Kind;
 };
-constexpr std::array<NamedElement, 6> kElements{{
+constexpr std::array<NamedElement, 8> kElements{{
     {"EventID", Element::EventId},
     {"Provider", Element::Provider},
     {"TimeCreated", Element::TimeCreated},
     {"EventRecordID", Element::RecordId},
     {"Security", Element::Security},
     {"Data", Element::Data},
+    {"Computer", Element::Computer},
+    {"Binary", Element::Binary},
 }};
 
 // The attribute of an element that holds a field; Data's Name says which value it holds.
@@ -74,14 +83,55 @@ constexpr int kDataName = -1;
 constexpr std::string_view kUserSidName = "UserSid";
 constexpr std::size_t kMaxElementDepth = 64;
 constexpr std::size_t kDefinitionHeader = 24;  // previous link, GUID, data size
+// Event data items kept of one definition, and of one record: the events read have at most
+// about twenty.
+constexpr std::size_t kMaxDataItems = 64;
 
 struct OpenElement {
   Element Kind = Element::Other;
-  bool UserSidData = false;  // a Data element named UserSid
+  bool UserSidData = false;             // a Data element named UserSid
+  std::optional<std::size_t> DataItem;  // a Data element's item in the plan
 };
 
 bool IsInteger(std::uint8_t type) {
   return (type >= kInt8 && type <= kUInt64) || type == kHexInt32 || type == kHexInt64;
+}
+
+// Types whose value is a little-endian number of its size.
+bool IsNumber(std::uint8_t type) {
+  return IsInteger(type) || type == kBool || type == kSizeT || type == kFiletime;
+}
+
+std::optional<std::uint64_t> DecimalNumber(const std::string& text) {
+  if (text.empty() || text.size() > 19) {
+    return std::nullopt;
+  }
+  std::uint64_t number = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') {
+      return std::nullopt;
+    }
+    number = number * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  return number;
+}
+
+void AppendUtf8(std::string& out, std::uint32_t code) {
+  if (code < 0x80) {
+    out.push_back(static_cast<char>(code));
+  } else if (code < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else if (code < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
 }
 
 }  // namespace
@@ -93,6 +143,9 @@ void EvtxFields::Clear() {
   Provider.clear();
   UserId.clear();
   UserSid.clear();
+  Computer.clear();
+  Data.clear();
+  Binary.clear();
 }
 
 void EvtxBinXml::StartChunk(history::ByteReader chunk) {
@@ -117,10 +170,11 @@ bool EvtxBinXml::ReadStream(std::size_t begin, std::size_t end, EvtxFields& fiel
     return false;
   }
   for (std::size_t f = 0; f < kFieldCount; ++f) {
-    if (plan[f].Literal) {
-      ApplyLiteral(static_cast<Field>(f), *plan[f].Literal, fields);
+    if (plan.Fields[f].Literal) {
+      ApplyLiteral(static_cast<Field>(f), *plan.Fields[f].Literal, fields);
     }
   }
+  ApplyData(plan, nullptr, fields);
   return true;
 }
 
@@ -167,13 +221,14 @@ bool EvtxBinXml::ReadInstance(std::size_t& p, std::size_t end, EvtxFields& field
   }
   p = at + 1;
   for (std::size_t f = 0; f < kFieldCount; ++f) {
-    const Source& source = (*plan)[f];
+    const Source& source = plan->Fields[f];
     if (source.Substitution && *source.Substitution < values.size()) {
       ApplyValue(static_cast<Field>(f), values[*source.Substitution], fields);
     } else if (source.Literal) {
       ApplyLiteral(static_cast<Field>(f), *source.Literal, fields);
     }
   }
+  ApplyData(*plan, &values, fields);
   if (depth < kMaxDepth) {
     // Event data arrives as binary XML values holding their own template instances. A nested
     // stream that does not read leaves what the outer one gave.
@@ -233,7 +288,20 @@ bool EvtxBinXml::BuildPlan(std::size_t begin, std::size_t end, bool inDefinition
     if (top.UserSidData) {
       return static_cast<int>(Field::UserSid);
     }
+    if (top.Kind == Element::Computer) {
+      return static_cast<int>(Field::Computer);
+    }
+    if (top.Kind == Element::Binary) {
+      return static_cast<int>(Field::Binary);
+    }
     return std::nullopt;
+  };
+  // The event data item an element's content holds, if any.
+  const auto contentItem = [&]() -> DataSource* {
+    if (depth == 0 || inAttribute || !open[depth - 1].DataItem) {
+      return nullptr;
+    }
+    return &plan.Data[*open[depth - 1].DataItem];
   };
   while (p < end) {
     const auto byte = m_chunk.U8(p);
@@ -266,6 +334,10 @@ bool EvtxBinXml::BuildPlan(std::size_t begin, std::size_t end, bool inDefinition
             element.Kind = named.Kind;
             break;
           }
+        }
+        if (element.Kind == Element::Data && plan.Data.size() < kMaxDataItems) {
+          element.DataItem = plan.Data.size();
+          plan.Data.emplace_back();
         }
         open[depth++] = element;
         inAttribute = false;
@@ -307,9 +379,14 @@ bool EvtxBinXml::BuildPlan(std::size_t begin, std::size_t end, bool inDefinition
           std::string text = Text(p + 3, *units);
           if (*target == kDataName) {
             open[depth - 1].UserSidData = text == kUserSidName;
+            if (open[depth - 1].DataItem) {
+              plan.Data[*open[depth - 1].DataItem].Name = text;
+            }
           } else {
-            plan[static_cast<std::size_t>(*target)].Literal = std::move(text);
+            plan.Fields[static_cast<std::size_t>(*target)].Literal = std::move(text);
           }
+        } else if (DataSource* item = contentItem()) {
+          item->Value.Literal = Utf8Text(p + 3, *units);
         }
         p += 3 + 2 * static_cast<std::size_t>(*units);
         break;
@@ -342,7 +419,10 @@ bool EvtxBinXml::BuildPlan(std::size_t begin, std::size_t end, bool inDefinition
         }
         const std::optional<int> target = inAttribute ? attribute : contentField();
         if (target && *target != kDataName) {
-          plan[static_cast<std::size_t>(*target)].Substitution = *index;
+          plan.Fields[static_cast<std::size_t>(*target)].Substitution = *index;
+        }
+        if (DataSource* item = contentItem()) {
+          item->Value.Substitution = *index;
         }
         p += 3;
         break;
@@ -400,6 +480,85 @@ std::string EvtxBinXml::Text(std::size_t offset, std::size_t units) const {
   return text;
 }
 
+std::string EvtxBinXml::Utf8Text(std::size_t offset, std::size_t units) const {
+  std::string text;
+  for (std::size_t i = 0; i < units; ++i) {
+    const auto unit = m_chunk.U16(offset + 2 * i);
+    if (!unit || *unit == 0) {
+      break;
+    }
+    std::uint32_t code = *unit;
+    if (code >= 0xD800 && code < 0xDC00 && i + 1 < units) {
+      const auto low = m_chunk.U16(offset + 2 * (i + 1));
+      if (low && *low >= 0xDC00 && *low < 0xE000) {
+        code = 0x10000 + ((code - 0xD800) << 10) + (*low - 0xDC00);
+        ++i;
+      }
+    }
+    if (code >= 0xD800 && code < 0xE000) {
+      code = 0xFFFD;  // a lone surrogate
+    }
+    AppendUtf8(text, code);
+  }
+  return text;
+}
+
+EvtxData EvtxBinXml::DataValue(const Value& value) const {
+  EvtxData data;
+  if (value.Type == kUtf16) {
+    data.Text = Utf8Text(value.Offset, value.Size / 2);
+  } else if (value.Type == kAnsi) {
+    for (std::size_t i = 0; i < value.Size; ++i) {
+      const std::uint8_t c = m_chunk.U8(value.Offset + i).value_or(0);
+      if (c == 0) {
+        break;
+      }
+      data.Text.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+    }
+  } else if (IsNumber(value.Type) && value.Size > 0 && value.Size <= 8) {
+    data.Number = m_chunk.Unsigned(value.Offset, value.Size, history::ByteOrder::Little);
+  } else if (value.Type == kBinary || value.Type == kSid || value.Type == kSystemTime) {
+    if (const auto bytes = m_chunk.Bytes(value.Offset, value.Size)) {
+      data.Bytes.assign(bytes->begin(), bytes->end());
+    }
+  }
+  return data;
+}
+
+void EvtxBinXml::ApplyData(const Plan& plan, const std::vector<Value>* values,
+                           EvtxFields& fields) const {
+  for (const DataSource& item : plan.Data) {
+    if (fields.Data.size() >= kMaxDataItems) {
+      return;  // however many nested streams a damaged record holds
+    }
+    const Value* value =
+        values && item.Value.Substitution && *item.Value.Substitution < values->size()
+            ? &(*values)[*item.Value.Substitution]
+            : nullptr;
+    if (value && value->Type == kUtf16Array) {
+      // Classic sources log their strings as one array that stands for one element each.
+      std::size_t begin = 0;
+      const std::size_t units = value->Size / 2;
+      for (std::size_t i = 0; i <= units && fields.Data.size() < kMaxDataItems; ++i) {
+        if (i == units ? begin < units : m_chunk.U16(value->Offset + 2 * i) == 0) {
+          fields.Data.push_back(
+              {item.Name, Utf8Text(value->Offset + 2 * begin, i - begin), {}, {}});
+          begin = i + 1;
+        }
+      }
+      continue;
+    }
+    EvtxData& data = fields.Data.emplace_back();
+    if (value) {
+      data = DataValue(*value);
+    } else if (item.Value.Literal) {
+      data.Text = *item.Value.Literal;
+      data.Number = DecimalNumber(data.Text);
+    }
+    data.Name = item.Name;
+  }
+}
+
 void EvtxBinXml::ApplyValue(Field field, const Value& value, EvtxFields& fields) const {
   switch (field) {
     case Field::EventId:
@@ -417,16 +576,26 @@ void EvtxBinXml::ApplyValue(Field field, const Value& value, EvtxFields& fields)
       }
       return;
     case Field::Provider:
+    case Field::Computer: {
+      std::string& text = field == Field::Provider ? fields.Provider : fields.Computer;
       if (value.Type == kUtf16) {
-        fields.Provider = Text(value.Offset, value.Size / 2);
+        text = Text(value.Offset, value.Size / 2);
       } else if (value.Type == kAnsi) {
-        fields.Provider.clear();
+        text.clear();
         for (std::size_t i = 0; i < value.Size; ++i) {
           const std::uint8_t c = m_chunk.U8(value.Offset + i).value_or(0);
           if (c == 0) {
             break;
           }
-          fields.Provider.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+          text.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+        }
+      }
+      return;
+    }
+    case Field::Binary:
+      if (value.Type == kBinary) {
+        if (const auto bytes = m_chunk.Bytes(value.Offset, value.Size)) {
+          fields.Binary.assign(bytes->begin(), bytes->end());
         }
       }
       return;
@@ -447,24 +616,16 @@ void EvtxBinXml::ApplyValue(Field field, const Value& value, EvtxFields& fields)
 }
 
 void EvtxBinXml::ApplyLiteral(Field field, const std::string& text, EvtxFields& fields) {
-  if (field == Field::Provider) {
-    fields.Provider = text;
+  if (field == Field::Provider || field == Field::Computer) {
+    (field == Field::Provider ? fields.Provider : fields.Computer) = text;
     return;
   }
   if (field != Field::EventId && field != Field::RecordId) {
-    return;  // times and SIDs are only taken from typed values
+    return;  // times, SIDs and binary data are only taken from typed values
   }
-  std::uint64_t number = 0;
-  if (text.empty() || text.size() > 19) {
-    return;
+  if (const auto number = DecimalNumber(text)) {
+    (field == Field::EventId ? fields.EventId : fields.RecordId) = *number;
   }
-  for (char c : text) {
-    if (c < '0' || c > '9') {
-      return;
-    }
-    number = number * 10 + static_cast<std::uint64_t>(c - '0');
-  }
-  (field == Field::EventId ? fields.EventId : fields.RecordId) = number;
 }
 
 }  // namespace orvanta::sources

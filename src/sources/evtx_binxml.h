@@ -12,7 +12,17 @@
 
 namespace orvanta::sources {
 
-// What run reconstruction needs of one XML event record; the rest of its XML is skipped.
+// One EventData/Data item (or an event's Binary data), its value in the form its type has.
+struct EvtxData {
+  std::string Name;                     // Data/@Name; empty for the unnamed items of older logs
+  std::string Text;                     // strings, UTF-8
+  std::optional<std::uint64_t> Number;  // integers, booleans and FILETIMEs
+  std::vector<std::uint8_t> Bytes;      // SIDs, binary data, SYSTEMTIMEs
+
+  friend bool operator==(const EvtxData&, const EvtxData&) = default;
+};
+
+// What the history needs of one XML event record; the rest of its XML is skipped.
 struct EvtxFields {
   std::optional<std::uint64_t> EventId;     // System/EventID, as stored (not yet masked)
   std::optional<std::uint64_t> SystemTime;  // System/TimeCreated/@SystemTime, FILETIME
@@ -20,6 +30,9 @@ struct EvtxFields {
   std::string Provider;                     // System/Provider/@Name, ASCII ('?' for the rest)
   std::vector<std::uint8_t> UserId;         // System/Security/@UserID, SID bytes
   std::vector<std::uint8_t> UserSid;        // EventData/Data[@Name="UserSid"], SID bytes
+  std::string Computer;                     // System/Computer, ASCII ('?' for the rest)
+  std::vector<EvtxData> Data;               // EventData/Data items, in document order
+  std::vector<std::uint8_t> Binary;         // EventData/Binary
 
   void Clear();
 };
@@ -40,14 +53,30 @@ class EvtxBinXml {
   }
 
  private:
-  enum class Field : std::uint8_t { EventId, SystemTime, RecordId, Provider, UserId, UserSid };
-  static constexpr std::size_t kFieldCount = 6;
+  enum class Field : std::uint8_t {
+    EventId,
+    SystemTime,
+    RecordId,
+    Provider,
+    UserId,
+    UserSid,
+    Computer,
+    Binary
+  };
+  static constexpr std::size_t kFieldCount = 8;
 
   struct Source {
     std::optional<std::uint16_t> Substitution;
     std::optional<std::string> Literal;
   };
-  using Plan = std::array<Source, kFieldCount>;
+  struct DataSource {
+    std::string Name;
+    Source Value;
+  };
+  struct Plan {
+    std::array<Source, kFieldCount> Fields;
+    std::vector<DataSource> Data;
+  };
 
   struct Value {
     std::size_t Offset;
@@ -62,8 +91,11 @@ class EvtxBinXml {
   bool SkipName(std::size_t& p, std::size_t end, std::uint32_t& name) const;
   bool NameIs(std::uint32_t name, std::string_view ascii) const;
   std::string Text(std::size_t offset, std::size_t units) const;
+  std::string Utf8Text(std::size_t offset, std::size_t units) const;
   void ApplyValue(Field field, const Value& value, EvtxFields& fields) const;
   static void ApplyLiteral(Field field, const std::string& text, EvtxFields& fields);
+  void ApplyData(const Plan& plan, const std::vector<Value>* values, EvtxFields& fields) const;
+  EvtxData DataValue(const Value& value) const;
 
   static constexpr int kMaxDepth = 4;
 

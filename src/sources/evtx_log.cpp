@@ -1,79 +1,13 @@
 #include "sources/evtx_log.h"
 
 #include <algorithm>
-#include <array>
-#include <string_view>
 
-#include "history/runs.h"
-#include "sources/event_record_builder.h"
+#include "sources/evtx_events.h"
 #include "sources/evtx_file.h"
 
 namespace orvanta::sources {
-namespace {
 
-enum class SidFrom { None, Security, EventData };
-
-// Which events of which provider are served, and as what.
-struct Translation {
-  std::string_view Provider;
-  std::uint16_t EventId;
-  std::uint16_t ServedAs;
-  SidFrom Sid;
-};
-
-constexpr std::array<Translation, 4> kTranslations{{
-    {"EventLog", history::kEventBoot, history::kEventBoot, SidFrom::None},
-    {"EventLog", history::kEventCleanShutdown, history::kEventCleanShutdown, SidFrom::None},
-    {"Service Control Manager", history::kEventServiceControl, history::kEventServiceControl,
-     SidFrom::Security},
-    // A user's logon: it tells runs who was there, as a service control event with a user does.
-    {"Microsoft-Windows-Winlogon", 7001, history::kEventServiceControl, SidFrom::EventData},
-}};
-
-// Provider names are compared as Windows does, without regard to ASCII case.
-bool SameName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return lower(x) == lower(y);
-  });
-}
-
-constexpr std::uint64_t kFiletimeTicksPerSecond = 10'000'000;
-constexpr std::int64_t kFiletimeSecondsTo1970 = 11'644'473'600;
-
-std::int64_t SecondsSince1970(std::uint64_t filetime) {
-  return static_cast<std::int64_t>(filetime / kFiletimeTicksPerSecond) - kFiletimeSecondsTo1970;
-}
-
-}  // namespace
-
-std::optional<EvtxLog::Event> EvtxLog::Translate(const EvtxRecord& record) {
-  const EvtxFields& fields = *record.Fields;
-  if (!fields.EventId) {
-    return std::nullopt;
-  }
-  // Classic sources keep their qualifiers in the upper half of the stored id.
-  const auto eventId = static_cast<std::uint16_t>(*fields.EventId & 0xFFFF);
-  const auto translation =
-      std::find_if(kTranslations.begin(), kTranslations.end(), [&](const Translation& t) {
-        return t.EventId == eventId && SameName(t.Provider, fields.Provider);
-      });
-  if (translation == kTranslations.end()) {
-    return std::nullopt;
-  }
-  Event event;
-  event.RecordId = fields.RecordId.value_or(record.HeaderId);
-  event.Seconds = SecondsSince1970(fields.SystemTime.value_or(record.WrittenTime));
-  event.EventId = translation->ServedAs;
-  if (translation->Sid == SidFrom::Security) {
-    event.Sid = fields.UserId;
-  } else if (translation->Sid == SidFrom::EventData) {
-    event.Sid = fields.UserSid;
-  }
-  return event;
-}
-
-EvtxLog EvtxLog::Read(BlockReader bytes) {
+EvtxLog EvtxLog::Open(BlockReader bytes) {
   EvtxLog log;
   EvtxScan scan = ScanEvtx(bytes);
   log.m_readable = !scan.Chunks.empty();
@@ -84,13 +18,28 @@ EvtxLog EvtxLog::Read(BlockReader bytes) {
   return log;
 }
 
+void EvtxLog::Read(const history::EventSink& sink) {
+  Rewind();
+  while (const history::HistoryEvent* event = Next()) {
+    sink(*event);
+  }
+}
+
 void EvtxLog::Rewind() {
   m_nextChunk = 0;
   m_events.clear();
   m_next = 0;
 }
 
+const history::HistoryEvent* EvtxLog::Next() {
+  if (m_next == m_events.size() && !ReadNextChunks()) {
+    return nullptr;
+  }
+  return &m_events[m_next++].Event;
+}
+
 bool EvtxLog::ReadNextChunks() {
+  const bool newest = m_nextChunk == 0;
   m_events.clear();
   m_next = 0;
   while (m_events.empty() && m_nextChunk < m_chunks.size()) {
@@ -105,30 +54,24 @@ bool EvtxLog::ReadNextChunks() {
     }
     for (; m_nextChunk < end; ++m_nextChunk) {
       const std::size_t first = m_events.size();
-      ReadEvtxChunk(m_bytes, m_chunks[m_nextChunk], m_binXml, [this](const EvtxRecord& record) {
-        if (std::optional<Event> event = Translate(record)) {
-          m_events.push_back(std::move(*event));
-        }
+      ReadEvtxChunk(m_bytes, m_chunks[m_nextChunk], m_binXml, [&](const EvtxRecord& record) {
+        m_events.push_back({EvtxEvent(record), newest ? record.Fields->Computer : std::string()});
       });
       // Records run oldest first within a chunk: reversed and sorted stably, records of one
-      // number are served newest written first, as the others are.
+      // number are delivered newest written first, as the others are.
       std::reverse(m_events.begin() + static_cast<std::ptrdiff_t>(first), m_events.end());
     }
   }
-  std::stable_sort(m_events.begin(), m_events.end(),
-                   [](const Event& a, const Event& b) { return a.RecordId > b.RecordId; });
-  return !m_events.empty();
-}
-
-bool EvtxLog::TranslateNext(std::vector<std::uint8_t>& record) {
-  if (m_next == m_events.size() && !ReadNextChunks()) {
-    return false;
+  std::stable_sort(m_events.begin(), m_events.end(), [](const Entry& a, const Entry& b) {
+    return a.Event.RecordId > b.Event.RecordId;
+  });
+  if (newest) {
+    // The newest record that names its machine: a damaged one may not.
+    const auto named = std::find_if(m_events.begin(), m_events.end(),
+                                    [](const Entry& e) { return !e.Computer.empty(); });
+    m_computer = named == m_events.end() ? std::string() : named->Computer;
   }
-  const Event& event = m_events[m_next++];
-  const auto number =
-      static_cast<std::uint32_t>(std::min<std::uint64_t>(event.RecordId, UINT32_MAX));
-  BuildEventRecord(record, number, event.Seconds, StoredEventId(event.EventId), event.Sid);
-  return true;
+  return !m_events.empty();
 }
 
 }  // namespace orvanta::sources

@@ -27,7 +27,7 @@ OpenedLog EvtLog(BlockReader bytes) {
 }
 
 OpenedLog EvtxHistory(BlockReader bytes) {
-  auto log = std::make_unique<EvtxLog>(EvtxLog::Read(std::move(bytes)));
+  auto log = std::make_unique<EvtxLog>(EvtxLog::Open(std::move(bytes)));
   if (!log->Readable()) {
     return Failed<std::unique_ptr<history::EventHistory>>("damaged event log");
   }
@@ -37,7 +37,7 @@ OpenedLog EvtxHistory(BlockReader bytes) {
     note = std::to_string(damaged) + (damaged == 1 ? " damaged chunk" : " damaged chunks") +
            " skipped";
   }
-  return Log(std::make_unique<history::EventRecordHistory>(std::move(log)), std::move(note));
+  return Log(std::move(log), std::move(note));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
+#include "sources/evtx_log.h"
+
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
-#include "history/event_record.h"
 #include "sources/log_file.h"
 #include "support/evtx_writer.h"
 #include "support/record_reading.h"
@@ -50,14 +52,22 @@ struct Served {
   friend bool operator==(const Served&, const Served&) = default;
 };
 
-std::vector<Served> Serve(history::EventLogApi& log) {
+// The boots, logons and clean shutdowns of the file, by the codes the event log gives them.
+std::vector<Served> Serve(const Bytes& file) {
+  constexpr std::array<std::pair<history::EventKind, std::uint16_t>, 3> kCodes{{
+      {history::EventKind::Boot, 6005},
+      {history::EventKind::CleanShutdown, 6006},
+      {history::EventKind::Logon, 7035},
+  }};
+  EvtxLog log = EvtxLog::Open(BlockReader(ByteBuffer::CopyOf(file)));
   std::vector<Served> served;
-  for (const Bytes& bytes : testsupport::ReadRecords(log)) {
-    const auto record = history::EventRecordView::Parse(bytes);
-    EXPECT_TRUE(record);
-    const auto sid = record->UserSid();
-    served.push_back({record->RecordNumber(), record->EventCode(), record->TimeGenerated(),
-                      Bytes(sid.begin(), sid.end())});
+  for (const history::HistoryEvent& event : testsupport::ReadEvents(log)) {
+    for (const auto& [kind, code] : kCodes) {
+      if (event.Kind == kind) {
+        served.push_back({static_cast<std::uint32_t>(event.RecordId), code,
+                          static_cast<std::uint32_t>(event.Seconds), event.Sid});
+      }
+    }
   }
   return served;
 }
@@ -79,13 +89,14 @@ TEST(EvtxLog, TranslatesBootsLogonsAndShutdownsNewestFirst) {
   w.Add({"Microsoft-Windows-Kernel-General", 6005, t + 3, {}, {}}, 4);  // not the event log's
   w.Add({"EventLog", 6008, t + 4, {}, {}}, 5);                          // not a run's end
   w.Add({"eventlog", 6006, t + 5, {}, {}}, 6);
-  OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(WriteEvtxFile({w.Finish()}, 1)));
+  const Bytes file = WriteEvtxFile({w.Finish()}, 1);
+  OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(file));
   ASSERT_TRUE(opened.Value) << opened.Error;
   EXPECT_EQ(opened.Note, "");
   const auto u = static_cast<std::uint32_t>(t);
   const std::vector<Served> expected = {
       {6, 6006, u + 5, {}}, {3, 7035, u + 2, kUser}, {2, 7035, u + 1, kUser}, {1, 6005, u, {}}};
-  EXPECT_EQ(Serve(testsupport::RecordLog(*opened.Value)), expected);
+  EXPECT_EQ(Serve(file), expected);
 }
 
 struct DamageCase {
@@ -195,12 +206,237 @@ TEST(EvtxLog, DamagedFilesServeWhatStillReads) {
       {"header only", [] { return WriteEvtxFile({}, 0); }, {}, "damaged event log", ""},
   };
   for (const DamageCase& c : cases) {
-    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(c.File()));
+    const Bytes file = c.File();
+    OpenedLog opened = LogFromBytes(ByteBuffer::CopyOf(file));
     EXPECT_EQ(opened.Error, c.Error) << c.Name;
     EXPECT_EQ(opened.Note, c.Warning) << c.Name;
     if (opened.Value) {
-      EXPECT_EQ(Numbers(Serve(testsupport::RecordLog(*opened.Value))), c.Numbers) << c.Name;
+      EXPECT_EQ(Numbers(Serve(file)), c.Numbers) << c.Name;
     }
+  }
+}
+
+// The event data of a power case, as the providers name their items.
+testsupport::EvtxDataSpec Num(const char* name, std::int64_t value) {
+  return {name, testsupport::EvtxDataType::UInt32, {}, value};
+}
+testsupport::EvtxDataSpec Time(const char* name, std::int64_t seconds) {
+  return {name, testsupport::EvtxDataType::Filetime, {}, seconds};
+}
+testsupport::EvtxDataSpec Str(const char* name, const char* text) {
+  return {name, testsupport::EvtxDataType::Text, text, 0};
+}
+
+// A 6008's binary data: the end of the run as local time (UTC+2 here), then as UTC.
+Bytes CrashTimes() {
+  const std::array<std::uint16_t, 16> words = {2020, 9, 0, 13, 14, 26, 40, 0,
+                                               2020, 9, 0, 13, 12, 26, 40, 0};
+  Bytes bytes;
+  for (std::uint16_t w : words) {
+    bytes.push_back(static_cast<std::uint8_t>(w));
+    bytes.push_back(static_cast<std::uint8_t>(w >> 8));
+  }
+  return bytes;
+}
+
+// The fields of an event a power record gives, the others left as they start.
+struct Expected {
+  history::EventKind Kind;
+  std::int64_t Seconds;
+  std::uint64_t RecordId;
+  Bytes Sid = {};
+  history::BootType Boot = history::BootType::Unknown;
+  history::SleepKind Sleep = history::SleepKind::Unknown;
+  std::optional<std::int64_t> OtherSeconds = {};
+  std::string WakeSource = {};
+  history::ShutdownDetails Shutdown = {};
+
+  history::HistoryEvent Event() const {
+    history::HistoryEvent e;
+    e.Kind = Kind;
+    e.Seconds = Seconds;
+    e.RecordId = RecordId;
+    e.Sid = Sid;
+    e.Boot = Boot;
+    e.Sleep = Sleep;
+    e.OtherSeconds = OtherSeconds;
+    e.WakeSource = WakeSource;
+    e.Shutdown = Shutdown;
+    return e;
+  }
+};
+
+struct PowerCase {
+  const char* Name;
+  std::vector<EvtxEventSpec> Records;  // numbered from 1, 10 seconds apart from kT
+  std::vector<Expected> Events;        // newest first
+};
+
+TEST(EvtxLog, PowerRecordsBecomeTheirEvents) {
+  using history::BootType;
+  using history::EventKind;
+  using history::SleepKind;
+  constexpr std::int64_t kT = 1'600'000'000;  // 2020-09-13 12:26:40 UTC
+  const std::string kPower = "Microsoft-Windows-Kernel-Power";
+  const std::string kTroubleshooter = "Microsoft-Windows-Power-Troubleshooter";
+  const std::string kBoot = "Microsoft-Windows-Kernel-Boot";
+  const std::vector<PowerCase> cases = {
+      {"sleep and wake, the wake's report carrying both ends",
+       {{kPower, 42, 0, {}, {}, {Num("TargetState", 2), Num("EffectiveState", 2)}},
+        {kPower, 107, 0, {}, {}, {Num("TargetState", 2), Num("EffectiveState", 2)}},
+        {kTroubleshooter,
+         1,
+         0,
+         {},
+         {},
+         {Time("SleepTime", kT - 5), Time("WakeTime", kT + 3600), Num("EffectiveState", 2),
+          Num("WakeSourceType", 1), Str("WakeSourceText", "")}},
+        {kTroubleshooter,
+         1,
+         0,
+         {},
+         {},
+         {Time("SleepTime", kT), Time("WakeTime", kT + 60), Num("WakeSourceType", 5),
+          Str("WakeSourceText", "USB Root Hub")}}},
+       {{.Kind = EventKind::SleepEnd,
+         .Seconds = kT + 60,
+         .RecordId = 4,
+         .OtherSeconds = kT,
+         .WakeSource = "USB Root Hub"},
+        {.Kind = EventKind::SleepEnd,
+         .Seconds = kT + 3600,
+         .RecordId = 3,
+         .Sleep = SleepKind::Sleep,
+         .OtherSeconds = kT - 5,
+         .WakeSource = "power button"},
+        {.Kind = EventKind::SleepEnd, .Seconds = kT + 10, .RecordId = 2, .Sleep = SleepKind::Sleep},
+        {.Kind = EventKind::SleepStart, .Seconds = kT, .RecordId = 1, .Sleep = SleepKind::Sleep}}},
+      {"hybrid boot and resume without the event log's boot and shutdown",
+       {{kBoot, 27, 0, {}, {}, {Num("BootType", 1)}},
+        {"Microsoft-Windows-Kernel-General", 12, 0, {}, {}},
+        {kBoot, 27, 0, {}, {}, {Num("BootType", 2)}},
+        {kBoot, 27, 0, {}, {}, {Num("BootType", 9)}}},
+       {{.Kind = EventKind::BootTypeReport, .Seconds = kT + 30, .RecordId = 4},
+        {.Kind = EventKind::BootTypeReport,
+         .Seconds = kT + 20,
+         .RecordId = 3,
+         .Boot = BootType::ResumeFromHibernation},
+        {.Kind = EventKind::LastSignOfLife, .Seconds = kT + 10, .RecordId = 2},
+        {.Kind = EventKind::BootTypeReport,
+         .Seconds = kT,
+         .RecordId = 1,
+         .Boot = BootType::Hybrid}}},
+      {"hibernation: only the shutdown transition to hibernate and the resume say so",
+       {{kPower, 109, 0, {}, {}, {Num("ShutdownActionType", 3)}},
+        {kPower, 42, 0, {}, {}, {Num("EffectiveState", 5)}},
+        {kPower, 107, 0, {}, {}, {Num("EffectiveState", 5)}},
+        {kPower, 109, 0, {}, {}, {Num("ShutdownActionType", 6)}}},
+       {{.Kind = EventKind::LastSignOfLife, .Seconds = kT + 30, .RecordId = 4},
+        {.Kind = EventKind::SleepEnd,
+         .Seconds = kT + 20,
+         .RecordId = 3,
+         .Sleep = SleepKind::Hibernate},
+        {.Kind = EventKind::SleepStart, .Seconds = kT + 10, .RecordId = 2},
+        {.Kind = EventKind::SleepStart,
+         .Seconds = kT,
+         .RecordId = 1,
+         .Sleep = SleepKind::Hibernate}}},
+      {"modern standby, its end giving the time asleep",
+       {{kPower, 506, 0, {}, {}},
+        {kPower,
+         507,
+         0,
+         {},
+         {},
+         {{"DurationInUs", testsupport::EvtxDataType::UInt64, {}, 9'000'000},
+          {"SleepDurationInUs", testsupport::EvtxDataType::UInt64, {}, 7'999'999}}},
+        {kPower, 507, 0, {}, {}}},
+       {{.Kind = EventKind::SleepEnd,
+         .Seconds = kT + 20,
+         .RecordId = 3,
+         .Sleep = SleepKind::ModernStandby},
+        {.Kind = EventKind::SleepEnd,
+         .Seconds = kT + 10,
+         .RecordId = 2,
+         .Sleep = SleepKind::ModernStandby,
+         .OtherSeconds = kT + 3},
+        {.Kind = EventKind::SleepStart,
+         .Seconds = kT,
+         .RecordId = 1,
+         .Sleep = SleepKind::ModernStandby}}},
+      {"a crash reported at the next boot, and one that was not",
+       {{"Service Control Manager", 7036, 0, {}, {}},
+        {"EventLog",
+         0x80001778,
+         0,
+         {},
+         {},
+         {Str("", "2:26:40 PM"), Str("", "9/13/2020"), Str("", ""), Str("", "")},
+         CrashTimes()},
+        {"EventLog", 0x80001775, 0, {}, {}},
+        {"Microsoft-Windows-Kernel-General", 12, 0, {}, {}},
+        {"EventLog", 0x80001775, 0, {}, {}}},
+       {{.Kind = EventKind::Boot, .Seconds = kT + 40, .RecordId = 5},
+        {.Kind = EventKind::LastSignOfLife, .Seconds = kT + 30, .RecordId = 4},
+        {.Kind = EventKind::Boot, .Seconds = kT + 20, .RecordId = 3},
+        {.Kind = EventKind::UnexpectedShutdownReport,
+         .Seconds = kT + 10,
+         .RecordId = 2,
+         .OtherSeconds = kT},
+        {.Kind = EventKind::LastSignOfLife, .Seconds = kT, .RecordId = 1}}},
+      {"shutdown requests, named and as the older logs' unnamed items",
+       {{"User32",
+         1074,
+         0,
+         kUser,
+         {},
+         {Str("param1", "Explorer.EXE"), Str("param2", "PC"), Str("param3", "Other (Planned)"),
+          Str("param4", "0x85000000"), Str("param5", "power off"), Str("param6", ""),
+          Str("param7", "PC\\ann")}},
+        {"USER32",
+         0x80000432,
+         0,
+         kSystem,
+         {},
+         {Str("", "C:\\Windows\\system32\\winlogon.exe (PC)"), Str("", "PC"),
+          Str("", "Operating System: Upgrade (Planned)"), Str("", "0x80020003"), Str("", "restart"),
+          Str("", ""), Str("", "NT AUTHORITY\\SYSTEM")},
+         Bytes(40, 3)}},
+       {{.Kind = EventKind::ShutdownRequest,
+         .Seconds = kT + 10,
+         .RecordId = 2,
+         .Sid = kSystem,
+         .Shutdown = {"C:\\Windows\\system32\\winlogon.exe (PC)", "NT AUTHORITY\\SYSTEM",
+                      "Operating System: Upgrade (Planned)", "0x80020003", "restart"}},
+        {.Kind = EventKind::ShutdownRequest,
+         .Seconds = kT,
+         .RecordId = 1,
+         .Sid = kUser,
+         .Shutdown = {"Explorer.EXE", "PC\\ann", "Other (Planned)", "0x85000000", "power off"}}}},
+      {"the clock moved back an hour",
+       {{"Microsoft-Windows-Kernel-General",
+         1,
+         0,
+         {},
+         {},
+         {Time("NewTime", kT), Time("OldTime", kT + 3600), Num("Reason", 1)}}},
+       {{.Kind = EventKind::ClockChange, .Seconds = kT, .RecordId = 1, .OtherSeconds = kT + 3600}}},
+  };
+  for (const PowerCase& c : cases) {
+    EvtxChunkWriter w;
+    for (std::size_t i = 0; i < c.Records.size(); ++i) {
+      EvtxEventSpec record = c.Records[i];
+      record.Seconds = kT + 10 * static_cast<std::int64_t>(i);
+      record.Computer = "PC-" + std::to_string(i);
+      w.Add(record, i + 1);
+    }
+    EvtxLog log = EvtxLog::Open(BlockReader(ByteBuffer::CopyOf(WriteEvtxFile({w.Finish()}, 1))));
+    const std::vector<history::HistoryEvent> events = testsupport::ReadEvents(log);
+    ASSERT_EQ(events.size(), c.Events.size()) << c.Name;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+      EXPECT_TRUE(events[i] == c.Events[i].Event()) << c.Name << ", event " << i;
+    }
+    EXPECT_EQ(log.Computer(), "PC-" + std::to_string(c.Records.size() - 1)) << c.Name;
   }
 }
 

@@ -18,6 +18,9 @@ constexpr std::uint8_t kOptional = 0x0E;
 
 constexpr std::uint32_t kSystemTemplateId = 0x692728FE;
 constexpr std::uint32_t kEventDataTemplateId = 0x4329D877;
+constexpr std::uint32_t kItemsTemplateId = 0x1074D47A;
+constexpr std::uint8_t kBinaryType = 0x0E;
+constexpr std::uint8_t kUtf16Array = 0x81;
 
 std::uint16_t NameHash(const std::string& name) {
   std::uint32_t h = 0;
@@ -51,6 +54,15 @@ std::vector<std::uint8_t> Le(std::uint64_t v, std::size_t width) {
   std::vector<std::uint8_t> out(width);
   for (std::size_t i = 0; i < width; ++i) {
     out[i] = static_cast<std::uint8_t>(v >> (8 * i));
+  }
+  return out;
+}
+
+std::vector<std::uint8_t> Utf16(const std::string& text) {
+  std::vector<std::uint8_t> out;
+  for (char c : text) {
+    out.push_back(static_cast<std::uint8_t>(c));
+    out.push_back(0);
   }
   return out;
 }
@@ -93,7 +105,8 @@ void EvtxChunkWriter::Substitution(std::uint16_t index, std::uint8_t type) {
   m_w.U8(type);
 }
 
-// Values: #0 provider, #1 event id, #2 qualifiers, #3 time, #4 record id, #5 user, #6 data.
+// Values: #0 provider, #1 event id, #2 qualifiers, #3 time, #4 record id, #5 user, #6 data,
+// #7 computer.
 void EvtxChunkWriter::SystemBody() {
   Open("Event", false);
   m_w.U8(0x02);
@@ -121,6 +134,10 @@ void EvtxChunkWriter::SystemBody() {
   Attribute("UserID", true);
   Substitution(5, kSid);
   m_w.U8(0x03);
+  Open("Computer", false);
+  m_w.U8(0x02);
+  Substitution(7, kUtf16);
+  m_w.U8(0x04);
   m_w.U8(0x04);  // System
   Substitution(6, kBinXml);
   m_w.U8(0x04);  // Event
@@ -141,6 +158,91 @@ void EvtxChunkWriter::EventDataBody() {
   Substitution(0, kSid);
   m_w.U8(0x04);
   m_w.U8(0x04);
+}
+
+// Unnamed items are written as classic sources write their strings: one string array that
+// stands for one Data element each.
+namespace {
+bool Classic(const EvtxEventSpec& event) {
+  return !event.Data.empty() && event.Data.front().Name.empty();
+}
+}  // namespace
+
+// Value #i fills item i (or #0 all of a classic event's), then the binary data.
+void EvtxChunkWriter::ItemsBody() {
+  Open("EventData", false);
+  m_w.U8(0x02);
+  std::uint16_t index = 0;
+  if (Classic(*m_event)) {
+    Open("Data", false);
+    m_w.U8(0x02);
+    Substitution(index++, kUtf16Array);
+    m_w.U8(0x04);
+  }
+  for (const EvtxDataSpec& item : Classic(*m_event) ? std::vector<EvtxDataSpec>() : m_event->Data) {
+    const std::uint8_t types[] = {kUtf16, kUInt32, kUInt64, kFiletime};
+    Open("Data", !item.Name.empty());
+    if (!item.Name.empty()) {
+      Attribute("Name", true);
+      m_w.U8(0x05);
+      m_w.U8(0x01);
+      m_w.U16(static_cast<std::uint16_t>(item.Name.size()));
+      for (char c : item.Name) {
+        m_w.U16(static_cast<std::uint8_t>(c));
+      }
+    }
+    m_w.U8(0x02);
+    Substitution(index++, types[static_cast<std::size_t>(item.Type)]);
+    m_w.U8(0x04);
+  }
+  if (!m_event->Binary.empty()) {
+    Open("Binary", false);
+    m_w.U8(0x02);
+    Substitution(index, kBinaryType);
+    m_w.U8(0x04);
+  }
+  m_w.U8(0x04);
+}
+
+void EvtxChunkWriter::ItemsValues(const EvtxEventSpec& event) {
+  std::vector<ValueBytes> values;
+  if (Classic(event)) {
+    ValueBytes& strings = values.emplace_back(ValueBytes{kUtf16Array, {}});
+    for (const EvtxDataSpec& item : event.Data) {
+      const std::vector<std::uint8_t> text = Utf16(item.Text);
+      strings.Bytes.insert(strings.Bytes.end(), text.begin(), text.end());
+      strings.Bytes.insert(strings.Bytes.end(), {0, 0});
+    }
+  }
+  for (const EvtxDataSpec& item : Classic(event) ? std::vector<EvtxDataSpec>() : event.Data) {
+    const auto number = static_cast<std::uint64_t>(item.Number);
+    switch (item.Type) {
+      case EvtxDataType::Text:
+        values.push_back({kUtf16, Utf16(item.Text)});
+        break;
+      case EvtxDataType::UInt32:
+        values.push_back({kUInt32, Le(number, 4)});
+        break;
+      case EvtxDataType::UInt64:
+        values.push_back({kUInt64, Le(number, 8)});
+        break;
+      case EvtxDataType::Filetime:
+        values.push_back({kFiletime, Le(Filetime(item.Number), 8)});
+        break;
+    }
+  }
+  if (!event.Binary.empty()) {
+    values.push_back({kBinaryType, event.Binary});
+  }
+  m_w.U32(static_cast<std::uint32_t>(values.size()));
+  for (const ValueBytes& v : values) {
+    m_w.U16(static_cast<std::uint16_t>(v.Bytes.size()));
+    m_w.U8(v.Bytes.empty() ? 0 : v.Type);
+    m_w.U8(0);
+  }
+  for (const ValueBytes& v : values) {
+    m_w.Append(v.Bytes);
+  }
 }
 
 void EvtxChunkWriter::Instance(std::uint32_t id, std::size_t& definition,
@@ -176,13 +278,8 @@ std::size_t EvtxChunkWriter::Add(const EvtxEventSpec& event, std::uint64_t recor
   Instance(kSystemTemplateId, m_system, &EvtxChunkWriter::SystemBody);
 
   const bool wide = event.EventId > 0xFFFF;
-  std::vector<std::uint8_t> provider;
-  for (char c : event.Provider) {
-    provider.push_back(static_cast<std::uint8_t>(c));
-    provider.push_back(0);
-  }
   const std::vector<ValueBytes> values = {
-      {kUtf16, provider},
+      {kUtf16, Utf16(event.Provider)},
       // An id wider than 16 bits goes whole into a 32-bit value, the qualifiers left null:
       // the reader must mask it.
       wide ? ValueBytes{kUInt32, Le(event.EventId, 4)} : ValueBytes{kUInt16, Le(event.EventId, 2)},
@@ -191,7 +288,9 @@ std::size_t EvtxChunkWriter::Add(const EvtxEventSpec& event, std::uint64_t recor
       {kUInt64, Le(recordId, 8)},
       {static_cast<std::uint8_t>(event.UserId.empty() ? 0 : kSid), event.UserId},
   };
-  m_w.U32(static_cast<std::uint32_t>(values.size() + 1));
+  const ValueBytes computer{static_cast<std::uint8_t>(event.Computer.empty() ? 0 : kUtf16),
+                            Utf16(event.Computer)};
+  m_w.U32(static_cast<std::uint32_t>(values.size() + 2));
   for (const ValueBytes& v : values) {
     m_w.U16(static_cast<std::uint16_t>(v.Bytes.size()));
     m_w.U8(v.Type);
@@ -201,21 +300,32 @@ std::size_t EvtxChunkWriter::Add(const EvtxEventSpec& event, std::uint64_t recor
   m_w.U16(0);
   m_w.U8(kBinXml);
   m_w.U8(0);
+  m_w.U16(static_cast<std::uint16_t>(computer.Bytes.size()));
+  m_w.U8(computer.Type);
+  m_w.U8(0);
   for (const ValueBytes& v : values) {
     m_w.Append(v.Bytes);
   }
   // The event data: its own template instance and end of stream.
   const std::size_t dataStart = m_w.Size();
-  Instance(kEventDataTemplateId, m_eventData, &EvtxChunkWriter::EventDataBody);
-  m_w.U32(1);
-  m_w.U16(static_cast<std::uint16_t>(event.UserSid.size()));
-  m_w.U8(event.UserSid.empty() ? 0 : kSid);
-  m_w.U8(0);
-  m_w.Append(event.UserSid);
+  if (event.Data.empty() && event.Binary.empty()) {
+    Instance(kEventDataTemplateId, m_eventData, &EvtxChunkWriter::EventDataBody);
+    m_w.U32(1);
+    m_w.U16(static_cast<std::uint16_t>(event.UserSid.size()));
+    m_w.U8(event.UserSid.empty() ? 0 : kSid);
+    m_w.U8(0);
+    m_w.Append(event.UserSid);
+  } else {
+    std::size_t own = 0;
+    m_event = &event;
+    Instance(kItemsTemplateId, own, &EvtxChunkWriter::ItemsBody);
+    ItemsValues(event);
+  }
   m_w.U8(0x00);
   const std::size_t dataSize = m_w.Size() - dataStart;
   m_w.Bytes()[dataSizeAt] = static_cast<std::uint8_t>(dataSize);
   m_w.Bytes()[dataSizeAt + 1] = static_cast<std::uint8_t>(dataSize >> 8);
+  m_w.Append(computer.Bytes);
   m_w.U8(0x00);  // end of the record's stream
   // Padding after the end of stream is whatever was there: not zero.
   while ((m_w.Size() - start + 4) % 8 != 0) {

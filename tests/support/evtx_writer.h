@@ -10,6 +10,16 @@
 
 namespace orvanta::testsupport {
 
+enum class EvtxDataType { Text, UInt32, UInt64, Filetime };
+
+// One EventData/Data item of a fixture event.
+struct EvtxDataSpec {
+  std::string Name;  // empty: an unnamed item, as older logs write them
+  EvtxDataType Type = EvtxDataType::Text;
+  std::string Text;
+  std::int64_t Number = 0;  // a Filetime's is seconds since 1970, UTC
+};
+
 // One event of an XML event log fixture.
 struct EvtxEventSpec {
   std::string Provider = "EventLog";
@@ -17,6 +27,10 @@ struct EvtxEventSpec {
   std::int64_t Seconds = 0;   // since 1970, UTC
   std::vector<std::uint8_t> UserId;   // Security/@UserID, none when empty
   std::vector<std::uint8_t> UserSid;  // EventData/Data[@Name="UserSid"], none when empty
+  // Other event data, in a template of the record's own: then UserSid is not written.
+  std::vector<EvtxDataSpec> Data = {};
+  std::vector<std::uint8_t> Binary = {};  // EventData/Binary after the items, none when empty
+  std::string Computer = {};
 };
 
 inline constexpr std::size_t kEvtxChunkSize = 65536;
@@ -24,7 +38,8 @@ inline constexpr std::size_t kEvtxFileHeaderSize = 4096;
 
 // Builds one 64 KiB chunk as the event log writes it: names and the two templates (System
 // and an EventData holding UserSid) stored inline by the first record that uses them and
-// referred to by chunk offset after that, the event data as a nested binary XML value.
+// referred to by chunk offset after that, the event data as a nested binary XML value. An
+// event with other data stores its own EventData template.
 class EvtxChunkWriter {
  public:
   EvtxChunkWriter() { m_w.Zeros(kHeaderSize); }
@@ -41,6 +56,8 @@ class EvtxChunkWriter {
   void Instance(std::uint32_t id, std::size_t& definition, void (EvtxChunkWriter::*body)());
   void SystemBody();
   void EventDataBody();
+  void ItemsBody();
+  void ItemsValues(const EvtxEventSpec& event);
 
   static constexpr std::size_t kHeaderSize = 512;
   ByteWriter m_w;
@@ -50,6 +67,7 @@ class EvtxChunkWriter {
   std::uint64_t m_firstId = 0;
   std::uint64_t m_lastId = 0;
   std::size_t m_lastRecord = 0;
+  const EvtxEventSpec* m_event = nullptr;  // the event whose items ItemsBody writes
 };
 
 // Recomputes the header and record checksums of a chunk, after a test changed its bytes.
