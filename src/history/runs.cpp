@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <utility>
 
 #include "history/account_lookup.h"
@@ -63,92 +63,115 @@ std::string LogonName(std::string_view user, std::span<const std::uint8_t> sid,
   return name;
 }
 
-// A boot, clean shutdown or logon kept for the fold after the reading.
-struct RunEvent {
-  std::int64_t Seconds = 0;
-  std::uint32_t Account = 0;  // index of the logon's account
-  EventKind Kind = EventKind::Boot;
-  BootType Boot = BootType::Unknown;
-};
-
-// The accounts of the logons, each kept once.
-class LogonAccounts {
- public:
-  std::uint32_t Intern(const HistoryEvent& event) {
-    std::string key = event.User;
-    key.push_back('\0');
-    key.append(event.Sid.begin(), event.Sid.end());
-    const auto [found, added] = m_index.try_emplace(std::move(key), m_accounts.size());
-    if (added) {
-      m_accounts.emplace_back(event.User, event.Sid);
-    }
-    return found->second;
-  }
-  const std::pair<std::string, std::vector<std::uint8_t>>& At(std::uint32_t index) const {
-    return m_accounts[index];
-  }
-
- private:
-  std::unordered_map<std::string, std::uint32_t> m_index;
-  std::vector<std::pair<std::string, std::vector<std::uint8_t>>> m_accounts;
-};
-
 // A resume from hibernation that no record of going to sleep precedes began after the last
 // record written before it, at least this long before it (the boot's own records come first).
 constexpr std::int64_t kHibernationGapSeconds = 120;
 
-// What one reading of a history gathers.
-struct Gathered {
-  std::vector<RunEvent> RunEvents;  // newest first
-  LogonAccounts Accounts;
-  LogAccountNames LogNames;
-  PowerEvents Power;
-  std::vector<std::optional<std::int64_t>> LastSigns;  // by boots read before the record
-  std::optional<std::size_t> OpenHibernationEnd;       // index into Power.Events
+// SIDs of logons that nothing named when read, kept up to this many: a shutdown request read
+// later that names one of them makes the history be read again with every name known.
+constexpr std::size_t kMaxUnnamedSids = 4096;
+
+// One reading of a history folded into the runs, gathering the power history's events.
+class HistoryFold {
+ public:
+  HistoryFold(RunList& runs, AccountApi& accounts, LogAccountNames names, bool power)
+      : m_runs(runs), m_accounts(accounts), m_names(std::move(names)), m_power(power) {}
+
+  void Add(const HistoryEvent& event);
+
+  // A logon's SID was left unnamed that a request read after it names.
+  bool NamedTooLate() const { return m_namedTooLate; }
+  const LogAccountNames& Names() const { return m_names; }
+  PowerEvents TakePower() { return std::move(m_gathered); }
+
+ private:
+  void AddRunEvent(const HistoryEvent& event);
+  void NoteRecordTime(std::int64_t seconds);
+
+  RunList& m_runs;
+  AccountApi& m_accounts;
+  LogAccountNames m_names;
+  bool m_power = false;
+  PowerEvents m_gathered;
+  std::set<std::string> m_unnamed;  // SID bytes
+  bool m_unnamedOverflow = false;
+  bool m_namedTooLate = false;
+  std::optional<std::int64_t> m_latestSinceBoot;    // the latest record read since the last boot
+  std::optional<std::size_t> m_openHibernationEnd;  // index into m_gathered.Events
 };
 
-void Gather(Gathered& gathered, const HistoryEvent& event, bool power) {
-  PowerEvents& out = gathered.Power;
+void HistoryFold::NoteRecordTime(std::int64_t seconds) {
+  m_latestSinceBoot = std::max(m_latestSinceBoot.value_or(seconds), seconds);
+  if (m_openHibernationEnd) {
+    HistoryEvent& end = m_gathered.Events[*m_openHibernationEnd];
+    if (seconds < end.Seconds - kHibernationGapSeconds) {
+      end.OtherSeconds = seconds;
+      m_openHibernationEnd.reset();
+    }
+  }
+}
+
+void HistoryFold::AddRunEvent(const HistoryEvent& event) {
+  const std::uint32_t seconds = RecordSeconds(event.Seconds);
+  const DateTime t = EventTimeToDateTime(seconds);
+  if (event.Kind == EventKind::Logon) {
+    std::string name = LogonName(event.User, event.Sid, m_accounts, m_names);
+    if (name == kNoAccountName && !event.Sid.empty() && !m_unnamedOverflow) {
+      m_unnamed.emplace(event.Sid.begin(), event.Sid.end());
+      m_unnamedOverflow = m_unnamed.size() >= kMaxUnnamedSids;
+    }
+    ApplyLogon(m_runs, t, std::move(name));
+  } else if (event.Kind == EventKind::Boot) {
+    ApplyBoot(m_runs, t);
+  } else {
+    ApplyShutdown(m_runs, t);
+  }
+  if (!m_power) {
+    return;
+  }
+  std::vector<RunBounds>& bounds = m_gathered.Runs;
+  bounds.resize(m_runs.size());
+  if (event.Kind == EventKind::Boot) {
+    bounds.back().Boot = seconds;
+    bounds.back().Type = event.Boot;
+    bounds.back().LastSign = m_latestSinceBoot;
+    m_latestSinceBoot.reset();
+  } else if (event.Kind == EventKind::CleanShutdown) {
+    bounds.back().Shutdown = seconds;
+  }
+}
+
+void HistoryFold::Add(const HistoryEvent& event) {
+  PowerEvents& out = m_gathered;
   out.HistoryTo = std::max(out.HistoryTo.value_or(event.Seconds), event.Seconds);
   out.HistoryFrom = std::min(out.HistoryFrom.value_or(event.Seconds), event.Seconds);
-  if (power) {
-    const std::size_t boots = gathered.LastSigns.size() - 1;
-    gathered.LastSigns[boots] =
-        std::max(gathered.LastSigns[boots].value_or(event.Seconds), event.Seconds);
-    if (gathered.OpenHibernationEnd) {
-      HistoryEvent& end = out.Events[*gathered.OpenHibernationEnd];
-      if (event.Seconds < end.Seconds - kHibernationGapSeconds) {
-        end.OtherSeconds = event.Seconds;
-        gathered.OpenHibernationEnd.reset();
-      }
-    }
+  if (m_power) {
+    NoteRecordTime(event.Seconds);
   }
   switch (event.Kind) {
     case EventKind::Boot:
-      gathered.RunEvents.push_back({event.Seconds, 0, event.Kind, event.Boot});
-      gathered.LastSigns.emplace_back();
-      return;
     case EventKind::CleanShutdown:
-      gathered.RunEvents.push_back({event.Seconds, 0, event.Kind, event.Boot});
-      return;
     case EventKind::Logon:
-      gathered.RunEvents.push_back(
-          {event.Seconds, gathered.Accounts.Intern(event), event.Kind, event.Boot});
+      AddRunEvent(event);
       return;
     case EventKind::ShutdownRequest:
-      gathered.LogNames.Add(event.Sid, event.Shutdown.User);
+      m_names.Add(event.Sid, event.Shutdown.User);
+      m_namedTooLate = m_namedTooLate ||
+                       ((m_unnamedOverflow ||
+                         m_unnamed.contains(std::string(event.Sid.begin(), event.Sid.end()))) &&
+                        m_names.Find(event.Sid));
       break;
     case EventKind::LastSignOfLife:
       return;
     default:
       break;
   }
-  if (power) {
+  if (m_power) {
     out.Events.push_back(event);
-    HistoryEvent& kept = out.Events.back();
+    const HistoryEvent& kept = out.Events.back();
     if (kept.Kind == EventKind::BootTypeReport && !kept.OtherSeconds &&
         kept.Boot != BootType::Cold && kept.Boot != BootType::Unknown) {
-      gathered.OpenHibernationEnd = out.Events.size() - 1;
+      m_openHibernationEnd = out.Events.size() - 1;
     }
   }
 }
@@ -189,45 +212,26 @@ void RebuildRuns(RunList& runs, EventLogApi& log, AccountApi& accounts, DateTime
 
 void RebuildRuns(RunList& runs, EventHistory& history, AccountApi& accounts, DateTime& newestRecord,
                  PowerHistory* power) {
-  runs.clear();
-  Gathered gathered;
-  gathered.LastSigns.emplace_back();
-  const bool wantPower = power != nullptr;
-  history.Read([&](const HistoryEvent& event) { Gather(gathered, event, wantPower); });
-
-  // Compared as seconds: the records of a damaged file need not come newest first.
-  const std::optional<std::int64_t> newest = gathered.Power.HistoryTo;
-  newestRecord = newest ? EventTimeToDateTime(RecordSeconds(*newest)) : 0;
-
-  std::vector<RunBounds>& bounds = gathered.Power.Runs;
-  std::size_t boots = 0;
-  for (const RunEvent& event : gathered.RunEvents) {
-    const std::uint32_t seconds = RecordSeconds(event.Seconds);
-    const DateTime t = EventTimeToDateTime(seconds);
-    if (event.Kind == EventKind::Logon) {
-      const auto& [user, sid] = gathered.Accounts.At(event.Account);
-      ApplyLogon(runs, t, LogonName(user, sid, accounts, gathered.LogNames));
-    } else if (event.Kind == EventKind::Boot) {
-      ApplyBoot(runs, t);
-    } else {
-      ApplyShutdown(runs, t);
+  LogAccountNames names;
+  std::optional<HistoryFold> fold;
+  // A second reading only when a name read late was needed early: memory holds no events of
+  // runs, however long the log.
+  for (int reading = 0; reading < 2; ++reading) {
+    runs.clear();
+    fold.emplace(runs, accounts, std::move(names), power != nullptr);
+    history.Read([&](const HistoryEvent& event) { fold->Add(event); });
+    if (!fold->NamedTooLate()) {
+      break;
     }
-    if (!wantPower) {
-      continue;
-    }
-    bounds.resize(runs.size());
-    if (event.Kind == EventKind::Boot) {
-      bounds.back().Boot = seconds;
-      bounds.back().Type = event.Boot;
-      bounds.back().LastSign = gathered.LastSigns[boots++];
-    } else if (event.Kind == EventKind::CleanShutdown) {
-      bounds.back().Shutdown = seconds;
-    }
+    names = fold->Names();
   }
-  if (wantPower) {
-    bounds.resize(runs.size());
-    gathered.Power.SleepKnown = history.SleepKnown();
-    *power = BuildPowerHistory(std::move(gathered.Power));
+  PowerEvents gathered = fold->TakePower();
+  // Compared as seconds: the records of a damaged file need not come newest first.
+  newestRecord = gathered.HistoryTo ? EventTimeToDateTime(RecordSeconds(*gathered.HistoryTo)) : 0;
+  if (power) {
+    gathered.Runs.resize(runs.size());
+    gathered.SleepKnown = history.SleepKnown();
+    *power = BuildPowerHistory(std::move(gathered));
   }
 }
 

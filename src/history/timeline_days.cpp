@@ -111,7 +111,8 @@ struct Placed {
 
 class Builder {
  public:
-  Builder(const DayTable& table, std::vector<TimelineDay>& days) : m_table(table), m_days(days) {}
+  Builder(const DayTable& table, std::vector<TimelineDay>& days)
+      : m_table(table), m_days(days), m_awake(table.Count()) {}
 
   // Cuts [from, to) at the midnights and at the offset changes; Awake time counts towards the
   // days' awake seconds, and with Drawn::No it counts without a piece.
@@ -125,8 +126,12 @@ class Builder {
         return;
       }
       const std::int64_t dayEnd = std::min(to, m_table.Start(i + 1));
+      TimelineDay& day = m_days[Row(i)];
       if (kind == TimelineKind::Awake) {
-        m_days[Row(i)].AwakeSeconds += dayEnd - from;
+        day.AwakeSeconds += dayEnd - from;
+        NoteAwake(i, from, dayEnd);
+      } else {
+        day.AsleepSeconds += dayEnd - from;
       }
       if (drawn == Drawn::Yes) {
         const std::int64_t change = m_table.Change(i);
@@ -152,14 +157,28 @@ class Builder {
                         static_cast<std::uint32_t>(item)}});
   }
 
-  // Stores the pieces and marks day by day, newest day first.
+  // Stores the pieces and marks day by day, newest day first, and the days' awake bounds.
   void Finish(TimelineRows& rows) {
+    for (std::size_t i = 0; i < m_awake.size(); ++i) {
+      if (const std::optional<UtcSpan>& awake = m_awake[i]) {
+        TimelineDay& day = m_days[Row(i)];
+        day.FirstOn = m_table.Wall(awake->From, i);
+        day.LastOff = awake->To == m_table.Start(i + 1) ? kDaySeconds : m_table.Wall(awake->To, i);
+      }
+    }
     SortInto(m_pieces, rows.Pieces, &TimelineDay::FirstPiece, &TimelineDay::PieceCount);
     SortInto(m_marks, rows.Marks, &TimelineDay::FirstMark, &TimelineDay::MarkCount);
   }
 
  private:
   std::size_t Row(std::size_t day) const { return m_table.Count() - 1 - day; }
+
+  // Widens day i's awake bounds (UTC) to hold [from, to).
+  void NoteAwake(std::size_t i, std::int64_t from, std::int64_t to) {
+    std::optional<UtcSpan>& awake = m_awake[i];
+    awake =
+        awake ? UtcSpan{std::min(awake->From, from), std::max(awake->To, to)} : UtcSpan{from, to};
+  }
 
   void Add(std::size_t i, std::int64_t from, std::int64_t to, TimelineKind kind, std::size_t run,
            std::size_t item) {
@@ -201,6 +220,7 @@ class Builder {
   std::size_t m_steps = 0;  // day parts looked at, drawn or not
   std::vector<Placed<TimelinePiece>> m_pieces;
   std::vector<Placed<TimelineMark>> m_marks;
+  std::vector<std::optional<UtcSpan>> m_awake;  // per day, oldest first
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -51,7 +52,12 @@ struct TimelineDay {
   std::uint32_t PieceCount = 0;
   std::uint32_t FirstMark = 0;
   std::uint32_t MarkCount = 0;
-  std::int64_t AwakeSeconds = 0;  // real seconds, whatever daylight saving did to the wall clock
+  std::int64_t AwakeSeconds = 0;   // real seconds, whatever daylight saving did to the wall clock
+  std::int64_t AsleepSeconds = 0;  // real seconds
+  // Wall-clock seconds of the day's first awake moment and of the end of its last awake
+  // stretch (86400 when awake at the day's end); none on a day without awake time.
+  std::optional<std::int32_t> FirstOn;
+  std::optional<std::int32_t> LastOff;
 };
 
 // The days of a history, newest first, with their pieces stored flat.

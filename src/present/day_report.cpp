@@ -1,69 +1,52 @@
 #include "present/day_report.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <map>
 
+#include "history/timeline_days.h"
 #include "present/export_text.h"
 
 namespace orvanta::present {
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
 constexpr std::array<std::string_view, 8> kDayKeys = {"date",     "awake_hours",   "asleep_hours",
                                                       "first_on", "last_off",      "boots",
                                                       "wakes",    "attended_wakes"};
 
-// The local clock time of an instant, "hh:mm:ss"; empty where the zone cannot place it.
-std::string ClockTime(std::int64_t utc, const history::LocalDayOf& dayOf) {
-  const std::optional<history::LocalDay> day = dayOf(utc);
-  if (!day) {
-    return {};
-  }
-  const std::int64_t local = utc + day->OffsetSeconds;
-  const std::int64_t ofDay = ((local % kSecondsPerDay) + kSecondsPerDay) % kSecondsPerDay;
+// Wall-clock seconds after midnight as "hh:mm:ss" (86400 is "24:00:00").
+std::string ClockText(std::int32_t wall) {
   std::array<char, 16> text{};
-  std::snprintf(text.data(), text.size(), "%02d:%02d:%02d", static_cast<int>(ofDay / 3600),
-                static_cast<int>(ofDay / 60 % 60), static_cast<int>(ofDay % 60));
+  std::snprintf(text.data(), text.size(), "%02d:%02d:%02d", static_cast<int>(wall / 3600),
+                static_cast<int>(wall / 60 % 60), static_cast<int>(wall % 60));
   return text.data();
 }
 
-// How many of the sorted instants fall in [from, to).
-std::int32_t CountIn(const std::vector<std::int64_t>& sorted, std::int64_t from, std::int64_t to) {
-  const auto first = std::lower_bound(sorted.begin(), sorted.end(), from);
-  return static_cast<std::int32_t>(std::lower_bound(first, sorted.end(), to) - first);
+// A local date as one number, yyyymmdd.
+std::int64_t DateKey(std::int64_t year, int month, int day) {
+  return year * 10000 + month * 100 + day;
 }
 
-DayRow RowOf(const history::DayPieces& day, bool sleepKnown, const history::LocalDayOf& dayOf) {
+DayRow RowOf(const history::TimelineDay& day, bool sleepKnown) {
   DayRow row;
-  row.Date = day.Day.Date;
-  std::int64_t asleep = 0;
-  std::optional<std::int64_t> firstOn;
-  std::optional<std::int64_t> lastOff;
-  for (const history::PowerSpan& piece : day.Pieces) {
-    if (piece.Kind == history::SpanKind::Asleep) {
-      asleep += piece.To - piece.From;
-      continue;
-    }
-    row.AwakeSeconds += piece.To - piece.From;
-    firstOn = std::min(firstOn.value_or(piece.From), piece.From);
-    lastOff = std::max(lastOff.value_or(piece.To), piece.To);
-  }
+  row.Year = day.Year;
+  row.Month = day.Month;
+  row.Day = day.Day;
+  row.AwakeSeconds = day.AwakeSeconds;
   if (sleepKnown) {
-    row.AsleepSeconds = asleep;
+    row.AsleepSeconds = day.AsleepSeconds;
   }
-  if (firstOn) {
-    row.FirstOn = ClockTime(*firstOn, dayOf);
-    row.LastOff = *lastOff >= day.Day.End ? std::string("24:00:00") : ClockTime(*lastOff, dayOf);
+  if (day.FirstOn && day.LastOff) {
+    row.FirstOn = ClockText(*day.FirstOn);
+    row.LastOff = ClockText(*day.LastOff);
   }
   return row;
 }
 
-std::string DateText(const history::CivilDate& date) {
+std::string DateText(const DayRow& row) {
   std::array<char, 32> text{};
-  std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", static_cast<int>(date.Year),
-                static_cast<int>(date.Month), static_cast<int>(date.Day));
+  std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", static_cast<int>(row.Year), row.Month,
+                row.Day);
   return text.data();
 }
 
@@ -75,7 +58,7 @@ std::string HoursText(std::int64_t seconds) {
 
 // The day's fields in the order of kDayKeys, as plain texts (empty where unknown).
 std::array<std::string, 8> FieldsOf(const DayRow& row) {
-  return {DateText(row.Date),
+  return {DateText(row),
           HoursText(row.AwakeSeconds),
           row.AsleepSeconds ? HoursText(*row.AsleepSeconds) : std::string(),
           row.FirstOn,
@@ -116,44 +99,43 @@ void AppendLine(std::string& out, const Fields& fields, char separator, std::str
 
 }  // namespace
 
-std::vector<DayRow> ComputeDayRows(const history::PowerHistory& power, std::size_t runCount,
-                                   const history::LocalDayOf& dayOf) {
-  std::vector<std::int64_t> boots;
-  std::vector<std::int64_t> wakes;
-  std::vector<std::int64_t> attendedWakes;
-  const std::size_t runs = std::min(runCount, power.Runs.size());
-  for (std::size_t i = 0; i < runs; ++i) {
-    const history::RunPower& run = power.Runs[i];
+std::vector<DayRow> ComputeDayRows(const history::PowerHistory& power,
+                                   const history::ZoneOffset& zone) {
+  const std::int64_t until = power.HistoryTo.value_or(power.HistoryFrom.value_or(0));
+  const history::TimelineRows days = history::BuildTimelineDays(power, until, zone);
+  std::vector<DayRow> rows;
+  std::map<std::int64_t, std::size_t> rowOfDate;
+  for (const history::TimelineDay& day : days.Days) {
+    if (day.AwakeSeconds > 0 || day.AsleepSeconds > 0) {
+      rowOfDate.emplace(DateKey(day.Year, day.Month, day.Day), rows.size());
+      rows.push_back(RowOf(day, power.SleepKnown));
+    }
+  }
+  // Boots and wakes count on the day they fall on, when the machine was up or asleep then.
+  const auto countOn = [&](std::int64_t at, std::int32_t DayRow::*count) {
+    const history::LocalFields local = history::ToLocalFields(at, zone);
+    const auto row = rowOfDate.find(DateKey(local.Year, local.Month, local.Day));
+    if (row != rowOfDate.end()) {
+      ++(rows[row->second].*count);
+    }
+  };
+  for (const history::RunPower& run : power.Runs) {
     if (run.Start) {
-      boots.push_back(*run.Start);
+      countOn(*run.Start, &DayRow::Boots);
     }
     for (const history::SleepPeriod& sleep : run.Sleeps) {
-      wakes.push_back(sleep.To);
+      countOn(sleep.To, &DayRow::Wakes);
       if (sleep.Attended == true) {
-        attendedWakes.push_back(sleep.To);
+        countOn(sleep.To, &DayRow::AttendedWakes);
       }
     }
-  }
-  for (std::vector<std::int64_t>* instants : {&boots, &wakes, &attendedWakes}) {
-    std::sort(instants->begin(), instants->end());
-  }
-  const std::vector<history::DayPieces> days =
-      history::SplitByDay(history::PowerSpans(power), dayOf);
-  std::vector<DayRow> rows;
-  rows.reserve(days.size());
-  for (auto day = days.rbegin(); day != days.rend(); ++day) {
-    DayRow row = RowOf(*day, power.SleepKnown, dayOf);
-    row.Boots = CountIn(boots, day->Day.Start, day->Day.End);
-    row.Wakes = CountIn(wakes, day->Day.Start, day->Day.End);
-    row.AttendedWakes = CountIn(attendedWakes, day->Day.Start, day->Day.End);
-    rows.push_back(std::move(row));
   }
   return rows;
 }
 
 void WriteDayReport(ReportFormat format, const RunRefresh& refresh, std::string_view source,
-                    const history::LocalDayOf& dayOf, TextOut& out) {
-  const std::vector<DayRow> rows = ComputeDayRows(refresh.Power, refresh.Runs.size(), dayOf);
+                    const history::ZoneOffset& zone, TextOut& out) {
+  const std::vector<DayRow> rows = ComputeDayRows(refresh.Power, zone);
   std::string& text = out.Buffer();
   if (format != ReportFormat::Json) {
     const char separator = format == ReportFormat::Csv ? ',' : '\t';
@@ -181,8 +163,8 @@ void WriteDayReport(ReportFormat format, const RunRefresh& refresh, std::string_
 }
 
 std::string FormatDayReport(ReportFormat format, const RunRefresh& refresh, std::string_view source,
-                            const history::LocalDayOf& dayOf) {
-  return CollectText([&](TextOut& out) { WriteDayReport(format, refresh, source, dayOf, out); });
+                            const history::ZoneOffset& zone) {
+  return CollectText([&](TextOut& out) { WriteDayReport(format, refresh, source, zone, out); });
 }
 
 }  // namespace orvanta::present

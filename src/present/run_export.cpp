@@ -214,6 +214,7 @@ void WriteRunJson(const RunRefresh& refresh, std::string_view source, std::int32
                         {"boot_type", JsonText(row.BootType)},
                         {"end", JsonText(row.End)},
                         {"end_time", JsonText(row.EndTime)},
+                        {"clock_moved_back", power && power->ClockMovedBack ? "true" : "false"},
                         {"shutdown_details", power ? ShutdownJson(power->Shutdown) : "null"},
                         {"sleeps", power ? SleepsJson(power->Sleeps, biasMinutes) : "[]"}});
     out.EndRow();

@@ -210,5 +210,25 @@ TEST(PowerHistory, AShutdownRequestNamesItsSidAndTheRunsEnd) {
   EXPECT_EQ(power.HistoryTo, kT0 + 3600);
 }
 
+TEST(PowerHistory, ANameTheLogReadsAfterTheLogonStillNamesIt) {
+  testsupport::ScopedLocalBias bias(0);
+  const std::vector<std::uint8_t> sid = EncodeSid(MakeSid(5, {21, 9, 9, 9, 1001}));
+  HistoryEvent logon = At(EventKind::Logon, 105);
+  logon.Sid = sid;
+  HistoryEvent request = At(EventKind::ShutdownRequest, 59);
+  request.Sid = sid;
+  request.Shutdown.User = "HOST\\ann";
+  FakeEventHistory log;
+  log.Events = {At(EventKind::CleanShutdown, 160), logon,   At(EventKind::Boot, 100),
+                At(EventKind::CleanShutdown, 60),  request, At(EventKind::Boot, 0)};
+  FakeAccounts accounts;
+  RunList runs;
+  DateTime newest = 0;
+  RebuildRuns(runs, log, accounts, newest);
+  ASSERT_EQ(runs.size(), 2U);
+  EXPECT_EQ(runs[0].UserName, "ann");
+  EXPECT_EQ(runs[1].UserName, "");
+}
+
 }  // namespace
 }  // namespace orvanta::history

@@ -121,6 +121,9 @@ TEST(TimelineDays, SleepsUnattendedWakesAndUnexpectedEnds) {
                       {7200, 10800, kAsleep, 0, 0},
                       {11400, 14400, kAsleep, 0, 1}},
                      2 * 3600 + 600}});
+  EXPECT_EQ(rows.Days[0].AsleepSeconds, 3600 + 3000);
+  EXPECT_EQ(rows.Days[0].FirstOn, 3600);
+  EXPECT_EQ(rows.Days[0].LastOff, 18000);
   const std::vector<TimelineMark> marks(rows.Marks.begin(), rows.Marks.end());
   EXPECT_EQ(marks, (std::vector<TimelineMark>{{10800, TimelineMarkKind::UnattendedWake, 0, 0},
                                               {18000, TimelineMarkKind::UnexpectedEnd, 0, 0}}));

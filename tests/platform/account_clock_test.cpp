@@ -5,10 +5,11 @@
 #include <ctime>
 
 #include "history/local_time.h"
+#include "history/local_zone.h"
 #include "history/sid.h"
+#include "history/timeline_days.h"
 #include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
-#include "platform/posix/zone_local_day.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
@@ -90,32 +91,33 @@ TEST(PosixClock, ShiftsByTheOffsetOfNowWhateverTheDate) {
   });
 }
 
-TEST(ZoneLocalDay, DaysOfAClockChangeLastTheirRealLength) {
-  // Noon UTC of each day in Berlin; local midnights are at 23:00 or 22:00 UTC the day before.
-  struct DayCase {
-    std::int64_t Noon;
-    std::int64_t Start;
-    std::int64_t Hours;
-    history::CivilDate Date;
-    std::int32_t Offset;
-  };
+TEST(SystemZoneOffset, FollowsTheClockChangesSoDaysKeepTheirRealLength) {
   constexpr std::int64_t k20240331 = 1'711'843'200;  // 2024-03-31 00:00 UTC
   constexpr std::int64_t k20241027 = 1'729'987'200;  // 2024-10-27 00:00 UTC
-  const std::array<DayCase, 3> cases = {{
-      {k20240331 - 86400 + 43200, k20240331 - 86400 - 3600, 24, {2024, 3, 30}, 3600},
-      {k20240331 + 43200, k20240331 - 3600, 23, {2024, 3, 31}, 7200},
-      {k20241027 + 43200, k20241027 - 7200, 25, {2024, 10, 27}, 3600},
-  }};
+  struct OffsetCase {
+    std::int64_t Utc;
+    std::int32_t Offset;
+  };
+  const std::array<OffsetCase, 5> cases = {{{k20240331 + 3599, 3600},
+                                            {k20240331 + 3600, 7200},
+                                            {k20241027 + 3599, 7200},
+                                            {k20241027 + 3600, 3600},
+                                            {std::int64_t{1} << 60, 0}}};
   WithZone("Europe/Berlin", [&cases] {
-    for (const DayCase& c : cases) {
-      const std::optional<history::LocalDay> day = ZoneLocalDay(c.Noon);
-      ASSERT_TRUE(day.has_value());
-      EXPECT_EQ(day->Start, c.Start);
-      EXPECT_EQ(day->End - day->Start, c.Hours * 3600);
-      EXPECT_EQ(day->Date, c.Date);
-      EXPECT_EQ(day->OffsetSeconds, c.Offset);
+    for (const OffsetCase& c : cases) {
+      EXPECT_EQ(history::SystemZoneOffset(c.Utc), c.Offset) << c.Utc;
     }
-    EXPECT_EQ(ZoneLocalDay(std::int64_t{1} << 60), std::nullopt);
+    // Awake from local midnight of 03-30 to that of 04-01: 24 hours, then 23.
+    history::PowerHistory power;
+    power.HistoryFrom = k20240331 - 86400 - 3600;
+    power.Runs.resize(1);
+    power.Runs[0].Start = power.HistoryFrom;
+    power.Runs[0].End = k20240331 + 86400 - 7200 - 1;
+    const history::TimelineRows rows =
+        history::BuildTimelineDays(power, *power.Runs[0].End, history::SystemZoneOffset);
+    ASSERT_EQ(rows.Days.size(), 2u);
+    EXPECT_EQ(rows.Days[0].AwakeSeconds, 23 * 3600 - 1);
+    EXPECT_EQ(rows.Days[1].AwakeSeconds, 24 * 3600);
   });
 }
 

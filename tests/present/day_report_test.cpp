@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include "support/fakes.h"
 
 namespace orvanta::present {
@@ -11,17 +9,9 @@ namespace {
 
 using testsupport::UnixTime;
 
-// A zone one hour ahead of UTC all year, its dates from std::chrono's calendar.
-std::optional<history::LocalDay> PlusOneHour(std::int64_t utc) {
-  using namespace std::chrono;
-  const std::int64_t local = utc + 3600;
-  const std::int64_t start = local - ((local % 86400) + 86400) % 86400 - 3600;
-  const year_month_day date{sys_days{days{(start + 3600) / 86400}}};
-  return history::LocalDay{
-      start,
-      start + 86400,
-      {int(date.year()), int(unsigned(date.month())), int(unsigned(date.day()))},
-      3600};
+// A zone one hour ahead of UTC all year.
+std::int32_t PlusOneHour(std::int64_t) {
+  return 3600;
 }
 
 // Run 1 boots at 22:00 local on 03-08, is awake over midnight, sleeps 00:30 to 01:30 (a person
@@ -31,7 +21,11 @@ RunRefresh& FillTwoDays(RunRefresh& refresh, bool sleepKnown) {
   history::PowerHistory& power = refresh.Power;
   power.SleepKnown = sleepKnown;
   power.Runs.resize(2);
+  power.HistoryFrom = UnixTime(2024, 3, 8, 21);
+  power.HistoryTo = UnixTime(2024, 3, 9, 13);
   power.Runs[1].Start = UnixTime(2024, 3, 8, 21);
+  power.Runs[1].End = UnixTime(2024, 3, 9, 1);
+  power.Runs[1].EndFoundBy = history::RunEnd::Reported;
   power.Runs[1].Sleeps = {{UnixTime(2024, 3, 8, 23, 30), UnixTime(2024, 3, 9, 0, 30),
                            history::SleepKind::Sleep, "", true}};
   power.Runs[0].Start = UnixTime(2024, 3, 9, 10);
@@ -67,6 +61,26 @@ TEST(DayReport, UnknownSleepIsEmptyOrNull) {
   EXPECT_NE(FormatDayReport(ReportFormat::Csv, refresh, "w", PlusOneHour)
                 .find("\r\n2024-03-08,2.00,,22:00:00,24:00:00,1,0,0\r\n"),
             std::string::npos);
+}
+
+TEST(DayReport, DaysOfAClockChangeKeepTheirRealLength) {
+  // Local 12:00 on 2024-03-30 to 12:00 on 04-01 in central Europe, whose 03-31 lasts 23 hours.
+  const auto cet = [](std::int64_t utc) -> std::int32_t {
+    return utc >= UnixTime(2024, 3, 31, 1) ? 7200 : 3600;
+  };
+  RunRefresh refresh;
+  refresh.Runs.resize(1);
+  history::PowerHistory& power = refresh.Power;
+  power.HistoryFrom = UnixTime(2024, 3, 30, 11);
+  power.HistoryTo = UnixTime(2024, 4, 1, 10);
+  power.Runs.resize(1);
+  power.Runs[0].Start = power.HistoryFrom;
+  power.Runs[0].End = power.HistoryTo;
+  EXPECT_EQ(FormatDayReport(ReportFormat::Csv, refresh, "w", cet),
+            "date,awake_hours,asleep_hours,first_on,last_off,boots,wakes,attended_wakes\r\n"
+            "2024-04-01,12.00,,00:00:00,12:00:00,0,0,0\r\n"
+            "2024-03-31,23.00,,00:00:00,24:00:00,0,0,0\r\n"
+            "2024-03-30,12.00,,12:00:00,24:00:00,1,0,0\r\n");
 }
 
 }  // namespace

@@ -145,18 +145,19 @@ TEST(RunExport, PowerFieldsFollowEachRunWithoutAFilledList) {
     EXPECT_NE(csv.find(rowEnd), std::string::npos) << rowEnd;
   }
   const std::string json = FormatRunJson(refresh, "w", 0);
-  for (std::string_view part : {
-           R"j("end_time": null, "shutdown_details": null, "sleeps": [{"from": )j"
-           R"j("2024-03-10T09:05:00+00:00", "to": "2024-03-10T09:10:00+00:00", "kind": "sleep", )j"
-           R"j("wake_source": "Power Button", "attended": true}]})j",
-           R"j("shutdown_details": {"initiator": "C:\\shutdown.exe", "user": "PC\\ann", )j"
-           R"j("reason": "Other (\"planned\")", "reason_code": "0x80000000", "kind": "restart"}, )j"
-           R"j("sleeps": []})j",
-           R"j("asleep_seconds": null, "boot_type": null, "end": null, "end_time": null, )j"
-           R"j("shutdown_details": null, "sleeps": []})j",
-           R"j("history_from": "2024-03-07T08:00:00+00:00", "history_to": )j"
-           R"j("2024-03-10T09:20:00+00:00", "sleep_known": true})j",
-       }) {
+  for (
+      std::string_view part : {
+          R"j("end_time": null, "clock_moved_back": false, "shutdown_details": null, "sleeps": [{"from": )j"
+          R"j("2024-03-10T09:05:00+00:00", "to": "2024-03-10T09:10:00+00:00", "kind": "sleep", )j"
+          R"j("wake_source": "Power Button", "attended": true}]})j",
+          R"j("shutdown_details": {"initiator": "C:\\shutdown.exe", "user": "PC\\ann", )j"
+          R"j("reason": "Other (\"planned\")", "reason_code": "0x80000000", "kind": "restart"}, )j"
+          R"j("sleeps": []})j",
+          R"j("asleep_seconds": null, "boot_type": null, "end": null, "end_time": null, )j"
+          R"j("clock_moved_back": false, "shutdown_details": null, "sleeps": []})j",
+          R"j("history_from": "2024-03-07T08:00:00+00:00", "history_to": )j"
+          R"j("2024-03-10T09:20:00+00:00", "sleep_known": true})j",
+      }) {
     EXPECT_NE(json.find(part), std::string::npos) << part;
   }
 }

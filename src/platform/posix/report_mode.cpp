@@ -1,9 +1,9 @@
 #include "platform/posix/report_mode.h"
 
 #include "history/local_time.h"
+#include "history/local_zone.h"
 #include "platform/posix/passwd_directory.h"
 #include "platform/posix/posix_clock.h"
-#include "platform/posix/zone_local_day.h"
 #include "present/day_report.h"
 #include "present/escaped_text.h"
 #include "present/run_refresh.h"
@@ -58,7 +58,7 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, prese
       return std::fwrite(part.data(), 1, part.size(), out) == part.size();
     });
     if (by == present::ReportBy::Day) {
-      present::WriteDayReport(format, refresh, reported.Name, ZoneLocalDay, text);
+      present::WriteDayReport(format, refresh, reported.Name, history::SystemZoneOffset, text);
     } else {
       present::WriteReport(format, refresh, reported.Name, history::LocalBiasMinutes(), text);
     }
