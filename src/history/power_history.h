@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,7 +36,8 @@ struct RunPower {
   std::optional<std::int64_t> End;    // the end as found; none while running
   RunEnd EndFoundBy = RunEnd::Running;
   BootType Boot = BootType::Unknown;
-  ShutdownDetails Shutdown;
+  // Who asked for its clean shutdown and why, where the log says; shared, as most runs have none.
+  std::shared_ptr<const ShutdownDetails> Shutdown;
   std::vector<SleepPeriod> Sleeps;  // oldest first
   // Awake and asleep time between Start and End (or the history's end while running);
   // AsleepSeconds is none where the source records no sleep.

@@ -269,7 +269,7 @@ PowerHistory BuildPowerHistory(PowerEvents input) {
     if (index && event.Kind == EventKind::ShutdownRequest &&
         history.Runs[*index].EndFoundBy == RunEnd::Clean) {
       // The last request before the shutdown is the one obeyed.
-      history.Runs[*index].Shutdown = event.Shutdown;
+      history.Runs[*index].Shutdown = std::make_shared<const ShutdownDetails>(event.Shutdown);
     }
   }
   for (std::size_t i = 0; i < history.Runs.size(); ++i) {

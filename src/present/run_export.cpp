@@ -215,7 +215,8 @@ void WriteRunJson(const RunRefresh& refresh, std::string_view source, std::int32
                         {"end", JsonText(row.End)},
                         {"end_time", JsonText(row.EndTime)},
                         {"clock_moved_back", power && power->ClockMovedBack ? "true" : "false"},
-                        {"shutdown_details", power ? ShutdownJson(power->Shutdown) : "null"},
+                        {"shutdown_details",
+                         power && power->Shutdown ? ShutdownJson(*power->Shutdown) : "null"},
                         {"sleeps", power ? SleepsJson(power->Sleeps, biasMinutes) : "[]"}});
     out.EndRow();
   }

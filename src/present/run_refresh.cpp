@@ -27,8 +27,10 @@ void RunRefresh::Refresh(history::EventLogApi& log, history::AccountApi& account
 }
 
 void RunRefresh::Refresh(history::EventHistory& history, history::AccountApi& accounts,
-                         ChartFill chart, ListFill list) {
-  history::RebuildRuns(Runs, history, accounts, NewestRecordTime, &Power);
+                         ChartFill chart, ListFill list, PowerFill power) {
+  Power = {};
+  history::RebuildRuns(Runs, history, accounts, NewestRecordTime,
+                       power == PowerFill::Build ? &Power : nullptr);
   if (list == ListFill::Fill) {
     FillRunList(Runs, UiLWMsg, TotalRunSeconds, m_texts);
   } else {

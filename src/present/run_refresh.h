@@ -19,6 +19,9 @@ namespace orvanta::present {
 enum class ChartFill { Fill, Skip };
 // Whether a refresh builds the run list's rows; the text report writes its rows from the runs.
 enum class ListFill { Fill, Skip };
+// Whether a refresh builds the power history; the text report, which shows none of it, spares
+// its memory.
+enum class PowerFill { Build, Skip };
 
 // The data behind the main window's refresh: the runs, their total seconds, the run list's
 // rows (UiLWMsg), the run chart's series (Series1) and the four statistics captions. The main
@@ -43,7 +46,8 @@ class RunRefresh {
                ChartFill chart = ChartFill::Fill, ListFill list = ListFill::Fill);
   // The same for any history; the power history is built beside the runs.
   void Refresh(history::EventHistory& history, history::AccountApi& accounts,
-               ChartFill chart = ChartFill::Fill, ListFill list = ListFill::Fill);
+               ChartFill chart = ChartFill::Fill, ListFill list = ListFill::Fill,
+               PowerFill power = PowerFill::Build);
 
  private:
   // Storage of a headless refresh; declared before the references that may point into it.

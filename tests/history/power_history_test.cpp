@@ -205,7 +205,8 @@ TEST(PowerHistory, AShutdownRequestNamesItsSidAndTheRunsEnd) {
   RebuildRuns(runs, log, accounts, newest, &power);
   ASSERT_EQ(runs.size(), 1U);
   EXPECT_EQ(runs[0].UserName, "Administrator");
-  EXPECT_EQ(power.Runs[0].Shutdown, request.Shutdown);
+  ASSERT_TRUE(power.Runs[0].Shutdown);
+  EXPECT_EQ(*power.Runs[0].Shutdown, request.Shutdown);
   EXPECT_EQ(power.HistoryFrom, kT0);
   EXPECT_EQ(power.HistoryTo, kT0 + 3600);
 }

@@ -128,8 +128,9 @@ void FillPowerExample(RunRefresh& refresh) {
   power.Runs[1].End = UnixTime(2024, 3, 9, 23, 30);
   power.Runs[1].AwakeSeconds = 12600;
   power.Runs[1].AsleepSeconds = 0;
-  power.Runs[1].Shutdown = {"C:\\shutdown.exe", "PC\\ann", "Other (\"planned\")", "0x80000000",
-                            "restart"};
+  power.Runs[1].Shutdown =
+      std::make_shared<const history::ShutdownDetails>(history::ShutdownDetails{
+          "C:\\shutdown.exe", "PC\\ann", "Other (\"planned\")", "0x80000000", "restart"});
   power.Runs[2].EndFoundBy = history::RunEnd::LastSign;
   power.Runs[2].End = UnixTime(2024, 3, 8, 18, 1, 40);
   power.Runs[2].AwakeSeconds = 100;

@@ -24,7 +24,9 @@ struct LogResult {
 LogResult ReadOne(const std::string& file, present::ReportFormat format, std::int32_t biasMinutes) {
   LogResult result;
   present::RunRefresh refresh;
-  result.Reported = RefreshForReport({file, std::nullopt}, refresh);
+  result.Reported = RefreshForReport(
+      {file, std::nullopt}, refresh,
+      format == present::ReportFormat::Text ? present::PowerFill::Skip : present::PowerFill::Build);
   if (result.Reported.Read) {
     result.Part = present::MakeLogPart(format, refresh, result.Reported.Name, MachineOfLog(file),
                                        biasMinutes);

@@ -18,7 +18,8 @@ void PrintProblem(std::FILE* err, std::string_view name, std::string_view reason
   std::fflush(err);
 }
 
-ReportedHistory RefreshForReport(const HistoryRequest& request, present::RunRefresh& refresh) {
+ReportedHistory RefreshForReport(const HistoryRequest& request, present::RunRefresh& refresh,
+                                 present::PowerFill power) {
   sources::OpenedLog opened = OpenHistory(request);
   ReportedHistory reported;
   reported.Name = opened.Name;
@@ -34,7 +35,8 @@ ReportedHistory RefreshForReport(const HistoryRequest& request, present::RunRefr
   PasswdDirectory machineUsers;
   sources::UnixAccountApi accounts(machineUsers);
   // Every report writes its rows straight from the runs and the power history.
-  refresh.Refresh(*opened.Value, accounts, present::ChartFill::Skip, present::ListFill::Skip);
+  refresh.Refresh(*opened.Value, accounts, present::ChartFill::Skip, present::ListFill::Skip,
+                  power);
   reported.Read = true;
   return reported;
 }
@@ -45,7 +47,9 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, prese
   history::SetLocalBiasMinutes(history::ComputeLocalBias(clock));
 
   present::RunRefresh refresh;
-  const ReportedHistory reported = RefreshForReport(request, refresh);
+  const bool textOfRuns = by == present::ReportBy::Run && format == present::ReportFormat::Text;
+  const ReportedHistory reported = RefreshForReport(
+      request, refresh, textOfRuns ? present::PowerFill::Skip : present::PowerFill::Build);
   for (const sources::FileNote& problem : reported.Problems) {
     PrintProblem(err, problem.Name, problem.Text);
   }

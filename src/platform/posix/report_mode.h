@@ -31,7 +31,8 @@ struct ReportedHistory {
 // Opens the history asked for and rebuilds its runs and power history into refresh, as every
 // report needs them. Touches nothing shared but the local bias, which the caller sets first,
 // so histories may be read this way on several threads at once.
-ReportedHistory RefreshForReport(const HistoryRequest& request, present::RunRefresh& refresh);
+ReportedHistory RefreshForReport(const HistoryRequest& request, present::RunRefresh& refresh,
+                                 present::PowerFill power);
 
 // Prints the runs of the history asked for to out in the given form and returns 0: as text,
 // what the window would show; as CSV or JSON, the exports. By day, one row per day of this
