@@ -2,63 +2,10 @@
 
 #include <array>
 
+#include "history/utf16_text.h"
+
 namespace orvanta::history {
 namespace {
-
-constexpr std::uint32_t kReplacement = 0xFFFD;
-
-void AppendUtf8(std::string& out, std::uint32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-bool IsHigh(std::uint16_t unit) {
-  return unit >= 0xD800 && unit < 0xDC00;
-}
-bool IsLow(std::uint16_t unit) {
-  return unit >= 0xDC00 && unit < 0xE000;
-}
-
-// The null-terminated string at offset; nothing when no null ends it inside the bytes. end is
-// set to the offset after the null.
-std::optional<std::string> Utf16String(const ByteReader& bytes, std::size_t offset,
-                                       std::size_t& end) {
-  std::string text;
-  std::size_t at = offset;
-  for (;;) {
-    const std::optional<std::uint16_t> unit = bytes.U16(at);
-    if (!unit) {
-      return std::nullopt;
-    }
-    at += 2;
-    if (*unit == 0) {
-      end = at;
-      return text;
-    }
-    if (IsHigh(*unit)) {
-      const std::optional<std::uint16_t> low = bytes.U16(at);
-      if (low && IsLow(*low)) {
-        at += 2;
-        AppendUtf8(text, 0x10000 + ((std::uint32_t{*unit} - 0xD800) << 10) + (*low - 0xDC00));
-        continue;
-      }
-    }
-    AppendUtf8(text, IsHigh(*unit) || IsLow(*unit) ? kReplacement : *unit);
-  }
-}
 
 // Days since 1970-01-01 of a date of the proleptic Gregorian calendar.
 std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day) {
@@ -86,11 +33,12 @@ std::vector<std::string> RecordStrings(const EventRecordView& record, std::size_
     return strings;
   }
   while (strings.size() < count) {
-    std::optional<std::string> text = Utf16String(bytes, at, at);
+    auto text = ReadUtf16String(bytes, at);
     if (!text) {
       break;
     }
-    strings.push_back(std::move(*text));
+    strings.push_back(std::move(text->first));
+    at = text->second;
   }
   return strings;
 }

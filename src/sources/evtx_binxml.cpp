@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "history/utf16_text.h"
+
 namespace orvanta::sources {
 namespace {
 
@@ -114,24 +116,6 @@ std::optional<std::uint64_t> DecimalNumber(const std::string& text) {
     number = number * 10 + static_cast<std::uint64_t>(c - '0');
   }
   return number;
-}
-
-void AppendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out.push_back(static_cast<char>(code));
-  } else if (code < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else if (code < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  }
 }
 
 }  // namespace
@@ -498,7 +482,7 @@ std::string EvtxBinXml::Utf8Text(std::size_t offset, std::size_t units) const {
     if (code >= 0xD800 && code < 0xE000) {
       code = 0xFFFD;  // a lone surrogate
     }
-    AppendUtf8(text, code);
+    history::AppendUtf8(text, code);
   }
   return text;
 }
