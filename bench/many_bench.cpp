@@ -23,70 +23,19 @@
 #include <thread>
 #include <vector>
 
+#include "bench_process.h"
 #include "support/byte_writer.h"
 #include "support/evtx_writer.h"
 
 namespace {
 
+using orvanta::bench::ChildRun;
+using orvanta::bench::MedianChild;
+
 using Clock = std::chrono::steady_clock;
 
 constexpr double kPeakTargetMb = 100;
 constexpr const char* kFilePrefix = "many-";
-
-struct ChildRun {
-  double Seconds = 0;
-  double PeakMb = 0;  // the largest peak resident memory of the child and what it waited for
-  bool Ok = false;
-};
-
-// Runs argv with its output thrown away, with ORVANTA_THREADS set to threads unless empty.
-ChildRun RunChild(const std::vector<std::string>& argv, const std::string& threads = {}) {
-  std::vector<char*> args;
-  for (const std::string& arg : argv) {
-    args.push_back(const_cast<char*>(arg.c_str()));
-  }
-  args.push_back(nullptr);
-  // What is buffered would otherwise be written again by the child.
-  std::fflush(stdout);
-  const Clock::time_point start = Clock::now();
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    if (std::freopen("/dev/null", "w", stdout) == nullptr) {
-      ::_exit(127);
-    }
-    if (!threads.empty()) {
-      ::setenv("ORVANTA_THREADS", threads.c_str(), 1);
-    }
-    ::execvp(args[0], args.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid) {
-    return {};
-  }
-  return {std::chrono::duration<double>(Clock::now() - start).count(), usage.ru_maxrss / 1024.0,
-          WIFEXITED(status) && WEXITSTATUS(status) == 0};
-}
-
-// The median time of rounds runs and the largest peak; exits when a run fails.
-ChildRun MedianChild(const std::vector<std::string>& argv, int rounds,
-                     const std::string& threads = {}) {
-  std::vector<double> times;
-  ChildRun result{0, 0, true};
-  for (int i = 0; i < rounds; ++i) {
-    const ChildRun run = RunChild(argv, threads);
-    if (!run.Ok) {
-      std::fprintf(stderr, "many_bench: %s failed\n", argv[0].c_str());
-      std::exit(1);
-    }
-    times.push_back(run.Seconds);
-    result.PeakMb = std::max(result.PeakMb, run.PeakMb);
-  }
-  std::sort(times.begin(), times.end());
-  result.Seconds = times[times.size() / 2];
-  return result;
-}
 
 const char* Verdict(bool met) {
   return met ? "met" : "MISSED";

@@ -38,6 +38,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_process.h"
 #include "platform/posix/file_load.h"
 #include "platform/posix/heap_reserve.h"
 #include "platform/posix/passwd_directory.h"
@@ -55,6 +56,10 @@
 
 namespace {
 
+using orvanta::bench::ChildRun;
+using orvanta::bench::MedianChild;
+using orvanta::bench::PeakResidentBytes;
+
 using namespace orvanta;
 using Clock = std::chrono::steady_clock;
 
@@ -62,18 +67,6 @@ constexpr int kRounds = 5;
 
 double Seconds(Clock::duration d) {
   return std::chrono::duration<double>(d).count();
-}
-
-// The process's peak resident memory in bytes (VmHWM), 0 when unknown.
-std::uint64_t PeakResidentBytes() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmHWM:", 0) == 0) {
-      return std::stoull(line.substr(6)) * 1024;
-    }
-  }
-  return 0;
 }
 
 struct RefreshResult {
@@ -247,54 +240,6 @@ int VersusLast(const std::string& path) {
   std::printf("  ratio              %.1f x faster (target >= 3: %s)\n", last / ours,
               last / ours >= 3 ? "met" : "MISSED");
   return 0;
-}
-
-struct ChildRun {
-  double Seconds = 0;
-  double PeakMb = 0;  // the child's peak resident memory
-  bool Ok = false;
-};
-
-// Runs argv with its output thrown away and measures it as the shell's `time` and the kernel's
-// accounting of the child see it.
-ChildRun RunChild(const std::vector<std::string>& argv) {
-  std::vector<char*> args;
-  for (const std::string& arg : argv) {
-    args.push_back(const_cast<char*>(arg.c_str()));
-  }
-  args.push_back(nullptr);
-  const Clock::time_point start = Clock::now();
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    const int null = ::open("/dev/null", O_WRONLY);
-    ::dup2(null, 1);
-    ::execvp(args[0], args.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid) {
-    return {};
-  }
-  return {Seconds(Clock::now() - start), usage.ru_maxrss / 1024.0,
-          WIFEXITED(status) && WEXITSTATUS(status) == 0};
-}
-
-// The median time of rounds runs and the largest peak among them.
-ChildRun MedianChild(const std::vector<std::string>& argv, int rounds) {
-  std::vector<double> times;
-  ChildRun result{0, 0, true};
-  for (int i = 0; i < rounds; ++i) {
-    const ChildRun run = RunChild(argv);
-    if (!run.Ok) {
-      std::fprintf(stderr, "orvanta_bench: %s failed\n", argv[0].c_str());
-      std::exit(1);
-    }
-    times.push_back(run.Seconds);
-    result.PeakMb = std::max(result.PeakMb, run.PeakMb);
-  }
-  result.Seconds = Median(times);
-  return result;
 }
 
 const char* Verdict(bool met) {

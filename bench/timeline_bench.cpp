@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_process.h"
 #include "controls/timeline_view.h"
 #include "gfx/raster_canvas.h"
 #include "history/timeline_days.h"
@@ -21,20 +22,10 @@
 namespace orvanta {
 namespace {
 
+using orvanta::bench::PeakResidentBytes;
+
 // The timeline page's control at the main window's default size.
 constexpr gfx::Size kPageSize{665, 372};
-
-// The process's peak resident memory in bytes (VmHWM), 0 when unknown.
-std::uint64_t PeakResidentBytes() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmHWM:", 0) == 0) {
-      return std::stoull(line.substr(6)) * 1024;
-    }
-  }
-  return 0;
-}
 
 template <class T>
 std::size_t Bytes(const std::vector<T>& v) {
@@ -109,13 +100,13 @@ int main(int argc, char** argv) {
   }
   g_bench = std::make_unique<BenchTimeline>();
   platform::PasswdDirectory users;
-  sources::OpenedLog opened = platform::OpenLogFile(argv[1], users);
-  if (!opened.Log) {
+  sources::OpenedLog opened = platform::OpenLogFile(argv[1]);
+  if (!opened.Value) {
     std::fprintf(stderr, "timeline_bench: %s: %s\n", argv[1], opened.Error.c_str());
     return 1;
   }
   sources::UnixAccountApi accounts(users);
-  g_bench->refresh.Refresh(*opened.Log, accounts);
+  g_bench->refresh.Refresh(*opened.Value, accounts);
   opened = {};
   const history::PowerHistory& power = g_bench->refresh.Power;
   g_bench->until = power.HistoryTo.value_or(0);
