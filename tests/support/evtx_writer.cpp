@@ -267,6 +267,12 @@ void EvtxChunkWriter::Instance(std::uint32_t id, std::size_t& definition,
   m_w.PatchU32(sizeAt, static_cast<std::uint32_t>(m_w.Size() - sizeAt - 4));
 }
 
+// Assigned, not inserted: the i686 compiler reads an insert into the empty buffer as a copy
+// past its end.
+EvtxChunkWriter::EvtxChunkWriter() {
+  m_w.Bytes().assign(kHeaderSize, 0);
+}
+
 std::size_t EvtxChunkWriter::Add(const EvtxEventSpec& event, std::uint64_t recordId) {
   const std::size_t start = m_w.Size();
   const std::uint64_t filetime = Filetime(event.Seconds);

@@ -42,7 +42,7 @@ inline constexpr std::size_t kEvtxFileHeaderSize = 4096;
 // event with other data stores its own EventData template.
 class EvtxChunkWriter {
  public:
-  EvtxChunkWriter() { m_w.Zeros(kHeaderSize); }
+  EvtxChunkWriter();
   // Appends the record with this identifier; returns its chunk offset.
   std::size_t Add(const EvtxEventSpec& event, std::uint64_t recordId);
   // The chunk with its header and both checksums.
