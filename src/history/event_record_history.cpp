@@ -15,8 +15,10 @@ struct RecordKind {
   EventKind Kind;
 };
 
-constexpr std::array<RecordKind, 3> kRecordKinds{{
+constexpr std::array<RecordKind, 4> kRecordKinds{{
     {kEventBoot, EventKind::Boot},
+    // The version banner written early in every boot, before its boot event.
+    {6009, EventKind::BootTypeReport},
     {kEventCleanShutdown, EventKind::CleanShutdown},
     {kEventServiceControl, EventKind::Logon},
 }};

@@ -11,7 +11,8 @@ namespace orvanta::history {
 
 // The neutral event of an event log record: a boot (6005), a clean shutdown (6006), a logon
 // (7035, with the record's SID), the event log's report of an unexpected shutdown (6008, with
-// the reported end), User32's shutdown request (1074, with its details and SID), and every
+// the reported end), User32's shutdown request (1074, with its details and SID), the version
+// banner a boot writes before its boot event (6009), and every
 // other record the last sign of life at its time.
 HistoryEvent EventFromRecord(const EventRecordView& record);
 

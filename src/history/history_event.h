@@ -10,8 +10,9 @@ namespace orvanta::history {
 // What a log says happened, whatever its format: every reader turns its records into these.
 enum class EventKind : std::uint8_t {
   Boot,  // a boot that starts a run: the event log service starting, a boot entry
-  // The type of the boot a record is written in (Kernel-Boot 27), which need not start a run:
-  // a hybrid boot or a resume from hibernation ends a hibernation inside one.
+  // A record that a boot writes first (Kernel-Boot 27 with the boot's type, Kernel-General 12,
+  // the version banner 6009), before its boot event if it has one: a hybrid boot or a resume
+  // from hibernation ends a hibernation inside a run.
   BootTypeReport,
   CleanShutdown,
   Logon,

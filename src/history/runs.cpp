@@ -71,6 +71,9 @@ constexpr std::int64_t kHibernationGapSeconds = 120;
 // later that names one of them makes the history be read again with every name known.
 constexpr std::size_t kMaxUnnamedSids = 4096;
 
+// A boot's type is told at most this long before its boot event.
+constexpr std::int64_t kBootMarkSeconds = 300;
+
 // One reading of a history folded into the runs, gathering the power history's events.
 class HistoryFold {
  public:
@@ -87,6 +90,7 @@ class HistoryFold {
  private:
   void AddRunEvent(const HistoryEvent& event);
   void NoteRecordTime(std::int64_t seconds);
+  void NoteBootMark(std::int64_t seconds);
 
   RunList& m_runs;
   AccountApi& m_accounts;
@@ -96,12 +100,26 @@ class HistoryFold {
   std::set<std::string> m_unnamed;  // SID bytes
   bool m_unnamedOverflow = false;
   bool m_namedTooLate = false;
+  std::optional<std::int64_t> m_lastBoot;  // the time of the boot read last
+  // Records from this time on, read after the boot's own first record, are that boot's.
+  std::optional<std::int64_t> m_bootRecordsFrom;
   std::optional<std::int64_t> m_latestSinceBoot;    // the latest record read since the last boot
   std::optional<std::size_t> m_openHibernationEnd;  // index into m_gathered.Events
 };
 
+// A boot writes records of its own before its boot event, beginning with the one that tells
+// its type; they are not the earlier run's last signs of life.
+void HistoryFold::NoteBootMark(std::int64_t seconds) {
+  if (m_lastBoot && *m_lastBoot >= seconds && *m_lastBoot - seconds <= kBootMarkSeconds) {
+    m_latestSinceBoot.reset();
+    m_bootRecordsFrom = seconds;
+  }
+}
+
 void HistoryFold::NoteRecordTime(std::int64_t seconds) {
-  m_latestSinceBoot = std::max(m_latestSinceBoot.value_or(seconds), seconds);
+  if (!m_bootRecordsFrom || seconds < *m_bootRecordsFrom) {
+    m_latestSinceBoot = std::max(m_latestSinceBoot.value_or(seconds), seconds);
+  }
   if (m_openHibernationEnd) {
     HistoryEvent& end = m_gathered.Events[*m_openHibernationEnd];
     if (seconds < end.Seconds - kHibernationGapSeconds) {
@@ -136,6 +154,8 @@ void HistoryFold::AddRunEvent(const HistoryEvent& event) {
     bounds.back().Type = event.Boot;
     bounds.back().LastSign = m_latestSinceBoot;
     m_latestSinceBoot.reset();
+    m_lastBoot = seconds;
+    m_bootRecordsFrom.reset();
   } else if (event.Kind == EventKind::CleanShutdown) {
     bounds.back().Shutdown = seconds;
   }
@@ -147,6 +167,9 @@ void HistoryFold::Add(const HistoryEvent& event) {
   out.HistoryFrom = std::min(out.HistoryFrom.value_or(event.Seconds), event.Seconds);
   if (m_power) {
     NoteRecordTime(event.Seconds);
+    if (event.Kind == EventKind::BootTypeReport) {
+      NoteBootMark(event.Seconds);
+    }
   }
   switch (event.Kind) {
     case EventKind::Boot:

@@ -26,6 +26,7 @@ enum class Rule : std::uint8_t {
   WinlogonLogon,
   ShutdownRequest,
   BootType,
+  BootStart,
   SleepStart,
   SleepEnd,
   SleepReport,
@@ -41,10 +42,11 @@ struct Translation {
   Rule How;
 };
 
-constexpr std::array<Translation, 14> kTranslations{{
+constexpr std::array<Translation, 16> kTranslations{{
     {"EventLog", 6005, Rule::Boot},
     {"EventLog", 6006, Rule::CleanShutdown},
     {"EventLog", 6008, Rule::UnexpectedShutdown},
+    {"EventLog", 6009, Rule::BootStart},
     {"Service Control Manager", 7035, Rule::ServiceLogon},
     {"Microsoft-Windows-Winlogon", 7001, Rule::WinlogonLogon},
     {"User32", 1074, Rule::ShutdownRequest},
@@ -56,6 +58,7 @@ constexpr std::array<Translation, 14> kTranslations{{
     {"Microsoft-Windows-Kernel-Power", 507, Rule::StandbyEnd},
     {"Microsoft-Windows-Power-Troubleshooter", 1, Rule::SleepReport},
     {"Microsoft-Windows-Kernel-General", 1, Rule::ClockChange},
+    {"Microsoft-Windows-Kernel-General", 12, Rule::BootStart},
 }};
 
 // Kernel-Boot 27 BootType, by value.
@@ -244,6 +247,9 @@ HistoryEvent EvtxEvent(const EvtxRecord& record) {
     case Rule::BootType:
       event.Kind = EventKind::BootTypeReport;
       event.Boot = ByValue(kBootTypes, Number(fields, "BootType"));
+      break;
+    case Rule::BootStart:
+      event.Kind = EventKind::BootTypeReport;  // of a type it does not tell
       break;
     case Rule::SleepStart:
       event.Kind = EventKind::SleepStart;
