@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "history/event_history.h"
@@ -12,6 +13,9 @@ namespace orvanta::sources {
 // error: nothing could be read. A note: the reading stopped early (and the events before are
 // kept), or left something unread.
 using GatheredEvents = Opened<std::vector<history::HistoryEvent>>;
+
+// How the note of a history read only up to a point begins; the reason follows.
+inline constexpr std::string_view kReadInPart = "read as far as it goes: ";
 
 // Whether a source records sleep at all.
 enum class SleepRecords : std::uint8_t { Known, Unknown };

@@ -14,6 +14,7 @@
 #include "platform/posix/journal_history.h"
 #include "platform/posix/open_file_limit.h"
 #include "support/byte_writer.h"
+#include "support/gathered_problem.h"
 #include "support/journal_writer.h"
 
 namespace orvanta::platform {
@@ -24,14 +25,8 @@ using testsupport::JournalBoots;
 using testsupport::WriteFileBytes;
 using testsupport::WriteJournalFile;
 
-// Why the reading stopped: why nothing was read, or what ended it early.
 std::string Problem(const sources::GatheredEvents& history) {
-  constexpr std::string_view kPartial = "read as far as it goes: ";
-  if (!history.Ok()) {
-    return history.Error;
-  }
-  const std::size_t at = history.Note.find(kPartial);
-  return at == std::string::npos ? "" : history.Note.substr(at + kPartial.size());
+  return testsupport::GatheredProblem(history);
 }
 
 struct Scratch {

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "platform/posix/history_open.h"
+#include "support/gathered_problem.h"
 #include "support/wtmpdb_writer.h"
 
 namespace orvanta::platform {
@@ -29,14 +30,8 @@ constexpr const char* kManyRows =
     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)"
     " INSERT INTO wtmp(Type, User, Login) SELECT 3, 'u' || i, 2000000000 + i FROM n;";
 
-// Why the reading stopped: why nothing was read, or what ended it early.
 std::string Problem(const sources::GatheredEvents& history) {
-  constexpr std::string_view kPartial = "read as far as it goes: ";
-  if (!history.Ok()) {
-    return history.Error;
-  }
-  const std::size_t at = history.Note.find(kPartial);
-  return at == std::string::npos ? "" : history.Note.substr(at + kPartial.size());
+  return testsupport::GatheredProblem(history);
 }
 
 struct Scratch {

@@ -19,7 +19,6 @@ constexpr const char* kNoJournalFiles = "a directory without journal files";
 constexpr const char* kNoReadableFile = "no journal file could be read";
 constexpr const char* kShrank = "the file shrank";
 constexpr const char* kCutShort = "the file is cut short";
-constexpr const char* kReadInPart = "read as far as it goes: ";
 
 struct JournalCloser {
   void operator()(sd_journal* journal) const { sd_journal_close(journal); }
@@ -81,7 +80,7 @@ sources::GatheredEvents Gathered(const sources::JournalRows& rows, const std::st
   sources::GatheredEvents gathered;
   gathered.Value = sources::JournalEvents(rows);
   if (!problem.empty()) {
-    gathered.AddNote(kReadInPart + problem);
+    gathered.AddNote(std::string(sources::kReadInPart) + problem);
   }
   return gathered;
 }
@@ -117,7 +116,7 @@ sources::GatheredEvents ReadDirectory(const std::string& directory, const Sigbus
     if (!read.Opened) {
       unread.push_back({path, read.Problem});
     } else if (!read.Problem.empty()) {
-      unread.push_back({path, kReadInPart + read.Problem});
+      unread.push_back({path, std::string(sources::kReadInPart) + read.Problem});
     }
   }
   sources::GatheredEvents gathered =

@@ -285,7 +285,7 @@ sources::GatheredEvents ReadWtmpdb(const std::string& path, const WtmpdbBounds& 
     sources::AppendWtmpdbEvents(row, gathered.Value);
   }
   if (r != SQLITE_DONE) {
-    gathered.AddNote("read as far as it goes: " + reading.Reason(r));
+    gathered.AddNote(std::string(sources::kReadInPart) + reading.Reason(r));
   }
   return gathered;
 }
