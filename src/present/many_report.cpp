@@ -18,30 +18,13 @@ history::DateTime EndTime(const history::RunRecord& run) {
   return history::IsTimeSet(run.BootTime) ? run.BootTime : run.ShutdownTime;
 }
 
-// Adds the columns to every record of an export's CSV. Line ends inside quoted fields are
-// part of the field: a quote toggles the state, and a doubled quote toggles it twice.
-LogPart CsvPart(const std::string& csv, std::string_view source, std::string_view host) {
+// The log's CSV with its source and host on every row; the header line is kept apart, as only
+// the first log's is written.
+LogPart CsvPart(const std::string& csv) {
   LogPart part;
-  // Appended piece by piece: one compiler takes a literal plus a string for an overlapping copy.
-  std::string columns(",");
-  columns += CsvField(source);
-  columns += ',';
-  columns += CsvField(host);
-  std::string* into = &part.Head;
-  bool quoted = false;
-  std::size_t lineStart = 0;
-  for (std::size_t i = 0; i < csv.size(); ++i) {
-    if (csv[i] == '"') {
-      quoted = !quoted;
-    } else if (!quoted && csv.compare(i, kCsvLineEnd.size(), kCsvLineEnd) == 0) {
-      into->append(csv, lineStart, i - lineStart);
-      *into += into == &part.Head ? std::string(",source,host") : columns;
-      *into += kCsvLineEnd;
-      into = &part.Body;
-      lineStart = i + kCsvLineEnd.size();
-      ++i;
-    }
-  }
+  const std::size_t headerEnd = csv.find(kCsvLineEnd);
+  part.Head = csv.substr(0, headerEnd + kCsvLineEnd.size());
+  part.Body = csv.substr(part.Head.size());
   return part;
 }
 
@@ -117,17 +100,13 @@ ReportTotals& operator+=(ReportTotals& sum, const ReportTotals& more) {
 
 LogPart MakeLogPart(ReportFormat format, const RunRefresh& refresh, std::string_view source,
                     std::string_view host, std::int32_t biasMinutes) {
+  if (format == ReportFormat::Csv) {
+    return CsvPart(FormatRunCsv(refresh, biasMinutes, {source, host}));
+  }
   // Each log's report as it would be alone, reshaped.
   std::string alone = FormatReport(format, refresh, source, biasMinutes);
-  switch (format) {
-    case ReportFormat::Csv:
-      return CsvPart(alone, source, host);
-    case ReportFormat::Json:
-      return JsonPart(std::move(alone), host);
-    case ReportFormat::Text:
-      break;
-  }
-  return TextPart(alone, source, host);
+  return format == ReportFormat::Json ? JsonPart(std::move(alone), host)
+                                      : TextPart(alone, source, host);
 }
 
 void ManyReportWriter::Add(const LogPart& part, const ReportTotals& totals) {

@@ -165,11 +165,23 @@ std::vector<ExportRow> ExportRows(const RunRefresh& refresh, std::int32_t biasMi
   return rows;
 }
 
-void WriteRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes, TextOut& out) {
+namespace {
+
+void WriteCsv(const RunRefresh& refresh, std::int32_t biasMinutes, const CsvLogColumns* log,
+              TextOut& out) {
   std::string& text = out.Buffer();
   text +=
       "boot,shutdown,run_seconds,run_length,user,state,status,awake_seconds,asleep_seconds,"
-      "boot_type,end,end_time\r\n";
+      "boot_type,end,end_time";
+  std::string logFields;
+  if (log) {
+    text += ",source,host";
+    logFields += CsvField(log->Source);
+    logFields += ',';
+    logFields += CsvField(log->Host);
+    logFields += ',';
+  }
+  text += "\r\n";
   const std::size_t count = ExportRowCount(refresh);
   for (std::size_t i = 0; i < count; ++i) {
     const ExportRow row = ExportRowAt(refresh, i, biasMinutes);
@@ -181,10 +193,22 @@ void WriteRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes, TextOut& o
       text += field;
       text += ',';
     }
+    text += logFields;
     text.back() = '\r';
     text += '\n';
     out.EndRow();
   }
+}
+
+}  // namespace
+
+void WriteRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes, TextOut& out) {
+  WriteCsv(refresh, biasMinutes, nullptr, out);
+}
+
+std::string FormatRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes,
+                         const CsvLogColumns& log) {
+  return CollectText([&](TextOut& out) { WriteCsv(refresh, biasMinutes, &log, out); });
 }
 
 std::string FormatRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes) {

@@ -55,6 +55,15 @@ ExportRow ExportRowAt(const RunRefresh& refresh, std::size_t index, std::int32_t
 std::string FormatRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes);
 void WriteRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes, TextOut& out);
 
+// The log a row comes from, in the columns "source" and "host" after the others, for a report
+// of several logs.
+struct CsvLogColumns {
+  std::string_view Source;
+  std::string_view Host;
+};
+std::string FormatRunCsv(const RunRefresh& refresh, std::int32_t biasMinutes,
+                         const CsvLogColumns& log);
+
 // One JSON object: "source" (the log read), "runs" (the rows, with the CSV's keys, then
 // "shutdown_details" {initiator, user, reason, reason_code, kind} and "sleeps" [{from, to, kind,
 // wake_source, attended}], null for what is unknown) and "summary" (the statistics panes'
