@@ -5,6 +5,7 @@
 #include <array>
 
 #include "sources/history_source.h"
+#include "support/fakes.h"
 #include "support/record_reading.h"
 
 namespace orvanta::sources {
@@ -12,24 +13,18 @@ namespace {
 
 using Kind = history::EventKind;
 
-history::HistoryEvent Event(Kind kind, std::int64_t seconds, std::string user = {}) {
-  history::HistoryEvent event;
-  event.Kind = kind;
-  event.Seconds = seconds;
-  event.User = std::move(user);
-  return event;
-}
+using testsupport::EventAt;
 
 // Served newest first whatever order they came in; one second's events backwards in the order
 // given; times far outside 32 bits kept as they are.
 TEST(EventListHistory, ServesNewestFirst) {
-  EventListHistory history(
-      {Event(Kind::Logon, 200, "ann"), Event(Kind::Boot, 100), Event(Kind::CleanShutdown, 300),
-       Event(Kind::Boot, 300), Event(Kind::Boot, -5), Event(Kind::Boot, 1LL << 40)},
-      SleepRecords::Unknown);
+  EventListHistory history({EventAt(Kind::Logon, 200, "ann"), EventAt(Kind::Boot, 100),
+                            EventAt(Kind::CleanShutdown, 300), EventAt(Kind::Boot, 300),
+                            EventAt(Kind::Boot, -5), EventAt(Kind::Boot, 1LL << 40)},
+                           SleepRecords::Unknown);
   const std::vector<history::HistoryEvent> expected = {
-      Event(Kind::Boot, 1LL << 40),   Event(Kind::Boot, 300), Event(Kind::CleanShutdown, 300),
-      Event(Kind::Logon, 200, "ann"), Event(Kind::Boot, 100), Event(Kind::Boot, -5),
+      EventAt(Kind::Boot, 1LL << 40),   EventAt(Kind::Boot, 300), EventAt(Kind::CleanShutdown, 300),
+      EventAt(Kind::Logon, 200, "ann"), EventAt(Kind::Boot, 100), EventAt(Kind::Boot, -5),
   };
   EXPECT_EQ(testsupport::ReadEvents(history), expected);
   EXPECT_EQ(testsupport::ReadEvents(history), expected);  // each read starts again

@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "support/fakes.h"
 #include "support/journal_writer.h"
 
 namespace orvanta::sources {
@@ -13,13 +14,7 @@ namespace {
 using Kind = history::EventKind;
 constexpr std::uint64_t kSecond = 1'000'000;
 
-history::HistoryEvent Event(Kind kind, std::int64_t seconds, std::string user = {}) {
-  history::HistoryEvent event;
-  event.Kind = kind;
-  event.Seconds = seconds;
-  event.User = std::move(user);
-  return event;
-}
+using testsupport::EventAt;
 
 struct MergeCase {
   const char* Name;
@@ -31,27 +26,27 @@ TEST(JournalRows, RowsOfOneBootFromManyFilesMergeIntoOneRun) {
   const MergeCase cases[] = {
       {"one file, no shutdown announced",
        {{{"a", 100 * kSecond, 10 * kSecond, 500 * kSecond, false}}, {}, {}},
-       {Event(Kind::Boot, 90)}},
+       {EventAt(Kind::Boot, 90)}},
       {"earliest entry starts the boot, latest ends it, any file announces",
        {{{"a", 300 * kSecond, 210 * kSecond, 900 * kSecond, true},
          {"a", 100 * kSecond, 10 * kSecond, 500 * kSecond, false}},
         {},
         {}},
-       {Event(Kind::Boot, 90), Event(Kind::CleanShutdown, 900)}},
+       {EventAt(Kind::Boot, 90), EventAt(Kind::CleanShutdown, 900)}},
       {"monotonic beyond realtime starts at the epoch",
        {{{"a", 5 * kSecond, 9 * kSecond, 6 * kSecond, false}}, {}, {}},
-       {Event(Kind::Boot, 0)}},
+       {EventAt(Kind::Boot, 0)}},
       {"the same login in two files counts once; one without a user is none",
        {{},
         {{20 * kSecond, "ann"}, {20 * kSecond, "ann"}, {30 * kSecond, ""}, {20 * kSecond, "bo"}},
         {}},
-       {Event(Kind::Logon, 20, "ann"), Event(Kind::Logon, 20, "bo")}},
+       {EventAt(Kind::Logon, 20, "ann"), EventAt(Kind::Logon, 20, "bo")}},
       {"boots of different ids stay apart, oldest first",
        {{{"b", 2000 * kSecond, 0, 2000 * kSecond, false},
          {"a", 1000 * kSecond, 0, 1000 * kSecond, false}},
         {},
         {}},
-       {Event(Kind::Boot, 1000), Event(Kind::Boot, 2000)}},
+       {EventAt(Kind::Boot, 1000), EventAt(Kind::Boot, 2000)}},
   };
   for (const MergeCase& c : cases) {
     EXPECT_EQ(JournalEvents(c.Rows), c.Expected) << c.Name;
@@ -60,7 +55,7 @@ TEST(JournalRows, RowsOfOneBootFromManyFilesMergeIntoOneRun) {
 
 history::HistoryEvent Sleep(Kind kind, std::int64_t seconds, history::SleepKind sleep,
                             bool failed = false) {
-  history::HistoryEvent event = Event(kind, seconds);
+  history::HistoryEvent event = EventAt(kind, seconds);
   event.Sleep = sleep;
   event.Failed = failed;
   return event;
@@ -95,7 +90,7 @@ TEST(JournalRows, SleepAndClockEntriesBecomeTheirEvents) {
       Sleep(Kind::SleepEnd, 50, S::SuspendThenHibernate),
       Sleep(Kind::SleepStart, 60, S::Unknown),
       Sleep(Kind::SleepEnd, 61, S::Unknown),
-      Event(Kind::ClockChange, 70),
+      EventAt(Kind::ClockChange, 70),
   };
   EXPECT_EQ(JournalEvents(rows), expected);
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "history/account_api.h"
@@ -76,6 +77,16 @@ class FakeAccounts : public history::AccountApi {
   int Calls = 0;
   std::optional<std::string> LookupAccountSid(std::span<const std::uint8_t> sid) override;
 };
+
+// An event of a kind at a time (seconds since 1970 UTC), with the user a log records.
+inline history::HistoryEvent EventAt(history::EventKind kind, std::int64_t seconds,
+                                     std::string user = {}) {
+  history::HistoryEvent event;
+  event.Kind = kind;
+  event.Seconds = seconds;
+  event.User = std::move(user);
+  return event;
+}
 
 // A history of the given events, served in the order given (newest first, as logs serve them).
 class FakeEventHistory : public history::EventHistory {
