@@ -474,9 +474,14 @@ int WriteEvtx(const std::string& path, std::size_t megabytes,
     std::fprintf(stderr, "orvanta_bench: no chunks in the samples\n");
     return 1;
   }
+  // Each round of the chunks numbered past the one before, as a log that ran that long would
+  // be: a reader drops chunks it has seen before.
+  constexpr std::uint64_t kRoundIds = 100'000'000;
   std::vector<std::vector<std::uint8_t>> file;
   while (file.size() * testsupport::kEvtxChunkSize < megabytes * 1'000'000) {
+    const std::size_t round = file.size() / chunks.size();
     file.push_back(chunks[file.size() % chunks.size()]);
+    testsupport::ShiftEvtxChunkIds(file.back(), round * kRoundIds);
   }
   const std::vector<std::uint8_t> bytes = testsupport::WriteEvtxFile(file, 1);
   if (!testsupport::WriteFileBytes(path, bytes)) {

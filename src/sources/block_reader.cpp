@@ -20,6 +20,7 @@ std::size_t MemorySource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> i
 BlockReader::BlockReader(std::unique_ptr<ByteSource> source)
     : m_source(std::move(source)),
       m_size(m_source->Size()),
+      m_blockSize(m_source->Maps() ? kMappedBlockSize : kBlockSize),
       m_memory(m_source->InMemory()),
       m_data(m_source->DataRanges()) {}
 
@@ -56,12 +57,24 @@ const BlockReader::Block& BlockReader::BlockAt(std::uint64_t index) const {
   }
   Block& block = m_blocks[m_older];
   m_older = 1 - m_older;
-  block.Bytes.resize(kBlockSize);
+  block.View.reset();
   block.Index = index;
-  const std::uint64_t start = index * kBlockSize;
+  const std::uint64_t start = index * m_blockSize;
   const std::size_t wanted =
-      static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, m_size - start));
-  if (DataFrom(start) >= start + wanted) {
+      static_cast<std::size_t>(std::min<std::uint64_t>(m_blockSize, m_size - start));
+  const bool hole = DataFrom(start) >= start + wanted;
+  if (!hole && m_source->Maps()) {
+    block.View = m_source->Map(start, wanted);
+    if (block.View && block.View->Bytes().size() == wanted) {
+      block.Data = block.View->Bytes().data();
+      block.Length = wanted;
+      return block;
+    }
+    block.View.reset();
+  }
+  block.Bytes.resize(m_blockSize);
+  block.Data = block.Bytes.data();
+  if (hole) {
     std::fill_n(block.Bytes.begin(), wanted, std::uint8_t{0});  // a hole, not read
     block.Length = wanted;
     return block;
@@ -74,11 +87,10 @@ std::span<const std::uint8_t> BlockReader::Bytes(std::uint64_t offset, std::size
   // The block read last serves most ranges of a walk: one wholly inside its bytes needs no
   // other check.
   const Block& newest = m_blocks[1 - m_older];
-  if (length > 0 && newest.Length > 0 && offset >= newest.Index * kBlockSize) {
-    const std::uint64_t within = offset - newest.Index * kBlockSize;
+  if (length > 0 && newest.Length > 0 && offset >= newest.Index * m_blockSize) {
+    const std::uint64_t within = offset - newest.Index * m_blockSize;
     if (within < newest.Length && length <= newest.Length - within) {
-      return std::span<const std::uint8_t>(newest.Bytes)
-          .subspan(static_cast<std::size_t>(within), length);
+      return {newest.Data + within, length};
     }
   }
   if (offset > m_size || length > m_size - offset) {
@@ -90,15 +102,15 @@ std::span<const std::uint8_t> BlockReader::Bytes(std::uint64_t offset, std::size
         .Bytes(offset, length)
         .value_or(std::span<const std::uint8_t>());
   }
-  const std::uint64_t first = offset / kBlockSize;
-  const std::uint64_t last = length == 0 ? first : (offset + length - 1) / kBlockSize;
-  const std::size_t within = static_cast<std::size_t>(offset - first * kBlockSize);
+  const std::uint64_t first = offset / m_blockSize;
+  const std::uint64_t last = length == 0 ? first : (offset + length - 1) / m_blockSize;
+  const std::size_t within = static_cast<std::size_t>(offset - first * m_blockSize);
   if (first == last) {
     const Block& block = BlockAt(first);
     if (within > block.Length || length > block.Length - within) {
       return {};  // the file shrank below the range
     }
-    return std::span<const std::uint8_t>(block.Bytes).subspan(within, length);
+    return {block.Data + within, length};
   }
   m_straddling.resize(length);
   if (m_source->ReadAt(offset, m_straddling) != length) {

@@ -7,6 +7,7 @@
 
 #include "history/byte_reader.h"
 #include "sources/crc32.h"
+#include "sources/side_by_side.h"
 
 namespace orvanta::sources {
 namespace {
@@ -99,22 +100,31 @@ bool HasEvtxSignature(std::span<const std::uint8_t> bytes) {
   return StartsWith(history::ByteReader(bytes), kFileSignature);
 }
 
-EvtxScan ScanEvtx(const BlockReader& file) {
-  EvtxScan scan;
-  for (std::uint64_t at = kFileHeaderSize; at < file.Size(); at += kChunkSize) {
+namespace {
+
+// Slots scanned as one piece of work: a few megabytes.
+constexpr std::uint64_t kScanSlots = 64;
+
+// Scans the slots from the one at `from` up to `to` into scan; false when the file ended
+// before them (it shrank while it was read).
+bool ScanSlots(const BlockReader& file, std::uint64_t from, std::uint64_t to, EvtxScan& scan) {
+  for (std::uint64_t at = from; at < to; at += kChunkSize) {
     // Slots in a hole of a sparse file are zeros, room the log has not used: the scan goes on
     // at the slot where data comes next.
     if (const std::uint64_t data = file.DataFrom(at); data >= at + kChunkSize) {
       if (data >= file.Size()) {
-        break;
+        return true;
       }
       at += (data - at) / kChunkSize * kChunkSize;
+      if (at >= to) {
+        return true;
+      }
     }
     // A cut file ends in part of a chunk: it is read as far as its records are whole. A file
     // that shrank while it was read ends where it now ends.
     const std::span<const std::uint8_t> slot = Slot(file, at);
     if (slot.empty()) {
-      break;
+      return false;
     }
     const history::ByteReader chunk(slot);
     if (!StartsWith(chunk, kChunkSignature)) {
@@ -139,6 +149,52 @@ EvtxScan ScanEvtx(const BlockReader& file) {
     }
     scan.Chunks.push_back(found);
   }
+  return true;
+}
+
+}  // namespace
+
+EvtxScan ScanEvtx(const BlockReader& file, unsigned threads) {
+  EvtxScan scan;
+  if (file.Size() <= kFileHeaderSize) {
+    return scan;
+  }
+  const std::uint64_t slots = (file.Size() - kFileHeaderSize + kChunkSize - 1) / kChunkSize;
+  const std::uint64_t pieces = (slots + kScanSlots - 1) / kScanSlots;
+  const auto slotAt = [&](std::uint64_t slot) {
+    return kFileHeaderSize + std::min(slot, slots) * kChunkSize;
+  };
+  if (threads <= 1 || pieces <= 1) {
+    ScanSlots(file, slotAt(0), file.Size(), scan);
+    return scan;
+  }
+  // Pieces of the file scanned side by side, each thread through blocks of its own, and joined
+  // in file order.
+  std::vector<BlockReader> readers;
+  for (unsigned t = 0; t < std::min<std::uint64_t>(threads, pieces); ++t) {
+    readers.push_back(file.Another());
+  }
+  struct Piece {
+    EvtxScan Scan;
+    bool Whole = true;
+  };
+  std::vector<Piece> pieceScans(static_cast<std::size_t>(pieces));
+  bool ended = false;
+  RunSideBySide(
+      pieceScans.size(), static_cast<unsigned>(readers.size()),
+      [&](std::size_t i, unsigned worker) {
+        Piece& piece = pieceScans[i];
+        piece.Whole = ScanSlots(readers[worker], slotAt(i * kScanSlots),
+                                slotAt((i + 1) * kScanSlots), piece.Scan);
+      },
+      [&](std::size_t i) {
+        Piece piece = std::move(pieceScans[i]);
+        if (!ended) {
+          scan.Chunks.insert(scan.Chunks.end(), piece.Scan.Chunks.begin(), piece.Scan.Chunks.end());
+          scan.DamagedChunks += piece.Scan.DamagedChunks;
+          ended = !piece.Whole;
+        }
+      });
   return scan;
 }
 

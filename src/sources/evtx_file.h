@@ -41,8 +41,8 @@ bool HasEvtxSignature(std::span<const std::uint8_t> bytes);
 // are found by their signature in every 64 KiB slot after the 4 KiB header, to the end of the
 // file. Zero slots are room the log had not used yet. A chunk whose header or record checksum
 // fails, or whose records run past the end of a cut file, is counted as damaged, as is a slot
-// that is neither zero nor a chunk.
-EvtxScan ScanEvtx(const BlockReader& bytes);
+// that is neither zero nor a chunk. Pieces of the file are checked on up to `threads` threads.
+EvtxScan ScanEvtx(const BlockReader& bytes, unsigned threads = 1);
 
 // Hands each readable record of a chunk found by the scan to onRecord, in chunk order. The walk
 // stops at the first record whose signature or sizes do not check out, and a record whose

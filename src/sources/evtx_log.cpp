@@ -4,12 +4,21 @@
 
 #include "sources/evtx_events.h"
 #include "sources/evtx_file.h"
+#include "sources/side_by_side.h"
 
 namespace orvanta::sources {
+namespace {
 
-EvtxLog EvtxLog::Open(BlockReader bytes) {
+// Groups of chunks read ahead of the one delivered, per thread: enough to keep every thread
+// busy while memory holds only a few chunks' events.
+constexpr std::size_t kGroupsAhead = 4;
+
+}  // namespace
+
+EvtxLog EvtxLog::Open(BlockReader bytes, unsigned threads) {
   EvtxLog log;
-  EvtxScan scan = ScanEvtx(bytes);
+  log.m_threads = threads;
+  EvtxScan scan = ScanEvtx(bytes, threads);
   log.m_readable = !scan.Chunks.empty();
   log.m_damagedChunks = scan.DamagedChunks;
   OrderEvtxChunks(bytes, scan.Chunks);
@@ -19,6 +28,10 @@ EvtxLog EvtxLog::Open(BlockReader bytes) {
 }
 
 void EvtxLog::Read(const history::EventSink& sink) {
+  if (m_threads > 1 && m_chunks.size() > 1) {
+    ReadSideBySide(sink);
+    return;
+  }
   Rewind();
   while (const history::HistoryEvent* event = Next()) {
     sink(*event);
@@ -27,51 +40,111 @@ void EvtxLog::Read(const history::EventSink& sink) {
 
 void EvtxLog::Rewind() {
   m_nextChunk = 0;
-  m_events.clear();
+  m_group = Group();
   m_next = 0;
 }
 
 const history::HistoryEvent* EvtxLog::Next() {
-  if (m_next == m_events.size() && !ReadNextChunks()) {
+  if (m_next == m_group.Events.size() && !ReadNextChunks()) {
     return nullptr;
   }
-  return &m_events[m_next++].Event;
+  return &m_group.Events[m_next++].Event;
+}
+
+std::size_t EvtxLog::GroupEnd(std::size_t begin) const {
+  // Chunks whose numbers overlap (a log cleared and refilled, or a damaged one) are merged; up
+  // to a bound, so that a file of lying numbers cannot make memory grow with it.
+  std::uint64_t lowest = m_chunks[begin].FirstId;
+  std::size_t end = begin + 1;
+  while (end < m_chunks.size() && end - begin < kMaxMergedChunks &&
+         m_chunks[end].LastId >= lowest) {
+    lowest = std::min(lowest, m_chunks[end].FirstId);
+    ++end;
+  }
+  return end;
+}
+
+EvtxLog::Group EvtxLog::ReadGroup(const BlockReader& bytes, EvtxBinXml& binXml,
+                                  std::size_t begin, std::size_t end) const {
+  Group group;
+  std::vector<Entry>& events = group.Events;
+  for (std::size_t c = begin; c < end; ++c) {
+    const std::size_t first = events.size();
+    ReadEvtxChunk(bytes, m_chunks[c], binXml, [&](const EvtxRecord& record) {
+      const std::string& computer = record.Fields->Computer;
+      if (!computer.empty() && (group.Computers.empty() || group.Computers.back() != computer)) {
+        group.Computers.push_back(computer);
+      }
+      events.push_back({EvtxEvent(record), computer.empty() ? 0u : static_cast<std::uint32_t>(
+                                                                       group.Computers.size())});
+    });
+    // Records run oldest first within a chunk: reversed and sorted stably, records of one
+    // number are delivered newest written first, as the others are.
+    std::reverse(events.begin() + static_cast<std::ptrdiff_t>(first), events.end());
+  }
+  std::stable_sort(events.begin(), events.end(), [](const Entry& a, const Entry& b) {
+    return a.Event.RecordId > b.Event.RecordId;
+  });
+  return group;
+}
+
+void EvtxLog::NoteComputer(const Group& newest) {
+  // The newest record that names its machine: a damaged one may not.
+  const auto named = std::find_if(newest.Events.begin(), newest.Events.end(),
+                                  [](const Entry& e) { return e.Computer != 0; });
+  m_computer = named == newest.Events.end() ? std::string() : newest.Computers[named->Computer - 1];
 }
 
 bool EvtxLog::ReadNextChunks() {
   const bool newest = m_nextChunk == 0;
-  m_events.clear();
+  m_group = Group();
   m_next = 0;
-  while (m_events.empty() && m_nextChunk < m_chunks.size()) {
-    // Chunks whose numbers overlap (a log cleared and refilled, or a damaged one) are merged;
-    // up to a bound, so that a file of lying numbers cannot make memory grow with it.
-    std::uint64_t lowest = m_chunks[m_nextChunk].FirstId;
-    std::size_t end = m_nextChunk + 1;
-    while (end < m_chunks.size() && end - m_nextChunk < kMaxMergedChunks &&
-           m_chunks[end].LastId >= lowest) {
-      lowest = std::min(lowest, m_chunks[end].FirstId);
-      ++end;
-    }
-    for (; m_nextChunk < end; ++m_nextChunk) {
-      const std::size_t first = m_events.size();
-      ReadEvtxChunk(m_bytes, m_chunks[m_nextChunk], m_binXml, [&](const EvtxRecord& record) {
-        m_events.push_back({EvtxEvent(record), newest ? record.Fields->Computer : std::string()});
-      });
-      // Records run oldest first within a chunk: reversed and sorted stably, records of one
-      // number are delivered newest written first, as the others are.
-      std::reverse(m_events.begin() + static_cast<std::ptrdiff_t>(first), m_events.end());
-    }
+  while (m_group.Events.empty() && m_nextChunk < m_chunks.size()) {
+    const std::size_t end = GroupEnd(m_nextChunk);
+    m_group = ReadGroup(m_bytes, m_binXml, m_nextChunk, end);
+    m_nextChunk = end;
   }
-  std::stable_sort(m_events.begin(), m_events.end(), [](const Entry& a, const Entry& b) {
-    return a.Event.RecordId > b.Event.RecordId;
-  });
   if (newest) {
-    // The newest record that names its machine: a damaged one may not.
-    const auto named = std::find_if(m_events.begin(), m_events.end(),
-                                    [](const Entry& e) { return !e.Computer.empty(); });
-    m_computer = named == m_events.end() ? std::string() : named->Computer;
+    NoteComputer(m_group);
   }
-  return !m_events.empty();
+  return !m_group.Events.empty();
+}
+
+void EvtxLog::ReadSideBySide(const history::EventSink& sink) {
+  std::vector<std::size_t> starts;
+  for (std::size_t begin = 0; begin < m_chunks.size(); begin = GroupEnd(begin)) {
+    starts.push_back(begin);
+  }
+  starts.push_back(m_chunks.size());
+  // Each thread reads through blocks and a parser of its own.
+  struct Worker {
+    BlockReader Bytes;
+    EvtxBinXml BinXml;
+  };
+  const std::size_t groups = starts.size() - 1;
+  const auto threads = static_cast<unsigned>(std::min<std::size_t>(m_threads, groups));
+  std::vector<Worker> workers;
+  for (unsigned t = 0; t < threads; ++t) {
+    workers.push_back({m_bytes.Another(), EvtxBinXml()});
+  }
+  std::vector<Group> read(groups);
+  bool named = false;
+  RunSideBySide(
+      groups, threads,
+      [&](std::size_t g, unsigned w) {
+        read[g] = ReadGroup(workers[w].Bytes, workers[w].BinXml, starts[g], starts[g + 1]);
+      },
+      [&](std::size_t g) {
+        const Group group = std::move(read[g]);
+        if (!named && !group.Events.empty()) {
+          NoteComputer(group);
+          named = true;
+        }
+        for (const Entry& entry : group.Events) {
+          sink(entry.Event);
+        }
+      },
+      kGroupsAhead * threads);
 }
 
 }  // namespace orvanta::sources

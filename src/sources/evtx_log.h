@@ -22,8 +22,9 @@ class EvtxLog final : public history::EventHistory {
  public:
   // Checks every chunk of the file; DamagedChunks counts the chunks skipped, and Readable is
   // false when not one chunk could be read. The events are read from the file as they are
-  // delivered.
-  static EvtxLog Open(BlockReader bytes);
+  // delivered. With more than one thread, the chunks are checked, and parsed ahead of the
+  // reading, on up to that many threads.
+  static EvtxLog Open(BlockReader bytes, unsigned threads = 1);
 
   bool Readable() const { return m_readable; }
   std::size_t DamagedChunks() const { return m_damagedChunks; }
@@ -41,11 +42,24 @@ class EvtxLog final : public history::EventHistory {
  private:
   struct Entry {
     history::HistoryEvent Event;
-    std::string Computer;  // only kept while the newest chunks are read
+    std::uint32_t Computer = 0;  // 1 + its index in the group's names, 0 for none
+  };
+  // The events of a group of chunks, newest first, and the machine names they give.
+  struct Group {
+    std::vector<Entry> Events;
+    std::vector<std::string> Computers;
   };
 
+  // The chunks from begin read together (their numbers overlap): the end of their range.
+  std::size_t GroupEnd(std::size_t begin) const;
+  // The events of the chunks [begin, end), read through bytes and binXml.
+  Group ReadGroup(const BlockReader& bytes, EvtxBinXml& binXml, std::size_t begin,
+                  std::size_t end) const;
   // Reads the events of the next chunks that have any; false when no chunk is left.
   bool ReadNextChunks();
+  void ReadSideBySide(const history::EventSink& sink);
+  // Takes the machine's name from the newest events, once.
+  void NoteComputer(const Group& newest);
 
   static constexpr std::size_t kMaxMergedChunks = 16;
 
@@ -53,10 +67,11 @@ class EvtxLog final : public history::EventHistory {
   std::vector<EvtxChunk> m_chunks;  // newest first
   std::size_t m_nextChunk = 0;
   EvtxBinXml m_binXml;
-  std::vector<Entry> m_events;  // of the chunks being delivered, newest first
+  Group m_group;  // the chunks being delivered
   std::size_t m_next = 0;
   std::size_t m_damagedChunks = 0;
   bool m_readable = false;
+  unsigned m_threads = 1;
   std::string m_computer;
 };
 

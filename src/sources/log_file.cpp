@@ -26,8 +26,8 @@ OpenedLog EvtLog(BlockReader bytes) {
           std::make_unique<EvtFileLog>(std::move(bytes)))));
 }
 
-OpenedLog EvtxHistory(BlockReader bytes) {
-  auto log = std::make_unique<EvtxLog>(EvtxLog::Open(std::move(bytes)));
+OpenedLog EvtxHistory(BlockReader bytes, unsigned threads) {
+  auto log = std::make_unique<EvtxLog>(EvtxLog::Open(std::move(bytes), threads));
   if (!log->Readable()) {
     return Failed<std::unique_ptr<history::EventHistory>>("damaged event log");
   }
@@ -46,7 +46,7 @@ OpenedLog LogFromBytes(ByteBuffer bytes, ExpectedLog expected) {
   return LogFromReader(BlockReader(std::move(bytes)), expected);
 }
 
-OpenedLog LogFromReader(BlockReader bytes, ExpectedLog expected) {
+OpenedLog LogFromReader(BlockReader bytes, ExpectedLog expected, unsigned threads) {
   if (bytes.Size() == 0) {
     if (expected == ExpectedLog::Wtmp) {
       return Log(std::make_unique<WtmpLog>(std::move(bytes)));
@@ -57,7 +57,7 @@ OpenedLog LogFromReader(BlockReader bytes, ExpectedLog expected) {
     case LogFormat::Evt:
       return EvtLog(std::move(bytes));
     case LogFormat::Evtx:
-      return EvtxHistory(std::move(bytes));
+      return EvtxHistory(std::move(bytes), threads);
     case LogFormat::Journal:
     case LogFormat::Sqlite:
     case LogFormat::Other:
@@ -70,16 +70,17 @@ OpenedLog LogFromReader(BlockReader bytes, ExpectedLog expected) {
       note = "read as " + std::string(choice->Layout.Name) + " records (" +
              std::string(choice->Rival->Name) + " records fit a smaller part)";
     }
-    return Log(std::make_unique<WtmpLog>(std::move(bytes), choice->Layout), std::move(note));
+    return Log(std::make_unique<WtmpLog>(std::move(bytes), choice->Layout, threads),
+               std::move(note));
   }
   return Failed<std::unique_ptr<history::EventHistory>>("not an event log or wtmp file");
 }
 
-OpenedLog LogFromFile(Opened<BlockReader> load, ExpectedLog expected) {
+OpenedLog LogFromFile(Opened<BlockReader> load, ExpectedLog expected, unsigned threads) {
   if (!load.Ok()) {
     return Failed<std::unique_ptr<history::EventHistory>>(std::move(load.Error));
   }
-  return LogFromReader(std::move(load.Value), expected);
+  return LogFromReader(std::move(load.Value), expected, threads);
 }
 
 }  // namespace orvanta::sources

@@ -22,10 +22,13 @@ enum class ExpectedLog { Any, Wtmp };
 // its record size and content.
 OpenedLog LogFromBytes(ByteBuffer bytes, ExpectedLog expected = ExpectedLog::Any);
 
-// The same for a file read in blocks.
-OpenedLog LogFromReader(BlockReader bytes, ExpectedLog expected = ExpectedLog::Any);
+// The same for a file read in blocks; a log whose format allows it is read on up to `threads`
+// threads.
+OpenedLog LogFromReader(BlockReader bytes, ExpectedLog expected = ExpectedLog::Any,
+                        unsigned threads = 1);
 
 // Recognises a loaded file, or passes on why it could not be loaded.
-OpenedLog LogFromFile(Opened<BlockReader> load, ExpectedLog expected = ExpectedLog::Any);
+OpenedLog LogFromFile(Opened<BlockReader> load, ExpectedLog expected = ExpectedLog::Any,
+                      unsigned threads = 1);
 
 }  // namespace orvanta::sources

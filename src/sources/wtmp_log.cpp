@@ -2,13 +2,25 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
+
+#include "sources/side_by_side.h"
 
 namespace orvanta::sources {
+namespace {
 
-WtmpLog::WtmpLog(BlockReader bytes, const WtmpLayout& layout)
+// Entries translated as one piece of work, and pieces begun ahead per thread: the events held
+// meanwhile stay a few megabytes.
+constexpr std::size_t kBatchEntries = 16384;
+constexpr std::size_t kBatchesAhead = 4;
+
+}  // namespace
+
+WtmpLog::WtmpLog(BlockReader bytes, const WtmpLayout& layout, unsigned threads)
     : m_bytes(std::move(bytes)),
       m_layout(layout),
-      m_entryCount(static_cast<std::size_t>(m_bytes.Size() / layout.RecordSize)) {}
+      m_entryCount(static_cast<std::size_t>(m_bytes.Size() / layout.RecordSize)),
+      m_threads(threads) {}
 
 WtmpLog::WtmpLog(BlockReader bytes) : WtmpLog(std::move(bytes), kWtmpLayouts[0]) {
   if (std::optional<WtmpLayout> layout = DetectWtmpLayout(m_bytes)) {
@@ -19,9 +31,9 @@ WtmpLog::WtmpLog(BlockReader bytes) : WtmpLog(std::move(bytes), kWtmpLayouts[0])
   }
 }
 
-std::optional<WtmpRecord> WtmpLog::HistoryEntry(std::size_t index) const {
+std::optional<WtmpRecord> WtmpLog::HistoryEntry(const BlockReader& file, std::size_t index) const {
   const std::size_t size = m_layout.RecordSize;
-  const std::span<const std::uint8_t> bytes = m_bytes.Bytes(std::uint64_t{index} * size, size);
+  const std::span<const std::uint8_t> bytes = file.Bytes(std::uint64_t{index} * size, size);
   if (!MayBeHistoryEntry(bytes, m_layout)) {
     return std::nullopt;
   }
@@ -38,40 +50,93 @@ std::optional<std::int64_t> WtmpLog::OldestSeconds() const {
     if (index >= m_entryCount) {
       break;
     }
-    if (const std::optional<WtmpRecord> entry = HistoryEntry(index)) {
+    if (const std::optional<WtmpRecord> entry = HistoryEntry(m_bytes, index)) {
       return entry->Seconds;
     }
   }
   return std::nullopt;
 }
 
-void WtmpLog::Read(const history::EventSink& sink) {
+template <typename Deliver>
+void WtmpLog::ReadEntries(const BlockReader& bytes, std::size_t from, std::size_t to,
+                          const Deliver& deliver) const {
   const std::uint64_t size = m_layout.RecordSize;
-  std::size_t entry = m_entryCount;  // entries not yet looked at lie below this index
-  while (entry > 0) {
+  std::size_t entry = to;  // entries not yet looked at lie below this index
+  while (entry > from) {
     // Entries in a hole of a sparse file are zeros: the walk goes on where data ends before.
     entry = std::min(
-        entry, static_cast<std::size_t>((m_bytes.DataEndBefore(entry * size) + size - 1) / size));
-    if (entry == 0) {
+        entry, static_cast<std::size_t>((bytes.DataEndBefore(entry * size) + size - 1) / size));
+    if (entry <= from) {
       break;
     }
     --entry;
-    const std::optional<WtmpRecord> record = HistoryEntry(entry);
+    const std::optional<WtmpRecord> record = HistoryEntry(bytes, entry);
     if (!record) {
       continue;
     }
-    history::HistoryEvent event;
-    event.Kind = history::EventKind::Boot;
-    event.Seconds = record->Seconds;
-    event.RecordId = entry + 1;
+    Entry out;
+    out.Kind = history::EventKind::Boot;
+    out.Seconds = record->Seconds;
+    out.RecordId = entry + 1;
     if (record->Type == WtmpType::RunLevel) {
-      event.Kind = history::EventKind::CleanShutdown;
+      out.Kind = history::EventKind::CleanShutdown;
     } else if (record->Type == WtmpType::UserProcess) {
-      event.Kind = history::EventKind::Logon;
-      event.User = std::string(record->User);
+      out.Kind = history::EventKind::Logon;
+      out.UserLength = static_cast<std::uint8_t>(std::min(record->User.size(), out.User.size()));
+      std::copy_n(record->User.begin(), out.UserLength, out.User.begin());
     }
-    sink(event);
+    deliver(out);
   }
+}
+
+void WtmpLog::Hand(const Entry& entry, history::HistoryEvent& event,
+                      const history::EventSink& sink) {
+  event.Kind = entry.Kind;
+  event.Seconds = entry.Seconds;
+  event.RecordId = entry.RecordId;
+  event.User.assign(entry.User.data(), entry.UserLength);
+  sink(event);
+}
+
+void WtmpLog::Read(const history::EventSink& sink) {
+  if (m_threads > 1 && m_entryCount > kBatchEntries) {
+    ReadSideBySide(sink);
+    return;
+  }
+  history::HistoryEvent event;
+  ReadEntries(m_bytes, 0, m_entryCount,
+              [&](const Entry& entry) { Hand(entry, event, sink); });
+}
+
+void WtmpLog::ReadSideBySide(const history::EventSink& sink) {
+  // Batches of entries from the newest end, each translated on a thread through blocks of its
+  // own and delivered in turn.
+  const std::size_t batches = (m_entryCount + kBatchEntries - 1) / kBatchEntries;
+  const auto threads = static_cast<unsigned>(std::min<std::size_t>(m_threads, batches));
+  std::vector<BlockReader> readers;
+  for (unsigned t = 0; t < threads; ++t) {
+    readers.push_back(m_bytes.Another());
+  }
+  // A batch is begun only once the one as many places before it was delivered, so its slot in
+  // the ring is free by then; the slots keep their room from batch to batch.
+  const std::size_t ahead = kBatchesAhead * threads;
+  std::vector<std::vector<Entry>> ring(ahead);
+  history::HistoryEvent event;
+  RunSideBySide(
+      batches, threads,
+      [&](std::size_t b, unsigned worker) {
+        const std::size_t to = m_entryCount - b * kBatchEntries;
+        const std::size_t from = to - std::min(to, kBatchEntries);
+        std::vector<Entry>& slot = ring[b % ahead];
+        slot.clear();
+        ReadEntries(readers[worker], from, to, [&](const Entry& entry) { slot.push_back(entry); });
+      },
+      [&](std::size_t b) {
+        for (const Entry& entry : ring[b % ahead]) {
+          Hand(entry, event, sink);
+        }
+      },
+      ahead);
 }
 
 }  // namespace orvanta::sources

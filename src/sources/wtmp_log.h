@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -20,7 +21,8 @@ namespace orvanta::sources {
 // of the file is ignored. wtmp records no sleep.
 class WtmpLog final : public history::EventHistory {
  public:
-  WtmpLog(BlockReader bytes, const WtmpLayout& layout);
+  // With more than one thread, Read translates the entries ahead on up to that many threads.
+  WtmpLog(BlockReader bytes, const WtmpLayout& layout, unsigned threads = 1);
   // Reads the bytes in the layout they fit; serves nothing when they fit none.
   explicit WtmpLog(BlockReader bytes);
   WtmpLog(ByteBuffer bytes, const WtmpLayout& layout)
@@ -44,12 +46,30 @@ class WtmpLog final : public history::EventHistory {
   std::optional<std::int64_t> OldestSeconds() const;
 
  private:
+  // The event of an entry, as small as it can be held between threads.
+  struct Entry {
+    std::int64_t Seconds = 0;
+    std::uint64_t RecordId = 0;
+    history::EventKind Kind = history::EventKind::Boot;
+    std::uint8_t UserLength = 0;
+    std::array<char, 32> User{};  // as long as the user field of every layout
+  };
+  // Hands the entry to sink as event, whose room is used again from one entry to the next.
+  static void Hand(const Entry& entry, history::HistoryEvent& event,
+                      const history::EventSink& sink);
+
   // The entry at index when it is a boot, shutdown or login readable in the file's layout.
-  std::optional<WtmpRecord> HistoryEntry(std::size_t index) const;
+  std::optional<WtmpRecord> HistoryEntry(const BlockReader& bytes, std::size_t index) const;
+  // Hands the events of the entries [from, to) to deliver, newest first, read through bytes.
+  template <typename Deliver>
+  void ReadEntries(const BlockReader& bytes, std::size_t from, std::size_t to,
+                   const Deliver& deliver) const;
+  void ReadSideBySide(const history::EventSink& sink);
 
   BlockReader m_bytes;
   WtmpLayout m_layout;
   std::size_t m_entryCount = 0;
+  unsigned m_threads = 1;
 };
 
 }  // namespace orvanta::sources

@@ -1,11 +1,13 @@
 // Logs read side by side: every index worked once, on whatever thread, and handed back in order.
 
-#include "platform/posix/side_by_side.h"
+#include "platform/posix/reader_threads.h"
+#include "sources/side_by_side.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <thread>
 #include <vector>
@@ -17,13 +19,18 @@ TEST(SideBySide, WorksEachIndexOnceAndHandsThemBackInOrder) {
   struct Case {
     std::size_t Count;
     unsigned Threads;
+    std::size_t Ahead = SIZE_MAX;
   };
-  for (const Case c : {Case{0, 4}, Case{1, 1}, Case{7, 1}, Case{7, 3}, Case{5, 16}, Case{64, 0}}) {
+  for (const Case c : {Case{0, 4}, Case{1, 1}, Case{7, 1}, Case{7, 3}, Case{5, 16}, Case{64, 0},
+                       Case{40, 4, 2}, Case{9, 3, 1}}) {
     std::vector<int> worked(c.Count, 0);
     std::vector<std::size_t> order;
-    RunSideBySide(
+    std::atomic<std::size_t> doneCount{0};
+    sources::RunSideBySide(
         c.Count, c.Threads,
-        [&](std::size_t i) {
+        [&](std::size_t i, unsigned worker) {
+          EXPECT_LT(worker, std::max(1u, c.Threads));
+          EXPECT_LT(i - doneCount.load(), c.Ahead) << "begun too far ahead";
           // The early indexes take longest, so later ones finish first where threads allow.
           std::this_thread::sleep_for(std::chrono::microseconds(50 * (c.Count - i)));
           ++worked[i];
@@ -32,7 +39,9 @@ TEST(SideBySide, WorksEachIndexOnceAndHandsThemBackInOrder) {
           // Handed back only after its work, which the calling thread then sees whole.
           EXPECT_EQ(worked[i], 1) << i;
           order.push_back(i);
-        });
+          ++doneCount;
+        },
+        c.Ahead);
     EXPECT_EQ(worked, std::vector<int>(c.Count, 1)) << c.Count << " on " << c.Threads;
     std::vector<std::size_t> expected(c.Count);
     for (std::size_t i = 0; i < c.Count; ++i) {

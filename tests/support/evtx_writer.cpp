@@ -376,6 +376,35 @@ void SumEvtxChunk(std::vector<std::uint8_t>& chunk) {
          sources::Crc32(bytes.subspan(0x80, 512 - 0x80), sources::Crc32(bytes.subspan(0, 0x78))));
 }
 
+void ShiftEvtxChunkIds(std::vector<std::uint8_t>& chunk, std::uint64_t by) {
+  const auto u64 = [&chunk](std::size_t at) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 8; i-- > 0;) {
+      value = value << 8 | chunk[at + i];
+    }
+    return value;
+  };
+  const auto shift = [&](std::size_t at) {
+    const std::uint64_t value = u64(at) + by;
+    for (std::size_t i = 0; i < 8; ++i) {
+      chunk[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+  };
+  for (const std::size_t at : {0x08, 0x10, 0x18, 0x20}) {
+    shift(at);
+  }
+  const std::size_t freeSpace = static_cast<std::size_t>(u64(0x30) & 0xFFFFFFFF);
+  for (std::size_t p = 512; p + 24 <= std::min(freeSpace, chunk.size());) {
+    const std::size_t size = static_cast<std::size_t>(u64(p + 4) & 0xFFFFFFFF);
+    if (u64(p) % 0x100000000 != 0x2A2A || size < 28 || size > chunk.size() - p) {
+      break;
+    }
+    shift(p + 8);
+    p += size;
+  }
+  SumEvtxChunk(chunk);
+}
+
 std::vector<std::uint8_t> WriteEvtxFile(const std::vector<std::vector<std::uint8_t>>& chunks,
                                         std::size_t headerChunks) {
   ByteWriter w;

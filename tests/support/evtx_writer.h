@@ -73,6 +73,10 @@ class EvtxChunkWriter {
 // Recomputes the header and record checksums of a chunk, after a test changed its bytes.
 void SumEvtxChunk(std::vector<std::uint8_t>& chunk);
 
+// Adds by to the record identifiers of a chunk's header and records' headers and sums it again:
+// a copy of a chunk that is no copy to a reader, for logs larger than the chunks at hand.
+void ShiftEvtxChunkIds(std::vector<std::uint8_t>& chunk, std::uint64_t by);
+
 // An .evtx file: a 4 KiB header whose counts claim headerChunks chunks, then the chunks.
 std::vector<std::uint8_t> WriteEvtxFile(const std::vector<std::vector<std::uint8_t>>& chunks,
                                         std::size_t headerChunks);

@@ -1,6 +1,7 @@
 #include "platform/posix/file_load.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/posix/file_descriptor.h"
+#include "platform/posix/sigbus_guard.h"
 
 namespace orvanta::platform {
 namespace {
@@ -32,16 +34,51 @@ FileLoad Loaded(BlockReader reader) {
   return load;
 }
 
+// A part of a file mapped for as long as it is read.
+class Mapping final : public sources::MappedBytes {
+ public:
+  Mapping(void* address, std::size_t length) : m_address(address), m_length(length) {}
+  ~Mapping() override { ::munmap(m_address, m_length); }
+  Mapping(const Mapping&) = delete;
+  Mapping& operator=(const Mapping&) = delete;
+  std::span<const std::uint8_t> Bytes() const override {
+    return {static_cast<const std::uint8_t*>(m_address), m_length};
+  }
+
+ private:
+  void* m_address;
+  std::size_t m_length;
+};
+
 // An open file read where it is asked, with pread: nothing of the file stays in this process's
 // memory beyond the reader's few blocks. Unlike a mapping, a file cut shorter meanwhile cannot
-// fault; its lost bytes only read short, as if the file had been truncated before.
+// fault; its lost bytes only read short, as if the file had been truncated before. Where asked,
+// the blocks are mapped instead, which spares the copy: the source then holds a guard, under
+// which the pages a file lost meanwhile read as zeros.
 class PreadSource final : public sources::ByteSource {
  public:
-  PreadSource(int fd, std::uint64_t size) : m_fd(fd), m_size(size) {
+  PreadSource(int fd, std::uint64_t size, FileReading reading) : m_fd(fd), m_size(size) {
     // The readers walk the file once, newest end first; read-ahead helps them either way.
     ::posix_fadvise(m_fd.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (reading == FileReading::Mapped) {
+      m_guard.emplace();
+    }
   }
   std::uint64_t Size() const override { return m_size; }
+
+  bool Maps() const override { return m_guard.has_value(); }
+
+  std::unique_ptr<sources::MappedBytes> Map(std::uint64_t offset, std::size_t length) override {
+    if (!m_guard || length == 0) {
+      return nullptr;
+    }
+    void* address = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, m_fd.Get(),
+                           static_cast<off_t>(offset));
+    if (address == MAP_FAILED) {
+      return nullptr;
+    }
+    return std::make_unique<Mapping>(address, length);
+  }
 
   std::vector<sources::DataRange> DataRanges() const override {
     std::vector<sources::DataRange> ranges;
@@ -92,6 +129,7 @@ class PreadSource final : public sources::ByteSource {
  private:
   FileDescriptor m_fd;
   std::uint64_t m_size;
+  std::optional<SigbusGuard> m_guard;
 };
 
 // Why a file of this type is not read, nothing for a regular file. Pipes, sockets and devices
@@ -109,7 +147,7 @@ std::optional<std::string> RefusalOf(mode_t mode) {
 
 }  // namespace
 
-sources::Opened<sources::BlockReader> LoadFile(const std::string& path) {
+sources::Opened<sources::BlockReader> LoadFile(const std::string& path, FileReading reading) {
   // Devices are refused before they are opened, since opening some has effects of its own.
   struct stat info {};
   if (::stat(path.c_str(), &info) == 0) {
@@ -133,7 +171,7 @@ sources::Opened<sources::BlockReader> LoadFile(const std::string& path) {
     return Loaded(BlockReader());  // whether that is a log is for the reader to say
   }
   const auto size = static_cast<std::uint64_t>(info.st_size);
-  return Loaded(BlockReader(std::make_unique<PreadSource>(fd.Release(), size)));
+  return Loaded(BlockReader(std::make_unique<PreadSource>(fd.Release(), size, reading)));
 }
 
 }  // namespace orvanta::platform

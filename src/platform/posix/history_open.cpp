@@ -65,8 +65,10 @@ sources::OpenedLog FromGathered(sources::GatheredEvents gathered, std::string na
   return opened;
 }
 
-sources::OpenedLog FromLogFile(const std::string& path, sources::ExpectedLog expected) {
-  sources::OpenedLog opened = OpenLogFile(path, expected);
+sources::OpenedLog FromLogFile(const std::string& path, const HistoryRequest& request,
+                               sources::ExpectedLog expected) {
+  sources::OpenedLog opened =
+      OpenLogFile(path, {expected, request.Blocks, request.ReadThreads});
   opened.Name = path;
   return opened;
 }
@@ -87,7 +89,7 @@ sources::OpenedLog OpenWtmpdb(const std::string& path) {
   return FromGathered(ReadWtmpdb(path), path, sources::SleepRecords::Unknown);
 }
 
-sources::OpenedLog OpenSource(sources::HistorySource source) {
+sources::OpenedLog OpenSource(sources::HistorySource source, const HistoryRequest& request) {
   switch (source) {
     case sources::HistorySource::Wtmpdb:
       return OpenWtmpdb(kDefaultWtmpdbPath);
@@ -96,7 +98,7 @@ sources::OpenedLog OpenSource(sources::HistorySource source) {
     case sources::HistorySource::Wtmp:
       break;
   }
-  return FromLogFile(kDefaultLogPath, sources::ExpectedLog::Wtmp);
+  return FromLogFile(kDefaultLogPath, request, sources::ExpectedLog::Wtmp);
 }
 
 std::optional<std::int64_t> WtmpReach() {
@@ -111,7 +113,7 @@ std::optional<std::int64_t> WtmpReach() {
 
 sources::OpenedLog OpenHistory(const HistoryRequest& request) {
   if (!request.File) {
-    return OpenSource(request.Source.value_or(DefaultHistorySource()));
+    return OpenSource(request.Source.value_or(DefaultHistorySource()), request);
   }
   const std::string& path = *request.File;
   switch (KindOf(path)) {
@@ -124,7 +126,7 @@ sources::OpenedLog OpenHistory(const HistoryRequest& request) {
     case FileKind::Other:
       break;
   }
-  return FromLogFile(path, sources::ExpectedLog::Any);
+  return FromLogFile(path, request, sources::ExpectedLog::Any);
 }
 
 sources::HistorySource DefaultHistorySource() {

@@ -7,7 +7,7 @@
 #include "platform/posix/many_report_mode.h"
 #include "platform/posix/open_file_limit.h"
 #include "platform/posix/report_mode.h"
-#include "platform/posix/side_by_side.h"
+#include "platform/posix/reader_threads.h"
 #include "platform/posix/window_mode.h"
 
 namespace {
@@ -46,11 +46,14 @@ int main(int argc, char** argv) {
   if (!request.File && !request.Source) {
     request.Source = platform::DefaultHistorySource();
   }
+  if (line.Action == app::CommandAction::Report) {
+    // A report reads the log once, on every core, through mappings that spare the copies.
+    request.ReadThreads = platform::ReaderThreadCount();
+    request.Blocks = platform::FileReading::Mapped;
+    return platform::RunReport(request, line.Format, line.By, stdout, stderr);
+  }
   if (request.File || request.Source == sources::HistorySource::Wtmp) {
     platform::ReserveHeapForLog(request.File.value_or(platform::kDefaultLogPath));
-  }
-  if (line.Action == app::CommandAction::Report) {
-    return platform::RunReport(request, line.Format, line.By, stdout, stderr);
   }
   return platform::RunWindow(request, stderr);
 }

@@ -7,9 +7,9 @@
 #include "platform/posix/log_machine.h"
 #include "platform/posix/posix_clock.h"
 #include "platform/posix/report_mode.h"
-#include "platform/posix/side_by_side.h"
 #include "platform/posix/sigbus_guard.h"
 #include "present/many_report.h"
+#include "sources/side_by_side.h"
 
 namespace orvanta::platform {
 namespace {
@@ -25,7 +25,7 @@ LogResult ReadOne(const std::string& file, present::ReportFormat format, std::in
   LogResult result;
   present::RunRefresh refresh;
   result.Reported = RefreshForReport(
-      {file, std::nullopt}, refresh,
+      {file, std::nullopt, 1, FileReading::Mapped}, refresh,
       format == present::ReportFormat::Text ? present::PowerFill::Skip : present::PowerFill::Build);
   if (result.Reported.Read) {
     result.Part = present::MakeLogPart(format, refresh, result.Reported.Name, MachineOfLog(file),
@@ -54,8 +54,9 @@ int RunManyReports(std::span<const std::string> files, present::ReportFormat for
       return std::fwrite(part.data(), 1, part.size(), out) == part.size();
     });
     present::ManyReportWriter writer(format, text, bias);
-    RunSideBySide(
-        files.size(), threads, [&](std::size_t i) { results[i] = ReadOne(files[i], format, bias); },
+    sources::RunSideBySide(
+        files.size(), threads,
+        [&](std::size_t i, unsigned) { results[i] = ReadOne(files[i], format, bias); },
         [&](std::size_t i) {
           const LogResult& result = *results[i];
           for (const sources::FileNote& problem : result.Reported.Problems) {
