@@ -6,7 +6,7 @@
 
 namespace orvanta::present {
 
-std::string FormatDuration(std::int64_t n, const MainWindowTexts& texts) {
+void AppendDuration(std::string& text, std::int64_t n, const MainWindowTexts& texts) {
   std::int64_t days = 0;
   std::int64_t hours = 0;
   std::int64_t minutes = 0;
@@ -24,8 +24,7 @@ std::string FormatDuration(std::int64_t n, const MainWindowTexts& texts) {
   if (n > 1) {
     seconds = n - 86400 * days - 3600 * hours - 60 * minutes;
   }
-  // Built in a local buffer, so the text is allocated once at its final size (a list fill
-  // makes one per run).
+  // Built in a local buffer, so the text grows once (a list fill makes one per run).
   std::array<char, 128> buffer;
   char* out = buffer.data();
   char* const end = buffer.data() + buffer.size();
@@ -41,7 +40,13 @@ std::string FormatDuration(std::int64_t n, const MainWindowTexts& texts) {
   append(hours, texts.HourUnit);
   append(minutes, texts.MinuteUnit);
   append(seconds, texts.SecondUnit);
-  return std::string(buffer.data(), out);
+  text.append(buffer.data(), out);
+}
+
+std::string FormatDuration(std::int64_t seconds, const MainWindowTexts& texts) {
+  std::string text;
+  AppendDuration(text, seconds, texts);
+  return text;
 }
 
 }  // namespace orvanta::present

@@ -12,5 +12,8 @@ namespace orvanta::present {
 // unit reads in the next smaller one (86400 is "24 时", 1 is empty). Zero and negative inputs
 // give the empty text. 64-bit, so an uptime of any length has its text.
 std::string FormatDuration(std::int64_t seconds, const MainWindowTexts& texts = kMainWindowTexts);
+// The same text appended to out.
+void AppendDuration(std::string& out, std::int64_t seconds,
+                    const MainWindowTexts& texts = kMainWindowTexts);
 
 }  // namespace orvanta::present

@@ -182,22 +182,20 @@ void WriteCsv(const RunRefresh& refresh, std::int32_t biasMinutes, const CsvLogC
     logFields += ',';
   }
   text += "\r\n";
-  const std::size_t count = ExportRowCount(refresh);
-  for (std::size_t i = 0; i < count; ++i) {
+  out.WriteRows(ExportRowCount(refresh), [&](std::size_t i, std::string& line) {
     const ExportRow row = ExportRowAt(refresh, i, biasMinutes);
     for (const std::string& field :
          {row.Boot, row.Shutdown, std::to_string(row.RunSeconds), CsvField(row.RunLength),
           CsvField(row.User), std::string(RunStateName(row.State)), CsvField(row.Status),
           CsvNumber(row.AwakeSeconds), CsvNumber(row.AsleepSeconds), std::string(row.BootType),
           std::string(row.End), row.EndTime}) {
-      text += field;
-      text += ',';
+      line += field;
+      line += ',';
     }
-    text += logFields;
-    text.back() = '\r';
-    text += '\n';
-    out.EndRow();
-  }
+    line += logFields;
+    line.back() = '\r';
+    line += '\n';
+  });
 }
 
 }  // namespace
@@ -222,11 +220,11 @@ void WriteRunJson(const RunRefresh& refresh, std::string_view source, std::int32
   text += JsonString(source);
   text += ",\n  \"runs\": [";
   const std::size_t count = ExportRowCount(refresh);
-  for (std::size_t i = 0; i < count; ++i) {
+  out.WriteRows(count, [&](std::size_t i, std::string& line) {
     const ExportRow row = ExportRowAt(refresh, i, biasMinutes);
     const history::RunPower* power = PowerOf(refresh, i);
-    text += i == 0 ? "\n    " : ",\n    ";
-    AppendObject(text, {{"boot", JsonText(row.Boot)},
+    line += i == 0 ? "\n    " : ",\n    ";
+    AppendObject(line, {{"boot", JsonText(row.Boot)},
                         {"shutdown", JsonText(row.Shutdown)},
                         {"run_seconds", std::to_string(row.RunSeconds)},
                         {"run_length", JsonString(row.RunLength)},
@@ -242,8 +240,7 @@ void WriteRunJson(const RunRefresh& refresh, std::string_view source, std::int32
                         {"shutdown_details",
                          power && power->Shutdown ? ShutdownJson(*power->Shutdown) : "null"},
                         {"sleeps", power ? SleepsJson(power->Sleeps, biasMinutes) : "[]"}});
-    out.EndRow();
-  }
+  });
   text += count == 0 ? "]" : "\n  ]";
   text += ",\n  \"summary\": ";
   const RunFigures figures = ComputeRunFigures(refresh.Runs, refresh.TotalRunSeconds);

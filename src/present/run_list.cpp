@@ -110,14 +110,20 @@ RunRowTexts RowTextsOf(const history::RunRecord& run, const MainWindowTexts& tex
 
 void AppendRunRowLine(std::string& out, const history::RunRecord& run,
                       const MainWindowTexts& texts) {
-  const RunRowTexts row = RowTextsOf(run, texts);
-  for (const std::string* text : {&row.Boot, &row.Shutdown, &row.Length}) {
-    out += *text;
+  // The texts of RowTextsOf, appended in place: a report writes one line per run.
+  for (const history::DateTime t : {run.BootTime, run.ShutdownTime}) {
+    if (history::IsTimeSet(t)) {
+      history::AppendDateTime(out, t);
+    }
     out += '\t';
   }
-  AppendEscapedControls(out, row.User);
+  if (run.RunSeconds > 0) {
+    AppendDuration(out, run.RunSeconds, texts);
+  }
   out += '\t';
-  out += row.Status;
+  AppendEscapedControls(out, run.UserName);
+  out += '\t';
+  out += run.InfoText;
 }
 
 void FillRunList(history::RunList& runs, ui::ListViewModel& list, std::int64_t& totalRunSeconds,

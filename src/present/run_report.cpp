@@ -29,6 +29,7 @@ void WriteRunReport(const RunRefresh& refresh, TextOut& out) {
     return list.Column(kFirstReportColumn + static_cast<int>(c)).Caption;
   });
   // The rows' texts come from the completed runs, as the list's do, so a report needs no list.
+  // Short lines are written on this thread: formatted in pieces on others, they came slower.
   for (const history::RunRecord& run : refresh.Runs) {
     AppendRunRowLine(out.Buffer(), run, refresh.Texts());
     out.Buffer() += '\n';

@@ -59,8 +59,8 @@ struct SplitCase {
   Blocks Through;
 };
 constexpr SplitCase kSplits[] = {
-    {1, Blocks::Mapped}, {2, Blocks::Copied}, {2, Blocks::Mapped}, {3, Blocks::Copied},
-    {8, Blocks::Mapped},
+    {1, Blocks::Mapped}, {2, Blocks::Copied}, {2, Blocks::Mapped},
+    {3, Blocks::Copied}, {8, Blocks::Mapped},
 };
 
 TEST(SplitRead, WtmpEntriesComeAsOnOneThread) {
@@ -86,8 +86,14 @@ Bytes SplitEvtxFile() {
     const auto t = static_cast<std::int64_t>(1'600'000'000 + c * 1000);
     const std::string machine = "HOST-" + std::to_string(c / 40);
     w.Add({"EventLog", 0x80001775, t, {}, {}, {}, {}, machine}, c * 3 + 1);
-    w.Add({"Microsoft-Windows-Winlogon", 7001, t + 1, {1, 1, 0, 0, 0, 0, 0, 5, 18, 0, 0, 0},
-           {}, {}, {}, machine},
+    w.Add({"Microsoft-Windows-Winlogon",
+           7001,
+           t + 1,
+           {1, 1, 0, 0, 0, 0, 0, 5, 18, 0, 0, 0},
+           {},
+           {},
+           {},
+           machine},
           c * 3 + 2);
     w.Add({"EventLog", 0x80001776, t + 2, {}, {}, {}, {}, machine}, c * 3 + 3);
     chunks.push_back(w.Finish());

@@ -8,6 +8,7 @@
 #include "present/escaped_text.h"
 #include "present/run_refresh.h"
 #include "present/run_report.h"
+#include "sources/side_by_side.h"
 #include "sources/unix_account_api.h"
 
 namespace orvanta::platform {
@@ -61,6 +62,14 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, prese
     present::TextOut text([out](std::string_view part) {
       return std::fwrite(part.data(), 1, part.size(), out) == part.size();
     });
+    if (const unsigned threads = request.ReadThreads; threads > 1) {
+      // Long tables are formatted in pieces on every core, written in order.
+      text.FormatPiecesWith(
+          [threads](std::size_t count, std::size_t ahead, const auto& format, const auto& write) {
+            sources::RunSideBySide(
+                count, threads, [&format](std::size_t i, unsigned) { format(i); }, write, ahead);
+          });
+    }
     if (by == present::ReportBy::Day) {
       present::WriteDayReport(format, refresh, reported.Name, history::SystemZoneOffset, text);
     } else {
