@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "history/history_event.h"
 
@@ -16,6 +18,9 @@ class EventHistory {
   virtual void Read(const EventSink& sink) = 0;
   // Whether the source records sleep at all: when not, a history without sleeps says nothing.
   virtual bool SleepKnown() const { return true; }
+  // The machine the log names, once it was read, empty where its records name none; nothing
+  // where the history cannot tell without another look at its source.
+  virtual std::optional<std::string> Machine() const { return std::nullopt; }
 };
 
 }  // namespace orvanta::history

@@ -38,6 +38,7 @@ class EvtxLog final : public history::EventHistory {
 
   // The machine's name in the newest record, once the newest events were read.
   std::string Computer() const { return m_computer; }
+  std::optional<std::string> Machine() const override { return m_computer; }
 
  private:
   struct Entry {

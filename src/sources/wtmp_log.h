@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "history/event_history.h"
@@ -40,6 +41,8 @@ class WtmpLog final : public history::EventHistory {
 
   void Read(const history::EventSink& sink) override;
   bool SleepKnown() const override { return false; }
+  // wtmp names no machine.
+  std::optional<std::string> Machine() const override { return std::string(); }
 
   // The time of the oldest boot, shutdown or login, nothing when there is none: how far back
   // the file reaches, found without reading every entry.

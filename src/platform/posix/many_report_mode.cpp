@@ -28,8 +28,10 @@ LogResult ReadOne(const std::string& file, present::ReportFormat format, std::in
       {file, std::nullopt, 1, FileReading::Mapped}, refresh,
       format == present::ReportFormat::Text ? present::PowerFill::Skip : present::PowerFill::Build);
   if (result.Reported.Read) {
-    result.Part = present::MakeLogPart(format, refresh, result.Reported.Name, MachineOfLog(file),
-                                       biasMinutes);
+    // An .evtx file names its machine as it is read; other logs are looked at again.
+    const std::string machine =
+        result.Reported.Machine ? *result.Reported.Machine : MachineOfLog(file);
+    result.Part = present::MakeLogPart(format, refresh, result.Reported.Name, machine, biasMinutes);
     result.Totals = present::TotalsOfRuns(refresh);
   }
   return result;

@@ -39,6 +39,7 @@ ReportedHistory RefreshForReport(const HistoryRequest& request, present::RunRefr
   refresh.Refresh(*opened.Value, accounts, present::ChartFill::Skip, present::ListFill::Skip,
                   power);
   reported.Read = true;
+  reported.Machine = opened.Value->Machine();
   return reported;
 }
 

@@ -26,6 +26,7 @@ struct ReportedHistory {
   std::string Name;
   std::vector<sources::FileNote> Problems;
   bool Read = false;
+  std::optional<std::string> Machine;  // as the history tells it, where it can
 };
 
 // Opens the history asked for and rebuilds its runs and power history into refresh, as every
