@@ -1,5 +1,6 @@
-// XML event log files: any bytes through EvtxLog and the whole refresh, once as they are and
-// once with every chunk's checksums made to match, so that mutations reach the binary XML.
+// XML event log files: any bytes through EvtxLog (on one thread and on two, alike) and the whole
+// refresh, once as they are and once with every chunk's checksums made to match, so that
+// mutations reach the binary XML.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -29,6 +30,19 @@ void Check(std::span<const std::uint8_t> bytes) {
     }
   });
   if (again != first.size()) {
+    std::abort();
+  }
+  // Read on two threads, the file gives the same again.
+  orvanta::sources::EvtxLog split =
+      orvanta::sources::EvtxLog::Open(BlockReader(ByteBuffer::CopyOf(bytes)), 2);
+  std::size_t splitCount = 0;
+  split.Read([&](const orvanta::history::HistoryEvent& event) {
+    if (splitCount >= first.size() || !(first[splitCount++] == event)) {
+      std::abort();
+    }
+  });
+  if (splitCount != first.size() || split.DamagedChunks() != log.DamagedChunks() ||
+      split.Computer() != log.Computer()) {
     std::abort();
   }
   orvanta::fuzz::RefreshAndCheck(log);

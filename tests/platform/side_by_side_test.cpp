@@ -1,6 +1,5 @@
 // Logs read side by side: every index worked once, on whatever thread, and handed back in order.
 
-#include "platform/posix/reader_threads.h"
 #include "sources/side_by_side.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +10,9 @@
 #include <cstdlib>
 #include <thread>
 #include <vector>
+
+#include "platform/posix/reader_threads.h"
+#include "present/text_out.h"
 
 namespace orvanta::platform {
 namespace {
@@ -64,6 +66,23 @@ TEST(SideBySide, ThreadCountComesFromTheEnvironmentWhenItIsACount) {
   }
   ::unsetenv("ORVANTA_THREADS");
   EXPECT_EQ(ReaderThreadCount(), cores);
+}
+
+TEST(SideBySide, FormatsTheRowsOfATableInPiecesAsOneThreadDoes) {
+  const auto rows = [](unsigned threads) {
+    return present::CollectText([threads](present::TextOut& out) {
+      out.FormatPiecesWith(
+          [threads](std::size_t count, std::size_t ahead, const auto& format, const auto& write) {
+            sources::RunSideBySide(
+                count, threads, [&format](std::size_t i, unsigned) { format(i); }, write, ahead);
+          });
+      out.WriteRows(present::TextOut::kPieceRows * 20 + 7, [](std::size_t i, std::string& line) {
+        line += std::to_string(i * i);
+        line += '\n';
+      });
+    });
+  };
+  EXPECT_EQ(rows(3), rows(1));
 }
 
 }  // namespace
