@@ -46,14 +46,14 @@ int main(int argc, char** argv) {
   if (!request.File && !request.Source) {
     request.Source = platform::DefaultHistorySource();
   }
+  if (request.File || request.Source == sources::HistorySource::Wtmp) {
+    platform::ReserveHeapForLog(request.File.value_or(platform::kDefaultLogPath));
+  }
   if (line.Action == app::CommandAction::Report) {
     // A report reads the log once, on every core, through mappings that spare the copies.
     request.ReadThreads = platform::ReaderThreadCount();
     request.Blocks = platform::FileReading::Mapped;
     return platform::RunReport(request, line.Format, line.By, stdout, stderr);
-  }
-  if (request.File || request.Source == sources::HistorySource::Wtmp) {
-    platform::ReserveHeapForLog(request.File.value_or(platform::kDefaultLogPath));
   }
   return platform::RunWindow(request, stderr);
 }
