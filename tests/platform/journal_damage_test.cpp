@@ -141,8 +141,9 @@ TEST(JournalDamage, ADirectoryOfMoreFilesThanTheOpenLimitIsReadWhole) {
   Scratch scratch;
   constexpr std::size_t kFiles = 40;
   for (std::size_t i = 0; i < kFiles; ++i) {
-    WriteBootFile(scratch.Dir / ("f" + std::to_string(i) + ".journal"),
-                  static_cast<std::uint32_t>(i));
+    std::string name = std::to_string(i);  // GCC 12 warns of a literal + a temporary string
+    name.insert(0, 1, 'f');
+    WriteBootFile(scratch.Dir / (name + ".journal"), static_cast<std::uint32_t>(i));
   }
   rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
