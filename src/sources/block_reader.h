@@ -64,7 +64,7 @@ class BlockReader {
  private:
   struct Block {
     std::uint64_t Index = 0;
-    std::size_t Length = 0;  // bytes read into it; 0 when it holds nothing yet
+    std::size_t Length = 0;              // bytes read into it; 0 when it holds nothing yet
     const std::uint8_t* Data = nullptr;  // into Bytes, or into View
     std::vector<std::uint8_t> Bytes;
     std::unique_ptr<MappedBytes> View;

@@ -64,8 +64,8 @@ std::size_t EvtxLog::GroupEnd(std::size_t begin) const {
   return end;
 }
 
-EvtxLog::Group EvtxLog::ReadGroup(const BlockReader& bytes, EvtxBinXml& binXml,
-                                  std::size_t begin, std::size_t end) const {
+EvtxLog::Group EvtxLog::ReadGroup(const BlockReader& bytes, EvtxBinXml& binXml, std::size_t begin,
+                                  std::size_t end) const {
   Group group;
   std::vector<Entry>& events = group.Events;
   for (std::size_t c = begin; c < end; ++c) {
@@ -75,8 +75,9 @@ EvtxLog::Group EvtxLog::ReadGroup(const BlockReader& bytes, EvtxBinXml& binXml,
       if (!computer.empty() && (group.Computers.empty() || group.Computers.back() != computer)) {
         group.Computers.push_back(computer);
       }
-      events.push_back({EvtxEvent(record), computer.empty() ? 0u : static_cast<std::uint32_t>(
-                                                                       group.Computers.size())});
+      events.push_back(
+          {EvtxEvent(record),
+           computer.empty() ? 0u : static_cast<std::uint32_t>(group.Computers.size())});
     });
     // Records run oldest first within a chunk: reversed and sorted stably, records of one
     // number are delivered newest written first, as the others are.

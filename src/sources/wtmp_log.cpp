@@ -109,7 +109,7 @@ void WtmpLog::ReadEntries(const BlockReader& bytes, std::size_t from, std::size_
 }
 
 void WtmpLog::Hand(const Entry& entry, history::HistoryEvent& event,
-                      const history::EventSink& sink) {
+                   const history::EventSink& sink) {
   event.Kind = entry.Kind;
   event.Seconds = entry.Seconds;
   event.RecordId = entry.RecordId;
@@ -123,8 +123,7 @@ void WtmpLog::Read(const history::EventSink& sink) {
     return;
   }
   history::HistoryEvent event;
-  ReadEntries(m_bytes, 0, m_entryCount,
-              [&](const Entry& entry) { Hand(entry, event, sink); });
+  ReadEntries(m_bytes, 0, m_entryCount, [&](const Entry& entry) { Hand(entry, event, sink); });
 }
 
 void WtmpLog::ReadSideBySide(const history::EventSink& sink) {

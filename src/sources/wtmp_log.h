@@ -59,7 +59,7 @@ class WtmpLog final : public history::EventHistory {
   };
   // Hands the entry to sink as event, whose room is used again from one entry to the next.
   static void Hand(const Entry& entry, history::HistoryEvent& event,
-                      const history::EventSink& sink);
+                   const history::EventSink& sink);
 
   // The entry at index when it is a boot, shutdown or login readable in the file's layout.
   std::optional<WtmpRecord> HistoryEntry(const BlockReader& bytes, std::size_t index) const;

@@ -97,8 +97,9 @@ TEST(ShrinkingFile, ReadsAsATruncatedFile) {
   const std::string path =
       (std::filesystem::path(ORVANTA_BINARY_DIR) / "shrinking-file-test.log").string();
   for (const ShrinkCase& c : cases) {
-    const std::vector<std::uint8_t>& bytes =
-        c.File == Kind::Evt ? evt : c.File == Kind::Wtmp ? wtmp : largeWtmp;
+    const std::vector<std::uint8_t>& bytes = c.File == Kind::Evt    ? evt
+                                             : c.File == Kind::Wtmp ? wtmp
+                                                                    : largeWtmp;
     ASSERT_TRUE(testsupport::WriteFileBytes(path, bytes));
     const Records whole = ReadCut(c, path, std::nullopt, 0);
     ASSERT_TRUE(testsupport::WriteFileBytes(path, bytes));

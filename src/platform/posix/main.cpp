@@ -6,8 +6,8 @@
 #include "platform/posix/heap_reserve.h"
 #include "platform/posix/many_report_mode.h"
 #include "platform/posix/open_file_limit.h"
-#include "platform/posix/report_mode.h"
 #include "platform/posix/reader_threads.h"
+#include "platform/posix/report_mode.h"
 #include "platform/posix/window_mode.h"
 
 namespace {
