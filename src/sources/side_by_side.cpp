@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -25,18 +26,36 @@ void RunSideBySide(std::size_t count, unsigned threads,
   std::size_t next = 0;       // the next index to begin
   std::size_t delivered = 0;  // indexes below this are done
   std::vector<bool> isWorked(count, false);
+  // A throw from work or done stops every thread, and is thrown again once all have ended.
+  bool stopped = false;
+  std::exception_ptr failure;
+  const auto stop = [&](std::exception_ptr thrown) {
+    {
+      const std::lock_guard lock(mutex);
+      stopped = true;
+      if (!failure) {
+        failure = std::move(thrown);
+      }
+    }
+    changed.notify_all();
+  };
   const auto worker = [&](unsigned self) {
     for (;;) {
       std::size_t i = 0;
       {
         std::unique_lock lock(mutex);
-        changed.wait(lock, [&] { return next >= count || next - delivered < ahead; });
-        if (next >= count) {
+        changed.wait(lock, [&] { return stopped || next >= count || next - delivered < ahead; });
+        if (stopped || next >= count) {
           return;
         }
         i = next++;
       }
-      work(i, self);
+      try {
+        work(i, self);
+      } catch (...) {
+        stop(std::current_exception());
+        return;
+      }
       {
         const std::lock_guard lock(mutex);
         isWorked[i] = true;
@@ -44,22 +63,35 @@ void RunSideBySide(std::size_t count, unsigned threads,
       changed.notify_all();
     }
   };
-  std::vector<std::jthread> pool;
-  pool.reserve(poolSize);
-  for (std::size_t t = 0; t < poolSize; ++t) {
-    pool.emplace_back(worker, static_cast<unsigned>(t));
-  }
-  for (std::size_t i = 0; i < count; ++i) {
-    {
-      std::unique_lock lock(mutex);
-      changed.wait(lock, [&] { return isWorked[i]; });
+  {
+    std::vector<std::jthread> pool;
+    pool.reserve(poolSize);
+    for (std::size_t t = 0; t < poolSize; ++t) {
+      pool.emplace_back(worker, static_cast<unsigned>(t));
     }
-    done(i);
-    {
-      const std::lock_guard lock(mutex);
-      delivered = i + 1;
+    for (std::size_t i = 0; i < count; ++i) {
+      {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return stopped || isWorked[i]; });
+        if (stopped) {
+          break;
+        }
+      }
+      try {
+        done(i);
+      } catch (...) {
+        stop(std::current_exception());
+        break;
+      }
+      {
+        const std::lock_guard lock(mutex);
+        delivered = i + 1;
+      }
+      changed.notify_all();
     }
-    changed.notify_all();
+  }  // every thread has ended here
+  if (failure) {
+    std::rethrow_exception(failure);
   }
 }
 

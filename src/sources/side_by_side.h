@@ -11,7 +11,8 @@ namespace orvanta::sources {
 // state of its own; meanwhile the calling thread runs done(i) for each i in order, as soon as
 // work(i) has returned. No index is begun more than `ahead` places past the one next to be
 // done, so that what the work keeps for done stays bounded. One thread runs work and done in
-// turn on the calling thread. All threads have ended when it returns.
+// turn on the calling thread. All threads have ended when it returns, or throws what work or
+// done threw first (the rest is then left undone).
 void RunSideBySide(std::size_t count, unsigned threads,
                    const std::function<void(std::size_t index, unsigned worker)>& work,
                    const std::function<void(std::size_t index)>& done,

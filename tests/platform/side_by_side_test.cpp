@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -66,6 +67,33 @@ TEST(SideBySide, ThreadCountComesFromTheEnvironmentWhenItIsACount) {
   }
   ::unsetenv("ORVANTA_THREADS");
   EXPECT_EQ(ReaderThreadCount(), cores);
+}
+
+TEST(SideBySide, AThrowStopsEveryThreadAndComesBack) {
+  struct Case {
+    unsigned Threads;
+    bool InWork;  // else in done
+  };
+  for (const Case c : {Case{1, true}, Case{3, true}, Case{1, false}, Case{3, false}}) {
+    std::atomic<std::size_t> worked{0};
+    EXPECT_THROW(sources::RunSideBySide(
+                     1000, c.Threads,
+                     [&](std::size_t i, unsigned) {
+                       if (c.InWork && i == 7) {
+                         throw std::runtime_error("work");
+                       }
+                       ++worked;
+                     },
+                     [&](std::size_t i) {
+                       if (!c.InWork && i == 7) {
+                         throw std::runtime_error("done");
+                       }
+                     },
+                     4),
+                 std::runtime_error)
+        << c.Threads;
+    EXPECT_LT(worked.load(), 1000u) << c.Threads << ": went on after the throw";
+  }
 }
 
 TEST(SideBySide, FormatsTheRowsOfATableInPiecesAsOneThreadDoes) {
