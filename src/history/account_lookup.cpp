@@ -17,12 +17,15 @@ std::string LookupEventAccount(AccountApi& accounts, const EventRecordView& reco
   return LookupSidAccount(accounts, record.UserSid());
 }
 
+std::string_view BoundedAccountView(std::string_view name) {
+  name = name.substr(0, name.find('\0'));
+  return name.size() > kMaxAccountNameLength ? kNoAccountName : name;
+}
+
 std::string BoundedAccountName(std::string name) {
-  if (std::size_t end = name.find('\0'); end != std::string::npos) {
-    name.resize(end);
-  }
-  if (name.size() > kMaxAccountNameLength) {
-    return std::string(kNoAccountName);
+  const std::string_view bounded = BoundedAccountView(name);
+  if (bounded.size() != name.size() || bounded.data() != name.data()) {
+    return std::string(bounded);
   }
   return name;
 }

@@ -22,6 +22,8 @@ std::string LookupSidAccount(AccountApi& accounts, std::span<const std::uint8_t>
 // A name as a log records it, held to what the account lookup would give: cut at a null, and
 // "N/A" beyond 260 characters.
 std::string BoundedAccountName(std::string name);
+// The same without a copy: a view of name, or of "N/A".
+std::string_view BoundedAccountView(std::string_view name);
 
 // True when the name contains "N/A", "SYSTEM" or "LOCAL SERVICE" anywhere, case sensitive.
 bool IsIgnoredAccount(std::string_view name);

@@ -35,13 +35,13 @@ void ApplyShutdown(RunList& runs, DateTime t) {
   LastRunOrAppend(runs, append).ShutdownTime = t;
 }
 
-void ApplyLogon(RunList& runs, DateTime t, std::string name) {
+void ApplyLogon(RunList& runs, DateTime t, std::string_view name) {
   if (IsIgnoredAccount(name)) {
     return;
   }
   // A boot later than the event means the event belongs to an earlier run.
   const bool append = !runs.empty() && IsTimeSet(runs.back().BootTime) && runs.back().BootTime > t;
-  LastRunOrAppend(runs, append).UserName = std::move(name);
+  LastRunOrAppend(runs, append).UserName.assign(name);
 }
 
 // Event times are held to the unsigned 32-bit range of event log records.
@@ -49,18 +49,19 @@ std::uint32_t RecordSeconds(std::int64_t seconds) {
   return static_cast<std::uint32_t>(std::clamp<std::int64_t>(seconds, 0, UINT32_MAX));
 }
 
-std::string LogonName(std::string_view user, std::span<const std::uint8_t> sid,
-                      AccountApi& accounts, const LogAccountNames& logNames) {
+// Sets name to the logon's account (into its room: a log has a logon for every run).
+void LogonName(std::string_view user, std::span<const std::uint8_t> sid, AccountApi& accounts,
+               const LogAccountNames& logNames, std::string& name) {
   if (!user.empty()) {
-    return BoundedAccountName(std::string(user));
+    name.assign(BoundedAccountView(user));
+    return;
   }
-  std::string name = LookupSidAccount(accounts, sid);
+  name = LookupSidAccount(accounts, sid);
   if (name == kNoAccountName && !sid.empty()) {
     if (std::optional<std::string> logged = logNames.Find(sid)) {
-      return BoundedAccountName(std::move(*logged));
+      name.assign(BoundedAccountView(*logged));
     }
   }
-  return name;
 }
 
 // A resume from hibernation that no record of going to sleep precedes began after the last
@@ -97,6 +98,7 @@ class HistoryFold {
   LogAccountNames m_names;
   bool m_power = false;
   PowerEvents m_gathered;
+  std::string m_logonName;          // the name of the logon being folded
   std::set<std::string> m_unnamed;  // SID bytes
   bool m_unnamedOverflow = false;
   bool m_namedTooLate = false;
@@ -133,12 +135,13 @@ void HistoryFold::AddRunEvent(const HistoryEvent& event) {
   const std::uint32_t seconds = RecordSeconds(event.Seconds);
   const DateTime t = EventTimeToDateTime(seconds);
   if (event.Kind == EventKind::Logon) {
-    std::string name = LogonName(event.User, event.Sid, m_accounts, m_names);
+    std::string& name = m_logonName;
+    LogonName(event.User, event.Sid, m_accounts, m_names, name);
     if (name == kNoAccountName && !event.Sid.empty() && !m_unnamedOverflow) {
       m_unnamed.emplace(event.Sid.begin(), event.Sid.end());
       m_unnamedOverflow = m_unnamed.size() >= kMaxUnnamedSids;
     }
-    ApplyLogon(m_runs, t, std::move(name));
+    ApplyLogon(m_runs, t, name);
   } else if (event.Kind == EventKind::Boot) {
     ApplyBoot(m_runs, t);
   } else {
@@ -211,9 +214,12 @@ void ApplyEvent(RunList& runs, const HistoryEvent& event, AccountApi& accounts,
     case EventKind::CleanShutdown:
       ApplyShutdown(runs, t);
       break;
-    case EventKind::Logon:
-      ApplyLogon(runs, t, LogonName(event.User, event.Sid, accounts, logNames));
+    case EventKind::Logon: {
+      std::string name;
+      LogonName(event.User, event.Sid, accounts, logNames, name);
+      ApplyLogon(runs, t, name);
       break;
+    }
     default:
       break;
   }

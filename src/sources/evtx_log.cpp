@@ -83,9 +83,13 @@ EvtxLog::Group EvtxLog::ReadGroup(const BlockReader& bytes, EvtxBinXml& binXml, 
     // number are delivered newest written first, as the others are.
     std::reverse(events.begin() + static_cast<std::ptrdiff_t>(first), events.end());
   }
-  std::stable_sort(events.begin(), events.end(), [](const Entry& a, const Entry& b) {
+  const auto newer = [](const Entry& a, const Entry& b) {
     return a.Event.RecordId > b.Event.RecordId;
-  });
+  };
+  // A chunk read alone is in order already: its events are not moved.
+  if (!std::is_sorted(events.begin(), events.end(), newer)) {
+    std::stable_sort(events.begin(), events.end(), newer);
+  }
   return group;
 }
 
