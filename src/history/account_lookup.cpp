@@ -24,10 +24,7 @@ std::string_view BoundedAccountView(std::string_view name) {
 
 std::string BoundedAccountName(std::string name) {
   const std::string_view bounded = BoundedAccountView(name);
-  if (bounded.size() != name.size() || bounded.data() != name.data()) {
-    return std::string(bounded);
-  }
-  return name;
+  return bounded.size() == name.size() ? name : std::string(bounded);
 }
 
 std::string LookupSidAccount(AccountApi& accounts, std::span<const std::uint8_t> sid) {

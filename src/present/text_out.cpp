@@ -13,8 +13,8 @@ void TextOut::WriteRows(std::size_t count, const RowFormat& row) {
     return;
   }
   const std::size_t pieces = (count + kPieceRows - 1) / kPieceRows;
-  // A piece is begun only once the one kPiecesAhead before it was written, so its slot in the
-  // ring is free by then; the slots keep their room from piece to piece.
+  // A ring of slots, one for each piece that may be under way, keeps its room from piece to
+  // piece.
   std::vector<std::string> ring(kPiecesAhead);
   m_pieces(
       pieces, kPiecesAhead,

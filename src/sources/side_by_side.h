@@ -10,7 +10,8 @@ namespace orvanta::sources {
 // index on one thread only, worker naming that thread (below `threads`) so that it may keep
 // state of its own; meanwhile the calling thread runs done(i) for each i in order, as soon as
 // work(i) has returned. No index is begun more than `ahead` places past the one next to be
-// done, so that what the work keeps for done stays bounded. One thread runs work and done in
+// done, so that what the work keeps for done stays bounded: work(i) may reuse the room of slot
+// i % ahead, since done(i - ahead) has returned by then. One thread runs work and done in
 // turn on the calling thread. All threads have ended when it returns, or throws what work or
 // done threw first (the rest is then left undone).
 void RunSideBySide(std::size_t count, unsigned threads,

@@ -49,10 +49,13 @@ WtmpLog::WtmpLog(BlockReader bytes) : WtmpLog(std::move(bytes), kWtmpLayouts[0])
   }
 }
 
-std::optional<WtmpRecord> WtmpLog::HistoryEntry(const BlockReader& file, std::size_t index) const {
+std::span<const std::uint8_t> WtmpLog::EntryBytes(const BlockReader& file,
+                                                  std::size_t index) const {
   const std::size_t size = m_layout.RecordSize;
-  const std::span<const std::uint8_t> bytes = file.Bytes(std::uint64_t{index} * size, size);
-  PrefetchAhead(bytes);
+  return file.Bytes(std::uint64_t{index} * size, size);
+}
+
+std::optional<WtmpRecord> WtmpLog::HistoryEntry(std::span<const std::uint8_t> bytes) const {
   if (!MayBeHistoryEntry(bytes, m_layout)) {
     return std::nullopt;
   }
@@ -69,7 +72,7 @@ std::optional<std::int64_t> WtmpLog::OldestSeconds() const {
     if (index >= m_entryCount) {
       break;
     }
-    if (const std::optional<WtmpRecord> entry = HistoryEntry(m_bytes, index)) {
+    if (const std::optional<WtmpRecord> entry = HistoryEntry(EntryBytes(m_bytes, index))) {
       return entry->Seconds;
     }
   }
@@ -89,7 +92,9 @@ void WtmpLog::ReadEntries(const BlockReader& bytes, std::size_t from, std::size_
       break;
     }
     --entry;
-    const std::optional<WtmpRecord> record = HistoryEntry(bytes, entry);
+    const std::span<const std::uint8_t> recordBytes = EntryBytes(bytes, entry);
+    PrefetchAhead(recordBytes);
+    const std::optional<WtmpRecord> record = HistoryEntry(recordBytes);
     if (!record) {
       continue;
     }
@@ -135,8 +140,8 @@ void WtmpLog::ReadSideBySide(const history::EventSink& sink) {
   for (unsigned t = 0; t < threads; ++t) {
     readers.push_back(m_bytes.Another());
   }
-  // A batch is begun only once the one as many places before it was delivered, so its slot in
-  // the ring is free by then; the slots keep their room from batch to batch.
+  // A ring of slots, one for each batch that may be under way, keeps its room from batch to
+  // batch.
   const std::size_t ahead = kBatchesAhead * threads;
   std::vector<std::vector<Entry>> ring(ahead);
   history::HistoryEvent event;

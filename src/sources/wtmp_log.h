@@ -61,8 +61,10 @@ class WtmpLog final : public history::EventHistory {
   static void Hand(const Entry& entry, history::HistoryEvent& event,
                    const history::EventSink& sink);
 
-  // The entry at index when it is a boot, shutdown or login readable in the file's layout.
-  std::optional<WtmpRecord> HistoryEntry(const BlockReader& bytes, std::size_t index) const;
+  // The bytes of the entry at index, read through file.
+  std::span<const std::uint8_t> EntryBytes(const BlockReader& file, std::size_t index) const;
+  // The entry when it is a boot, shutdown or login readable in the file's layout.
+  std::optional<WtmpRecord> HistoryEntry(std::span<const std::uint8_t> bytes) const;
   // Hands the events of the entries [from, to) to deliver, newest first, read through bytes.
   template <typename Deliver>
   void ReadEntries(const BlockReader& bytes, std::size_t from, std::size_t to,

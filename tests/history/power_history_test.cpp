@@ -22,6 +22,13 @@ HistoryEvent At(EventKind kind, std::int64_t minute) {
   return event;
 }
 
+// An event of an account's SID: a logon, or a request that names the SID.
+HistoryEvent OfSid(EventKind kind, std::int64_t minute, const std::vector<std::uint8_t>& sid) {
+  HistoryEvent event = At(kind, minute);
+  event.Sid = sid;
+  return event;
+}
+
 HistoryEvent Wake(std::int64_t minute, std::optional<std::int64_t> fromMinute,
                   std::string source = {}, SleepKind kind = SleepKind::Unknown) {
   HistoryEvent event = At(EventKind::SleepEnd, minute);
@@ -199,10 +206,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, PowerHistoryTest, ::testing::ValuesIn(kCases),
 TEST(PowerHistory, AShutdownRequestNamesItsSidAndTheRunsEnd) {
   testsupport::ScopedLocalBias bias(0);
   const std::vector<std::uint8_t> sid = EncodeSid(MakeSid(5, {21, 9, 9, 9, 500}));
-  HistoryEvent logon = At(EventKind::Logon, 5);
-  logon.Sid = sid;
-  HistoryEvent request = At(EventKind::ShutdownRequest, 59);
-  request.Sid = sid;
+  const HistoryEvent logon = OfSid(EventKind::Logon, 5, sid);
+  HistoryEvent request = OfSid(EventKind::ShutdownRequest, 59, sid);
   request.Shutdown = {"C:\\Windows\\system32\\winlogon.exe (HOST)", "HOST\\Administrator",
                       "No title for this reason could be found", "0x500ff", "power off"};
   FakeEventHistory log;
@@ -223,10 +228,8 @@ TEST(PowerHistory, AShutdownRequestNamesItsSidAndTheRunsEnd) {
 TEST(PowerHistory, ANameTheLogReadsAfterTheLogonStillNamesIt) {
   testsupport::ScopedLocalBias bias(0);
   const std::vector<std::uint8_t> sid = EncodeSid(MakeSid(5, {21, 9, 9, 9, 1001}));
-  HistoryEvent logon = At(EventKind::Logon, 105);
-  logon.Sid = sid;
-  HistoryEvent request = At(EventKind::ShutdownRequest, 59);
-  request.Sid = sid;
+  const HistoryEvent logon = OfSid(EventKind::Logon, 105, sid);
+  HistoryEvent request = OfSid(EventKind::ShutdownRequest, 59, sid);
   request.Shutdown.User = "HOST\\ann";
   FakeEventHistory log;
   log.Events = {At(EventKind::CleanShutdown, 160), logon,   At(EventKind::Boot, 100),

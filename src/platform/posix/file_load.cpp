@@ -55,9 +55,9 @@ class Mapping final : public sources::MappedBytes {
 // fault; its lost bytes only read short, as if the file had been truncated before. Where asked,
 // the blocks are mapped instead, which spares the copy: the source then holds a guard, under
 // which the pages a file lost meanwhile read as zeros.
-class PreadSource final : public sources::ByteSource {
+class FileSource final : public sources::ByteSource {
  public:
-  PreadSource(int fd, std::uint64_t size, FileReading reading) : m_fd(fd), m_size(size) {
+  FileSource(int fd, std::uint64_t size, FileReading reading) : m_fd(fd), m_size(size) {
     // The readers walk the file once, newest end first; read-ahead helps them either way.
     ::posix_fadvise(m_fd.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     if (reading == FileReading::Mapped) {
@@ -171,7 +171,7 @@ sources::Opened<sources::BlockReader> LoadFile(const std::string& path, FileRead
     return Loaded(BlockReader());  // whether that is a log is for the reader to say
   }
   const auto size = static_cast<std::uint64_t>(info.st_size);
-  return Loaded(BlockReader(std::make_unique<PreadSource>(fd.Release(), size, reading)));
+  return Loaded(BlockReader(std::make_unique<FileSource>(fd.Release(), size, reading)));
 }
 
 }  // namespace orvanta::platform

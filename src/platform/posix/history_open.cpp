@@ -67,7 +67,7 @@ sources::OpenedLog FromGathered(sources::GatheredEvents gathered, std::string na
 
 sources::OpenedLog FromLogFile(const std::string& path, const HistoryRequest& request,
                                sources::ExpectedLog expected) {
-  sources::OpenedLog opened = OpenLogFile(path, {expected, request.Blocks, request.ReadThreads});
+  sources::OpenedLog opened = OpenLogFile(path, {expected, request.Blocks, request.Threads});
   opened.Name = path;
   return opened;
 }

@@ -11,11 +11,11 @@ namespace orvanta::platform {
 
 // Which history to read: a named file or directory, else a source of this machine, else the
 // source of this machine that reaches furthest back. A log file is read in blocks as Blocks
-// says, and on up to ReadThreads threads where its format allows.
+// says, and on up to Threads threads where its format allows.
 struct HistoryRequest {
   std::optional<std::string> File;
   std::optional<sources::HistorySource> Source;
-  unsigned ReadThreads = 1;
+  unsigned Threads = 1;
   FileReading Blocks = FileReading::Copied;
 };
 

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
   }
   if (line.Action == app::CommandAction::Report) {
     // A report reads the log once, on every core, through mappings that spare the copies.
-    request.ReadThreads = platform::ReaderThreadCount();
+    request.Threads = platform::ReaderThreadCount();
     request.Blocks = platform::FileReading::Mapped;
     return platform::RunReport(request, line.Format, line.By, stdout, stderr);
   }

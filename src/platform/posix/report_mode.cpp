@@ -63,7 +63,7 @@ int RunReport(const HistoryRequest& request, present::ReportFormat format, prese
     present::TextOut text([out](std::string_view part) {
       return std::fwrite(part.data(), 1, part.size(), out) == part.size();
     });
-    if (const unsigned threads = request.ReadThreads; threads > 1) {
+    if (const unsigned threads = request.Threads; threads > 1) {
       // Long tables are formatted in pieces on every core, written in order.
       text.FormatPiecesWith(
           [threads](std::size_t count, std::size_t ahead, const auto& format, const auto& write) {
